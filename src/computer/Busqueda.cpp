@@ -1,0 +1,11 @@
+#include "computer/Busqueda.h"
+
+namespace tablerix {
+
+// Placeholder until this routine is written.
+void BuscarMejorJugada(Juego&) {}
+void BuscarMejorPrimeraJugada(Juego&) {}
+void BuscarJugada(Juego&) {}
+void BuscarPrimeraJugada(Juego&) {}
+
+}  // namespace tablerix

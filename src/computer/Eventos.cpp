@@ -1,0 +1,99 @@
+#include "computer/Eventos.h"
+
+#include "computer/Recomendacion.h"
+#include "computer/Turno.h"
+#include "game/Arranque.h"
+#include "game/Colocacion.h"
+#include "game/Mensajes.h"
+#include "game/Nivel.h"
+#include "game/Partida.h"
+#include "savegame/PartidaGuardada.h"
+#include "wordlist/Texto.h"
+
+namespace tablerix {
+namespace {
+
+// Runs `accion` unless another handler is running; the window repaints after.
+template <typename Accion>
+bool Atender(Juego& j, Accion accion) {
+    if (j.Ocupado) return false;
+    j.Ocupado = true;
+    try {
+        accion();
+    } catch (...) {
+        j.Ocupado = false;
+        throw;
+    }
+    j.Ocupado = false;
+    j.Ventana.ModeloCambiado();
+    return true;
+}
+
+}  // namespace
+
+void cmdOk_Click(Juego& j) { Atender(j, [&] { JugarTurno(j); }); }
+void cmdPasar_Click(Juego& j) { Atender(j, [&] { Pasar(j); }); }
+void cmdCambiar_Click(Juego& j) { Atender(j, [&] { EmpezarCambio(j); }); }
+void cmdEscape_Click(Juego& j) { Atender(j, [&] { Deshacer(j); }); }
+
+void MnuNew_Click(Juego& j) {
+    Atender(j, [&] {
+        if (Preguntar(j, Txt("Quieres empezar otra partida?"))) NuevaPartida(j);
+    });
+}
+
+void MnuSave_Click(Juego& j) {
+    Atender(j, [&] {
+        if (Preguntar(j, Txt("Quieres guardar la partida?"))) GuardarPartida(j);
+    });
+}
+
+void MnuLoad_Click(Juego& j) { Atender(j, [&] { CargarPartida(j); }); }
+void mnuBorGuar_Click(Juego& j) { Atender(j, [&] { BorrarPartidaGuardada(j); }); }
+
+void MnuContra_Click(Juego& j) {
+    Atender(j, [&] {
+        j.Form1.MnuContra = !j.Form1.MnuContra;
+        j.Form1.AltoPartida = j.Form1.MnuContra ? kAltoPartidaCorto : kAltoPartida;
+    });
+}
+
+void MnuRecom_Click(Juego& j) { Atender(j, [&] { Recomendar(j); }); }
+void MnuNiv_Click(Juego& j, int i) { Atender(j, [&] { ElegirNivel(j, i); }); }
+
+void MnuHelp_Click(Juego& j) {
+    Atender(j, [&] {
+        const std::string& carpeta = j.CarpetaDatos.empty() ? j.Carpeta : j.CarpetaDatos;
+        j.Ventana.AbrirDocumento(carpeta + "/Instrucciones.htm");
+    });
+}
+
+void About_Click(Juego& j) { Atender(j, [&] { j.Ventana.MostrarAcercaDe(); }); }
+
+void Atril_EmpezarArrastre(Juego& j, int ranura) {
+    Atender(j, [&] { EmpezarArrastreAtril(j, ranura); });
+}
+void Casilla_EmpezarArrastre(Juego& j, int casilla) {
+    Atender(j, [&] { EmpezarArrastreCasilla(j, casilla); });
+}
+void Casilla_Soltar(Juego& j, int casilla) { Atender(j, [&] { SoltarEnCasilla(j, casilla); }); }
+void Atril_Soltar(Juego& j, int ranura) { Atender(j, [&] { SoltarEnAtril(j, ranura); }); }
+void Fuera_Soltar(Juego& j) { Atender(j, [&] { SoltarFuera(j); }); }
+void Casilla_Pulsar(Juego& j, int casilla, bool derecho) {
+    Atender(j, [&] { PulsarCasilla(j, casilla, derecho); });
+}
+void Atril_Pulsar(Juego& j, int ranura) { Atender(j, [&] { PulsarAtril(j, ranura); }); }
+
+bool Form_Unload(Juego& j) {
+    return Atender(j, [&] {
+        if (j.PartidaEnCurso && !j.PrimeraJugada &&
+            Preguntar(j, Txt("¿Quieres guardar la partida?")))
+            GuardarPartida(j);
+        if (j.Lista.DiccionarioModificado &&
+            Preguntar(j, Txt("¿Quieres guardar las modificaciones del diccionario?")))
+            GuardarListaPalabras(j);
+        j.Ventana.ProcesarEventos();
+    });
+}
+
+}  // namespace tablerix

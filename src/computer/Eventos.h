@@ -1,0 +1,36 @@
+#pragma once
+// Every user action the main window forwards to the game. While one of them
+// runs (the computer thinking, a question open), the others do nothing, so
+// events processed during a long search cannot start a second cycle.
+#include "game/Juego.h"
+
+namespace tablerix {
+
+void cmdOk_Click(Juego& j);
+void cmdPasar_Click(Juego& j);
+void cmdCambiar_Click(Juego& j);
+void cmdEscape_Click(Juego& j);
+
+void MnuNew_Click(Juego& j);
+void MnuSave_Click(Juego& j);
+void MnuLoad_Click(Juego& j);
+void mnuBorGuar_Click(Juego& j);
+void MnuContra_Click(Juego& j);
+void MnuRecom_Click(Juego& j);
+void MnuNiv_Click(Juego& j, int i);
+void MnuHelp_Click(Juego& j);
+void About_Click(Juego& j);
+
+void Atril_EmpezarArrastre(Juego& j, int ranura);
+void Casilla_EmpezarArrastre(Juego& j, int casilla);
+void Casilla_Soltar(Juego& j, int casilla);
+void Atril_Soltar(Juego& j, int ranura);
+void Fuera_Soltar(Juego& j);
+void Casilla_Pulsar(Juego& j, int casilla, bool derecho);
+void Atril_Pulsar(Juego& j, int ranura);
+
+// Closing the main window: the two questions, then the program may end.
+// False while another handler runs (closing is then ignored).
+bool Form_Unload(Juego& j);
+
+}  // namespace tablerix

@@ -1,0 +1,8 @@
+#include "computer/Recomendacion.h"
+
+namespace tablerix {
+
+// Placeholder until this routine is written.
+void Recomendar(Juego&) {}
+
+}  // namespace tablerix

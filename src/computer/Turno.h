@@ -1,0 +1,13 @@
+#pragma once
+// The turn cycle: the player's move, pass or exchange, and the computer's answer.
+#include "game/Juego.h"
+
+namespace tablerix {
+
+void JugarTurno(Juego& j);
+void Pasar(Juego& j);          // the pass button
+void EmpezarCambio(Juego& j);  // the exchange button
+// OK in exchange mode; false when refused (the cycle stops).
+bool CompletarCambio(Juego& j);
+
+}  // namespace tablerix

@@ -1,0 +1,8 @@
+#include "computer/TurnoOrdenador.h"
+
+namespace tablerix {
+
+// Placeholder until this routine is written.
+void CambiarOPasar(Juego&) {}
+
+}  // namespace tablerix

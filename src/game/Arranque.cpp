@@ -1,0 +1,14 @@
+#include "game/Arranque.h"
+
+namespace tablerix {
+
+// Placeholder until this routine is written.
+void DisenoInicial(ModeloVentana&) {}
+void LeerPremios(Juego&) {}
+void ConstruirValores(Juego&) {}
+void ConstruirLeyenda(Juego&) {}
+bool CargarListaPalabras(Juego&) { return false; }
+void GuardarListaPalabras(Juego&) {}
+bool Arrancar(Juego&) { return false; }
+
+}  // namespace tablerix

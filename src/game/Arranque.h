@@ -1,0 +1,21 @@
+#pragma once
+// Start-up: the design-time board, the tables built once, the word list behind
+// the progress window, the first game.
+#include "game/Juego.h"
+
+namespace tablerix {
+
+// The main window as designed: premium colours on the squares, labels, menu checks.
+void DisenoInicial(ModeloVentana& form);
+void LeerPremios(Juego& j);
+void ConstruirValores(Juego& j);
+void ConstruirLeyenda(Juego& j);
+// Loads Tablerix.pal behind the progress window; false (after the message) when
+// there is none: the program must end.
+bool CargarListaPalabras(Juego& j);
+// Saves Tablerix.pal behind the progress window; a failure is reported.
+void GuardarListaPalabras(Juego& j);
+// The whole start-up sequence after the window exists; false: end the program.
+bool Arrancar(Juego& j);
+
+}  // namespace tablerix

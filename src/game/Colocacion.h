@@ -1,0 +1,18 @@
+#pragma once
+// Laying tiles on the board model: drags, drops, take-backs, exchange selection.
+#include "game/Juego.h"
+
+namespace tablerix {
+
+void Deshacer(Juego& j);
+void EmpezarArrastreAtril(Juego& j, int ranura);
+void EmpezarArrastreCasilla(Juego& j, int casilla);
+void SoltarEnCasilla(Juego& j, int casilla);
+void SoltarEnAtril(Juego& j, int ranura);
+void SoltarFuera(Juego& j);
+// A mouse button pressed on a board square (right: take the tile back).
+void PulsarCasilla(Juego& j, int casilla, bool derecho);
+// Left button on a rack tile: toggles the exchange selection.
+void PulsarAtril(Juego& j, int ranura);
+
+}  // namespace tablerix

@@ -1,0 +1,93 @@
+#pragma once
+// The game module's shared state. The routines of the game, the computer
+// player and the saved game are free functions that take this by reference and
+// leave their results in it, under the names the rules use.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/Aleatorio.h"
+#include "game/InterfazVentana.h"
+#include "game/ModeloVentana.h"
+#include "game/Tipos.h"
+#include "wordlist/ListaPalabras.h"
+
+namespace tablerix {
+
+struct OrigenArrastre {  // FichaArrastrada
+    int Indice = -1;     // -1: no drag in progress
+    bool DesdeAtril = false;
+};
+
+constexpr std::array<char, kCasillas> TableroVacio() {
+    std::array<char, kCasillas> t{};
+    t.fill(kCasillaVacia);
+    return t;
+}
+
+struct Juego {
+    explicit Juego(InterfazVentana& ventana) : Ventana(ventana) {}
+    Juego(const Juego&) = delete;
+    Juego& operator=(const Juego&) = delete;
+
+    InterfazVentana& Ventana;
+    ModeloVentana Form1;
+    Aleatorio Azar;
+    ListaPalabras Lista;  // Palabras, NumPalabras, DiccionarioModificado
+
+    // Where Tablerix.pal and Tablerix.ini are read and written; the shipped word
+    // list is read from CarpetaDatos when Carpeta has none yet.
+    std::string Carpeta;
+    std::string CarpetaDatos;
+
+    // Tables built at start-up; index 0 unused.
+    std::array<std::string, 27> Valores;
+    std::array<std::string, kCasillas> Premios;  // decimal text of each square's colour
+
+    std::array<char, kCasillas> Tablero = TableroVacio();  // fixed letters, ' ' for none
+    char Atriles[3][kRanuras + 1] = {};   // [1] player, [2] computer; slots 1..7; '\0' empty
+    std::array<char, kFichasBolsa + 1> Bolsa{};  // slots 1..100; '\0' drawn
+    std::int16_t FichasEnBolsa = 0;
+
+    bool PartidaEnCurso = false;
+    bool PrimeraJugada = false;
+    std::int16_t Turno = 0;  // 1 player, 2 computer
+    std::int16_t PasesSeguidos = 0;
+    bool JugadorPasa = false;
+    std::int16_t FichasColocadas = 0;
+    bool JugadaValida = false;
+    bool Silencioso = false;
+    char LetraElegida = kSinFicha;
+    std::int16_t PuntosJugada = 0;
+    std::int16_t SumaPalabras = 0;
+    OrigenArrastre FichaArrastrada;
+
+    // Working values of the word scorer.
+    std::string Palabra;
+    std::int16_t PuntosPalabra = 0;
+    std::int16_t PuntosLetra = 0;
+    std::int16_t MultiplicadorPalabra = 1;
+    std::string Notacion;
+
+    // Strength level and the computer's search.
+    std::int16_t PasoBusqueda = 0;
+    std::int16_t LineaActual = 0;
+    char DireccionActual = 'H';
+    std::int16_t InicioVentana = 0;
+
+    // Best-move record.
+    std::int16_t MejorPuntos = 0;
+    std::int16_t MejorInicio = 0;
+    std::string MejorFichas;
+    char MejorDireccion = '\0';
+    std::vector<std::string> PalabrasJugada;  // word k is PalabrasJugada[k - 1]
+    std::int16_t NumPalabrasJugada = 0;
+    std::int16_t PuntosMejor = 0;
+    bool OrdenadorNoJuega = false;
+
+    // A handler is running: events processed meanwhile must not start another.
+    bool Ocupado = false;
+};
+
+}  // namespace tablerix

@@ -1,0 +1,76 @@
+#pragma once
+// Everything the main window shows that the game logic reads or writes, kept as
+// plain data so that the logic runs without a window. Field names are the
+// widget names of the main window; the Qt window only renders this.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/Tipos.h"
+
+namespace tablerix {
+
+struct Rectangulo {
+    int Izquierda = 0, Arriba = 0, Ancho = 0, Alto = 0;
+};
+
+// Fixed layout of the main window's client area, in pixels.
+constexpr Rectangulo GeometriaCasilla(int casilla) {
+    return {44 + 24 * (casilla % kLado), 32 + 24 * (casilla / kLado), 25, 25};
+}
+constexpr int kAnchoProgreso = 361;  // shpLargo's width
+constexpr int kAltoPartida = 199;    // lstPartida covering the computer's rack
+constexpr int kAltoPartidaCorto = 173;
+
+struct Casilla {  // Label1(i)
+    char Letra = kCasillaVacia;
+    Color ColorLetra = kRojo;
+    char Marca = '0';  // '0' at rest, '1' occupied / laid this turn, '3' blank given a letter
+    bool Movible = false;
+    Color Fondo = kColorVentana;
+};
+
+struct FichaJugador {  // Label5(k)
+    char Letra = kSinFicha;
+    bool Visible = true;
+    Color Fondo = kColorFicha;
+    bool Arrastrable = true;
+};
+
+struct FichaOrdenador {  // Label11(k)
+    char Letra = kSinFicha;
+    bool Visible = true;
+};
+
+struct Marco {  // shpAzul, shpRojo
+    bool Visible = false;
+    Rectangulo Posicion;
+};
+
+struct ModeloVentana {
+    std::array<Casilla, kCasillas> Label1;
+    std::array<FichaJugador, kRanuras> Label5;
+    std::array<FichaOrdenador, kRanuras> Label11;
+    std::array<std::string, 2> Label4{"0", "0"};  // scores: the only place they are held
+    std::string Label6;                           // level caption
+    std::string Label7;                           // tiles left in the bag
+    std::string Label9;                           // status line
+    char ModoLabel9 = '0';  // '0' player's turn, '1' computer searching, '2' exchange selection
+    std::string lblPuntos;  // letter-value legend
+
+    std::vector<std::string> lstPartida;  // the game log
+    int SeleccionPartida = -1;            // selected log line, -1 none
+    int AltoPartida = kAltoPartida;
+
+    std::vector<std::string> List3, List4;  // hidden word records
+
+    bool ProgresoVisible = false;  // shpLargo and shpCorto together
+    int AnchoProgreso = 0;         // shpCorto's width, 0..kAnchoProgreso
+    Marco shpAzul, shpRojo;
+
+    std::array<bool, 8> MnuNiv{};
+    bool MnuContra = false;  // "Fichas PC"
+    bool Habilitada = true;  // the main window accepts input
+};
+
+}  // namespace tablerix

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tablerix needs to build, test and run, if any is missing.
+set -euo pipefail
+paquetes=(cmake make g++ qt6-base-dev libgtest-dev libgmock-dev fonts-liberation)
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
+done
+if ((${#faltan[@]})); then
+  sudo_=""
+  [ "$(id -u)" -eq 0 ] || sudo_="sudo"
+  $sudo_ apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y "${faltan[@]}"
+fi

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and launches it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/dependencias.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+cmake --build build -j"$(nproc)"
+if [ -x build/src/ui/tablerix ]; then
+  exec build/src/ui/tablerix
+fi
+echo "Built; the window is not part of this build yet."
