@@ -5,7 +5,6 @@ namespace tablerix {
 // Placeholder until this routine is written.
 void BuscarMejorJugada(Juego&) {}
 void BuscarMejorPrimeraJugada(Juego&) {}
-void BuscarJugada(Juego&) {}
-void BuscarPrimeraJugada(Juego&) {}
+
 
 }  // namespace tablerix

@@ -1,9 +1,12 @@
 #pragma once
-// The computer without a word: exchange or pass.
+// After a search: the word confirmation (a veto removes the word and searches
+// again), laying or showing the move, and the computer's exchange or pass.
 #include "game/Juego.h"
 
 namespace tablerix {
 
+void BuscarJugada(Juego& j);
+void BuscarPrimeraJugada(Juego& j);
 void CambiarOPasar(Juego& j);
 
 }  // namespace tablerix

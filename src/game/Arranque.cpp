@@ -9,6 +9,6 @@ void ConstruirValores(Juego&) {}
 void ConstruirLeyenda(Juego&) {}
 bool CargarListaPalabras(Juego&) { return false; }
 void GuardarListaPalabras(Juego&) {}
-bool Arrancar(Juego&) { return false; }
+bool Arrancar(Juego&, bool) { return false; }
 
 }  // namespace tablerix

@@ -15,7 +15,8 @@ void ConstruirLeyenda(Juego& j);
 bool CargarListaPalabras(Juego& j);
 // Saves Tablerix.pal behind the progress window; a failure is reported.
 void GuardarListaPalabras(Juego& j);
-// The whole start-up sequence after the window exists; false: end the program.
-bool Arrancar(Juego& j);
+// The whole start-up sequence; false: no word list, end the program. The random
+// source is seeded from the clock unless the caller seeded it already (tests, driver).
+bool Arrancar(Juego& j, bool sembrarDelReloj = true);
 
 }  // namespace tablerix

@@ -24,6 +24,8 @@ public:
     virtual void MostrarProgreso(int modo, const std::function<void()>& trabajo) = 0;
     // The about window, modal; returns when the user closes it.
     virtual void MostrarAcercaDe() = 0;
+    // Shows the main window (start-up, after the about window closed).
+    virtual void MostrarVentanaPrincipal() = 0;
     virtual void Habilitar(bool habilitada) = 0;
     // Renders the model and lets pending window events run.
     virtual void ProcesarEventos() = 0;

@@ -35,6 +35,7 @@ public:
     char ElegirLetra(int izquierda, int arriba) override;
     void MostrarProgreso(int modo, const std::function<void()>& trabajo) override;
     void MostrarAcercaDe() override {}
+    void MostrarVentanaPrincipal() override {}
     void Habilitar(bool habilitada) override { Habilitada = habilitada; }
     void ProcesarEventos() override { ++LlamadasProcesarEventos; }
     void AbrirDocumento(const std::string& direccion) override {
