@@ -10,7 +10,7 @@ namespace tablerix {
 // The whole file, or nothing when it cannot be opened or read, or exceeds `limite` bytes.
 std::optional<std::string> LeerArchivo(const std::string& ruta, size_t limite = SIZE_MAX);
 
-// Writes a temporary file beside `ruta`, flushes it and renames it over `ruta`.
+// Writes `ruta`.tmp beside `ruta`, flushes it and renames it over `ruta`.
 // On any failure the old file is left intact and false is returned.
 bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido);
 

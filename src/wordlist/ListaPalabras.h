@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "wordlist/RecuentoPalabras.h"
+
 namespace tablerix {
 
 // Told of every change so that a search index can follow the positions.
@@ -39,7 +41,8 @@ public:
 
     // Replaces the list with the items of `contenido` (the file's bytes).
     void CargarDesdeTexto(std::string_view contenido);
-    // False when the file is missing, unreadable or empty; the list is then untouched.
+    // False when the file is missing, unreadable, empty or too big to hold; the
+    // list is then untouched.
     bool Cargar(const std::string& ruta);
     // The file's bytes: every entry but placeholders, each with CR LF.
     std::string TextoParaGuardar() const;
@@ -54,9 +57,7 @@ public:
 
 private:
     std::vector<std::string> palabras_{std::string()};
-    // live entry -> how many equal entries the list holds
-    // (implementation detail, see ListaPalabras.cpp)
-    struct Recuento;
+    RecuentoPalabras recuento_;  // live entries, placeholders left out
     std::vector<ObservadorLista*> observadores_;
 };
 
