@@ -1,11 +1,55 @@
 #include "savegame/PartidaGuardada.h"
 
-namespace tablerix {
+#include "game/Colocacion.h"
+#include "game/Mensajes.h"
+#include "savegame/EscrituraPartida.h"
+#include "savegame/EstadoPartida.h"
+#include "savegame/LecturaPartida.h"
+#include "wordlist/Archivos.h"
+#include "wordlist/Texto.h"
 
-// Placeholder until this routine is written.
+namespace tablerix {
+namespace {
+
+// A real saved game is a few kilobytes (a long log stays far below 100 KB);
+// anything larger than this is not one and is refused without being read.
+constexpr size_t kLimitePartidaGuardada = 1024 * 1024;
+
+void NoHayPartida(Juego& j) { Advertir(j, "No hay ninguna partida guardada."); }
+
+}  // namespace
+
 std::string RutaPartidaGuardada(const Juego& j) { return j.Carpeta + "/Tablerix.ini"; }
-void GuardarPartida(Juego&) {}
-void CargarPartida(Juego&) {}
-void BorrarPartidaGuardada(Juego&) {}
+
+void GuardarPartida(Juego& j) {
+    if (j.PrimeraJugada) {
+        Advertir(j, Txt("Aún no has empezado."));
+        return;
+    }
+    if (!j.PartidaEnCurso) {
+        Advertir(j, "No puedes guardar una partida acabada.");
+        return;
+    }
+    Deshacer(j);
+    // Written beside the old file and renamed over it: a failure keeps the old game.
+    if (!EscribirArchivoAtomico(RutaPartidaGuardada(j), FormatearPartida(CopiarPartida(j))))
+        Advertir(j, "No se ha podido guardar la partida.");
+}
+
+void CargarPartida(Juego& j) {
+    const std::string ruta = RutaPartidaGuardada(j);
+    if (!ExisteArchivo(ruta)) return NoHayPartida(j);
+    if (!Preguntar(j, "Quieres cargar la partida guardada?")) return;
+    // Read and checked whole before anything changes: a damaged file leaves the game as it was.
+    std::optional<std::string> bytes = LeerArchivo(ruta, kLimitePartidaGuardada);
+    std::optional<DatosPartida> datos = bytes ? InterpretarPartida(*bytes) : std::nullopt;
+    if (!datos) return NoHayPartida(j);
+    RestaurarPartida(j, *datos);
+}
+
+void BorrarPartidaGuardada(Juego& j) {
+    if (!Preguntar(j, Txt("¿Quieres borrar la partida guardada?"))) return;
+    BorrarArchivo(RutaPartidaGuardada(j));  // no file, no permission: nothing to say
+}
 
 }  // namespace tablerix

@@ -1,0 +1,88 @@
+#include "savegame/EstadoPartida.h"
+
+#include <cstdlib>
+
+#include "game/Colocacion.h"
+#include "game/Mensajes.h"
+#include "game/Nivel.h"
+
+namespace tablerix {
+namespace {
+
+void ReanudarTurnoJugador(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    f.ProgresoVisible = false;
+    f.AnchoProgreso = 0;
+    j.FichaArrastrada = {};
+    j.PrimeraJugada = false;
+    j.Turno = 1;
+    j.JugadorPasa = false;
+    j.PartidaEnCurso = true;
+    f.shpAzul.Visible = false;
+    PonerEstado(j, "Es tu turno.", '0');
+    HabilitarVentana(j, true);
+}
+
+void PonerTablero(Juego& j, const DatosPartida& d) {
+    for (int i = 0; i < kCasillas; ++i) {
+        Casilla& c = j.Form1.Label1[i];
+        j.Tablero[i] = d.Tablero[i];
+        c.Marca = '0';
+        c.Movible = false;
+        c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
+        c.ColorLetra = kRojo;
+        if (d.Tablero[i] != kCasillaVacia) {
+            c.Fondo = kColorFicha;
+            c.ColorLetra = kNegro;
+        }
+        c.Letra = d.Tablero[i];
+    }
+}
+
+void PonerAtriles(Juego& j, const DatosPartida& d) {
+    for (int k = 1; k <= kRanuras; ++k) {
+        j.Atriles[1][k] = d.Atriles[1][k];
+        j.Form1.Label5[k - 1].Letra = d.Atriles[1][k];
+        j.Form1.Label5[k - 1].Visible = d.Atriles[1][k] != kSinFicha;
+        j.Atriles[2][k] = d.Atriles[2][k];
+        j.Form1.Label11[k - 1].Letra = d.Atriles[2][k];
+    }
+}
+
+}  // namespace
+
+DatosPartida CopiarPartida(const Juego& j) {
+    DatosPartida d;
+    d.Tablero = j.Tablero;
+    for (int p = 1; p <= 2; ++p)
+        for (int k = 1; k <= kRanuras; ++k) d.Atriles[p][k] = j.Atriles[p][k];
+    d.Bolsa = j.Bolsa;
+    d.FichasEnBolsa = j.FichasEnBolsa;
+    d.Puntos = j.Form1.Label4;
+    d.PasesSeguidos = j.PasesSeguidos;
+    d.PasoBusqueda = j.PasoBusqueda;
+    d.Listado = j.Form1.lstPartida;
+    return d;
+}
+
+void RestaurarPartida(Juego& j, const DatosPartida& d) {
+    ReanudarTurnoJugador(j);
+    PonerTablero(j, d);
+    PonerAtriles(j, d);
+
+    j.FichasEnBolsa = d.FichasEnBolsa;
+    j.Form1.Label7 = std::to_string(d.FichasEnBolsa);
+    j.Bolsa = d.Bolsa;
+    j.Form1.Label4 = d.Puntos;
+    j.PasesSeguidos = d.PasesSeguidos;
+    ElegirNivel(j, NivelDePaso(d.PasoBusqueda));
+
+    ModeloVentana& f = j.Form1;
+    f.lstPartida = d.Listado;
+    // A log too short for a last-but-one line selects nothing.
+    f.SeleccionPartida = static_cast<int>(f.lstPartida.size()) - 2;
+    if (f.SeleccionPartida < 0) f.SeleccionPartida = -1;
+    Deshacer(j);
+}
+
+}  // namespace tablerix
