@@ -1,14 +1,101 @@
 #include "game/Arranque.h"
 
-namespace tablerix {
+#include "game/Mensajes.h"
+#include "game/Nivel.h"
+#include "game/Partida.h"
+#include "wordlist/Archivos.h"
+#include "wordlist/Texto.h"
 
-// Placeholder until this routine is written.
-void DisenoInicial(ModeloVentana&) {}
-void LeerPremios(Juego&) {}
-void ConstruirValores(Juego&) {}
-void ConstruirLeyenda(Juego&) {}
-bool CargarListaPalabras(Juego&) { return false; }
-void GuardarListaPalabras(Juego&) {}
-bool Arrancar(Juego&, bool) { return false; }
+namespace tablerix {
+namespace {
+
+// Premium squares, row by row: T triple word, D double word, t triple letter,
+// d double letter, '.' plain.
+constexpr const char* kPremios[kLado] = {
+    "T..d...T...d..T", ".D...t...t...D.", "..D...d.d...D..", "d..D...d...D..d",
+    "....D.....D....", ".t...t...t...t.", "..d...d.d...d..", "T..d...D...d..T",
+    "..d...d.d...d..", ".t...t...t...t.", "....D.....D....", "d..D...d...D..d",
+    "..D...d.d...D..", ".D...t...t...D.", "T..d...T...d..T"};
+
+Color ColorDePremio(char premio) {
+    switch (premio) {
+        case 'T': return kPalabraX3;
+        case 'D': return kPalabraX2;
+        case 't': return kLetraX3;
+        case 'd': return kLetraX2;
+        default: return kColorVentana;
+    }
+}
+
+constexpr const char* kNombreLista = "/Tablerix.pal";
+constexpr int kNivelInicial = 3;  // "Furby"
+
+}  // namespace
+
+void DisenoInicial(ModeloVentana& form) {
+    form = ModeloVentana{};
+    for (int i = 0; i < kCasillas; ++i)
+        form.Label1[i].Fondo = ColorDePremio(kPremios[i / kLado][i % kLado]);
+}
+
+void LeerPremios(Juego& j) {
+    for (int i = 0; i < kCasillas; ++i) j.Premios[i] = std::to_string(j.Form1.Label1[i].Fondo);
+}
+
+void ConstruirValores(Juego& j) {
+    const std::string valores = Txt("A1B3C3D2E1F4G2H4I1J8K8L1M3N1Ñ8O1P3Q5R1S1T1U1V4X8Y4Z8");
+    j.Valores[0].clear();
+    for (int i = 1; i <= 26; ++i) j.Valores[i] = valores.substr(2 * i - 2, 2);
+}
+
+void ConstruirLeyenda(Juego& j) {
+    std::string& leyenda = j.Form1.lblPuntos;
+    leyenda.clear();
+    for (int i = 1; i <= 26; ++i) {
+        leyenda += ' ';
+        leyenda += j.Valores[i][0];
+        leyenda += '-';
+        leyenda += j.Valores[i][1];
+        leyenda += "  ";
+    }
+}
+
+bool CargarListaPalabras(Juego& j) {
+    bool cargada = false;
+    j.Ventana.MostrarProgreso(1, [&] {
+        std::string ruta = j.Carpeta + kNombreLista;
+        if (!ExisteArchivo(ruta)) ruta = j.CarpetaDatos + kNombreLista;
+        cargada = j.Lista.Cargar(ruta);
+    });
+    if (!cargada) Advertir(j, Txt("No tienes ninguna librería de palabras (Tablerix.Pal)"));
+    return cargada;
+}
+
+void GuardarListaPalabras(Juego& j) {
+    bool guardada = false;
+    j.Ventana.MostrarProgreso(2, [&] { guardada = j.Lista.Guardar(j.Carpeta + kNombreLista); });
+    if (guardada)
+        j.Lista.DiccionarioModificado = false;
+    else
+        Advertir(j, "No se ha podido guardar la lista de palabras.");
+}
+
+bool Arrancar(Juego& j, bool sembrarDelReloj) {
+    DisenoInicial(j.Form1);
+    j.Lista.DiccionarioModificado = false;
+    j.Ventana.MostrarAcercaDe();
+    LeerPremios(j);
+    if (sembrarDelReloj) j.Azar.SembrarDelReloj();
+    ConstruirValores(j);
+    ConstruirLeyenda(j);
+    // The level shown and the stride used agree from the start.
+    ElegirNivel(j, kNivelInicial);
+    j.Form1.AltoPartida = kAltoPartida;
+    j.Ventana.MostrarVentanaPrincipal();
+    j.Ventana.ProcesarEventos();
+    if (!CargarListaPalabras(j)) return false;
+    NuevaPartida(j);
+    return true;
+}
 
 }  // namespace tablerix

@@ -15,8 +15,9 @@ void ConstruirLeyenda(Juego& j);
 bool CargarListaPalabras(Juego& j);
 // Saves Tablerix.pal behind the progress window; a failure is reported.
 void GuardarListaPalabras(Juego& j);
-// The whole start-up sequence; false: no word list, end the program. The random
-// source is seeded from the clock unless the caller seeded it already (tests, driver).
+// The whole start-up sequence, from the window as designed (DisenoInicial);
+// false: no word list, end the program. The random source is seeded from the
+// clock unless the caller seeded it already (tests, driver).
 bool Arrancar(Juego& j, bool sembrarDelReloj = true);
 
 }  // namespace tablerix

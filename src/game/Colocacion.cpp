@@ -1,15 +1,130 @@
 #include "game/Colocacion.h"
 
-namespace tablerix {
+#include "game/Mensajes.h"
 
-// Placeholder until this routine is written.
-void Deshacer(Juego&) {}
-void EmpezarArrastreAtril(Juego&, int) {}
-void EmpezarArrastreCasilla(Juego&, int) {}
-void SoltarEnCasilla(Juego&, int) {}
-void SoltarEnAtril(Juego&, int) {}
-void SoltarFuera(Juego&) {}
-void PulsarCasilla(Juego&, int, bool) {}
-void PulsarAtril(Juego&, int) {}
+namespace tablerix {
+namespace {
+
+bool EsCasilla(int i) { return i >= 0 && i < kCasillas; }
+bool EsRanura(int i) { return i >= 0 && i < kRanuras; }
+
+int RanurasVisibles(const ModeloVentana& f) {
+    int n = 0;
+    for (const FichaJugador& r : f.Label5)
+        if (r.Visible) ++n;
+    return n;
+}
+
+void VaciarCasilla(Casilla& c) {
+    c.Letra = kCasillaVacia;
+    c.Marca = '0';
+    c.Movible = false;
+}
+
+void PonerEnCasilla(Casilla& c, char letra) {
+    c.Letra = letra;
+    c.Marca = '1';
+    c.Movible = true;
+}
+
+// The recorded drag source, read once and cleared: every drop ends the drag.
+OrigenArrastre TomarOrigen(Juego& j) {
+    OrigenArrastre origen = j.FichaArrastrada;
+    j.FichaArrastrada = {};
+    return origen;
+}
+
+void SoltarDesdeAtril(Juego& j, int s, int t) {
+    ModeloVentana& f = j.Form1;
+    if (!EsRanura(s) || !f.Label5[s].Visible) return;
+    PonerEnCasilla(f.Label1[t], f.Label5[s].Letra);
+    // The rack closes the gap: the tiles after s move one place left.
+    int n = RanurasVisibles(f);
+    for (int i = s; i < kRanuras - 1; ++i) f.Label5[i].Letra = f.Label5[i + 1].Letra;
+    f.Label5[n - 1].Visible = false;
+}
+
+void SoltarDesdeCasilla(Juego& j, int desde, int t) {
+    ModeloVentana& f = j.Form1;
+    if (!EsCasilla(desde) || !f.Label1[desde].Movible) return;
+    PonerEnCasilla(f.Label1[t], f.Label1[desde].Letra);
+    VaciarCasilla(f.Label1[desde]);
+}
+
+}  // namespace
+
+void EmpezarArrastreAtril(Juego& j, int ranura) {
+    if (!EsRanura(ranura)) return;
+    const FichaJugador& r = j.Form1.Label5[ranura];
+    if (!r.Visible || !r.Arrastrable) return;
+    j.FichaArrastrada = {ranura, true};
+    j.Form1.shpAzul.Visible = false;
+}
+
+void EmpezarArrastreCasilla(Juego& j, int casilla) {
+    if (!EsCasilla(casilla) || !j.Form1.Label1[casilla].Movible) return;
+    j.FichaArrastrada = {casilla, false};
+    j.Form1.shpAzul.Visible = false;
+}
+
+void SoltarEnCasilla(Juego& j, int casilla) {
+    OrigenArrastre origen = TomarOrigen(j);
+    if (origen.Indice < 0 || !EsCasilla(casilla)) return;
+    if (j.Form1.Label1[casilla].Letra != kCasillaVacia) return;
+    if (origen.DesdeAtril)
+        SoltarDesdeAtril(j, origen.Indice, casilla);
+    else
+        SoltarDesdeCasilla(j, origen.Indice, casilla);
+}
+
+void SoltarEnAtril(Juego& j, int ranura) {
+    OrigenArrastre origen = TomarOrigen(j);
+    // A laid tile goes back to the rack only by right click or take-back.
+    if (origen.Indice < 0 || !origen.DesdeAtril) return;
+    if (!EsRanura(ranura) || !EsRanura(origen.Indice)) return;
+    auto& atril = j.Form1.Label5;
+    if (!atril[ranura].Visible || !atril[origen.Indice].Visible) return;
+    std::swap(atril[origen.Indice].Letra, atril[ranura].Letra);
+}
+
+void SoltarFuera(Juego& j) { j.FichaArrastrada = {}; }
+
+void PulsarCasilla(Juego& j, int casilla, bool derecho) {
+    ModeloVentana& f = j.Form1;
+    f.shpAzul.Visible = false;
+    if (!derecho || !EsCasilla(casilla) || !f.Label1[casilla].Movible) return;
+    int n = RanurasVisibles(f);
+    if (n >= kRanuras) return;
+    Casilla& c = f.Label1[casilla];
+    // The tile goes to the end of the rack, not to the slot it came from.
+    f.Label5[n].Letra = c.Marca == '3' ? kBlanco : c.Letra;
+    f.Label5[n].Visible = true;
+    VaciarCasilla(c);
+}
+
+void PulsarAtril(Juego& j, int ranura) {
+    if (!j.PartidaEnCurso || !EsRanura(ranura)) return;
+    FichaJugador& r = j.Form1.Label5[ranura];
+    if (!r.Visible || r.Arrastrable) return;
+    r.Fondo = r.Fondo == kColorFicha ? kMagenta : kColorFicha;
+}
+
+void Deshacer(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    f.shpAzul.Visible = false;
+    if (!j.PartidaEnCurso) return;
+    for (Casilla& c : f.Label1)
+        if (c.Marca == '1') VaciarCasilla(c);
+    for (int i = 0; i < kRanuras; ++i) {
+        FichaJugador& r = f.Label5[i];
+        r.Fondo = kColorFicha;
+        r.Arrastrable = true;
+        r.Letra = j.Atriles[1][i + 1];
+        if (r.Letra != kSinFicha) r.Visible = true;
+    }
+    PonerEstado(j, "Es tu turno.", '0');
+    HabilitarVentana(j, true);
+    j.Ventana.ProcesarEventos();
+}
 
 }  // namespace tablerix

@@ -1,9 +1,131 @@
 #include "game/Partida.h"
 
-namespace tablerix {
+#include <cstdlib>
 
-// Placeholder until this routine is written.
-void NuevaPartida(Juego&) {}
-void RobarFichas(Juego&, int) {}
+#include "game/Mensajes.h"
+#include "wordlist/Texto.h"
+
+namespace tablerix {
+namespace {
+
+// Tiles per character code from A to Z; W's single slot is then given to Ñ.
+constexpr const char* kCantidades = "1202040512010202060101040205090201050604050101010101";
+constexpr int kRanuraEnie = 93;
+constexpr int kPrimeraRanuraBlanco = 97;
+
+void LlenarBolsa(Juego& j) {
+    int n = 1;
+    for (int c = 'A'; c <= 'Z'; ++c) {
+        int i = 2 * (c - 'A');
+        int cantidad = (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
+        for (int k = 0; k < cantidad; ++k) j.Bolsa[n++] = static_cast<char>(c);
+    }
+    j.Bolsa[kRanuraEnie] = kEnie;
+    for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Bolsa[s] = kBlanco;
+}
+
+// FichasEnBolsa should always count the filled slots; a count that says
+// otherwise (a damaged saved game) must not leave the pick loop spinning.
+bool HayFichaEnBolsa(const Juego& j) {
+    for (int s = 1; s <= kFichasBolsa; ++s)
+        if (j.Bolsa[s] != kSinFicha) return true;
+    return false;
+}
+
+int ElegirRanura(Juego& j) {
+    int s;
+    do {
+        s = static_cast<int>(j.Azar.Siguiente() * 100) + 1;
+    } while (j.Bolsa[s] == kSinFicha);
+    return s;
+}
+
+}  // namespace
+
+void NuevaPartida(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    f.lstPartida.clear();
+    f.SeleccionPartida = -1;
+    AgregarLinea(j, "*** INICIO DE PARTIDA ***");
+    AgregarLinea(j, "");
+
+    f.List3.clear();
+    f.List4.clear();
+
+    f.ProgresoVisible = false;
+    f.AnchoProgreso = 0;
+    f.shpAzul.Visible = false;
+
+    j.PrimeraJugada = true;
+    j.PartidaEnCurso = true;
+    j.PasesSeguidos = 0;
+    j.FichaArrastrada = {};
+    j.FichasEnBolsa = kFichasBolsa;
+    j.Turno = 1;
+    j.JugadorPasa = false;
+
+    for (int i = 0; i < kCasillas; ++i) {
+        Casilla& c = f.Label1[i];
+        c.Letra = kCasillaVacia;
+        c.Marca = '0';
+        c.Movible = false;
+        c.ColorLetra = kRojo;
+        c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
+        j.Tablero[i] = kCasillaVacia;
+    }
+
+    PonerEstado(j, "Es tu turno.", '0');
+    HabilitarVentana(j, true);
+    f.Label4 = {"0", "0"};
+
+    LlenarBolsa(j);
+    for (int p = 1; p <= 2; ++p)
+        for (int k = 1; k <= kRanuras; ++k) j.Atriles[p][k] = kSinFicha;
+    RobarFichas(j, 1);
+    RobarFichas(j, 2);
+
+    for (int k = 1; k <= kRanuras; ++k) {
+        FichaJugador& mia = f.Label5[k - 1];
+        mia.Visible = true;
+        mia.Letra = j.Atriles[1][k];
+        mia.Fondo = kColorFicha;
+        mia.Arrastrable = true;
+        f.Label11[k - 1].Visible = true;
+        f.Label11[k - 1].Letra = j.Atriles[2][k];
+    }
+}
+
+void RobarFichas(Juego& j, int p) {
+    if (p != 1 && p != 2) return;
+    char* atril = j.Atriles[p];
+    int blancos = 0;
+    for (int k = 1; k <= kRanuras; ++k)
+        if (atril[k] == kBlanco) ++blancos;
+
+    for (int k = 1; k <= kRanuras; ++k) {
+        if (j.FichasEnBolsa <= 0 || !HayFichaEnBolsa(j)) break;
+        // A slot is picked for every rack slot, also a full one: the random
+        // sequence depends on it.
+        int s = ElegirRanura(j);
+        if (atril[k] != kSinFicha) continue;
+        char ficha = j.Bolsa[s];
+        if (ficha == kBlanco) {
+            // A rack never gets a second blank from a draw.
+            if (blancos == 1) {
+                ficha = 'A';
+            } else {
+                blancos = 1;
+            }
+        }
+        atril[k] = ficha;
+        j.Bolsa[s] = kSinFicha;
+        --j.FichasEnBolsa;
+        if (j.FichasEnBolsa == 0) {
+            Informar(j, "Se han acabado la fichas.");
+            j.Ventana.ProcesarEventos();
+        }
+    }
+    j.Form1.Label7 = std::to_string(j.FichasEnBolsa);
+}
 
 }  // namespace tablerix

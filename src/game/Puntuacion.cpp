@@ -1,10 +1,98 @@
 #include "game/Puntuacion.h"
 
-namespace tablerix {
+#include <charconv>
 
-// Placeholder until this routine is written.
-int ValorLetra(const Juego&, char) { return 0; }
-void PuntuarPalabra(Juego&, int, char) {}
-void PuntuarLetra(Juego&, char, int) {}
+namespace tablerix {
+namespace {
+
+// Appends a number in decimal without building a temporary string: the scorer
+// runs for every trial placement of the computer's search.
+void AgregarNumero(std::string& texto, int numero) {
+    char cifras[12];
+    auto fin = std::to_chars(cifras, cifras + sizeof cifras, numero).ptr;
+    texto.append(cifras, fin);
+}
+
+// A square belongs to a word while it carries the occupied marks.
+bool Ocupada(const Casilla& c) { return c.Marca == '1' || c.Marca == '3'; }
+
+}  // namespace
+
+int ValorLetra(const Juego& j, char letra) {
+    int valor = 0;
+    for (int i = 1; i <= 26; ++i) {
+        const std::string& v = j.Valores[i];
+        if (v.size() >= 2 && v[0] == letra) valor += v[1] - '0';
+    }
+    return valor;
+}
+
+void PuntuarLetra(Juego& j, char letra, int casilla) {
+    int puntos = ValorLetra(j, letra);
+    AgregarNumero(j.Notacion, puntos);
+    const Casilla& c = j.Form1.Label1[casilla];
+    if (c.ColorLetra != kNegro) {
+        switch (c.Fondo) {
+            case kLetraX2:
+                puntos *= 2;
+                j.Notacion += "*2";
+                break;
+            case kLetraX3:
+                puntos *= 3;
+                j.Notacion += "*3";
+                break;
+            case kPalabraX3:
+                j.MultiplicadorPalabra = static_cast<std::int16_t>(j.MultiplicadorPalabra * 3);
+                break;
+            case kPalabraX2:
+                j.MultiplicadorPalabra = static_cast<std::int16_t>(j.MultiplicadorPalabra * 2);
+                break;
+            default:
+                break;
+        }
+    }
+    j.PuntosLetra = static_cast<std::int16_t>(puntos);
+    j.Notacion += '+';
+}
+
+void PuntuarPalabra(Juego& j, int inicio, char direccion) {
+    const auto& casillas = j.Form1.Label1;
+    j.Notacion.clear();
+    j.MultiplicadorPalabra = 1;
+    int puntos = 0;
+
+    j.Palabra.assign(1, casillas[inicio].Letra);
+    PuntuarLetra(j, casillas[inicio].Letra, inicio);
+    puntos += j.PuntosLetra;
+
+    const bool horizontal = direccion == 'H';
+    const int paso = horizontal ? 1 : kLado;
+    const int linea = horizontal ? FilaDe(inicio) : ColumnaDe(inicio);
+    for (int signo : {-1, 1}) {
+        for (int p = inicio + signo * paso;; p += signo * paso) {
+            if (p < 0 || p >= kCasillas) break;
+            // Keeps a horizontal word from running into the next row.
+            if ((horizontal ? FilaDe(p) : ColumnaDe(p)) != linea) break;
+            if (!Ocupada(casillas[p])) break;
+            char letra = casillas[p].Letra;
+            if (signo < 0)
+                j.Palabra.insert(j.Palabra.begin(), letra);
+            else
+                j.Palabra += letra;
+            PuntuarLetra(j, letra, p);
+            puntos += j.PuntosLetra;
+        }
+    }
+
+    j.Notacion.pop_back();  // the '+' after the last letter
+    if (j.MultiplicadorPalabra != 1) {
+        j.Notacion.insert(j.Notacion.begin(), '(');
+        j.Notacion += ")x";
+        AgregarNumero(j.Notacion, j.MultiplicadorPalabra);
+    }
+    j.PuntosPalabra = static_cast<std::int16_t>(puntos * j.MultiplicadorPalabra);
+    j.Notacion += '=';
+    AgregarNumero(j.Notacion, j.PuntosPalabra);
+}
 
 }  // namespace tablerix

@@ -4,6 +4,7 @@ namespace tablerix {
 
 Respuesta VentanaGuionizada::MostrarMensaje(const std::string& texto, Icono icono,
                                             bool conCancelar) {
+    Mensajes.push_back({texto, icono, conCancelar});
     if (!conCancelar) {
         Registro.push_back((icono == Icono::Exclamacion ? "[exclamation] " : "[info] ") + texto);
         return Respuesta::Aceptar;
@@ -34,6 +35,9 @@ char VentanaGuionizada::ElegirLetra(int izquierda, int arriba) {
     return letra;
 }
 
-void VentanaGuionizada::MostrarProgreso(int, const std::function<void()>& trabajo) { trabajo(); }
+void VentanaGuionizada::MostrarProgreso(int modo, const std::function<void()>& trabajo) {
+    Ventanas.push_back("progress " + std::to_string(modo));
+    trabajo();
+}
 
 }  // namespace tablerix

@@ -31,11 +31,20 @@ public:
     std::vector<std::string> DocumentosAbiertos;
     std::vector<std::pair<int, int>> PosicionesElector;  // where each chooser was placed
 
+    struct MensajeMostrado {
+        std::string Texto;
+        Icono Tipo;  // the icon
+        bool ConCancelar;
+    };
+    std::vector<MensajeMostrado> Mensajes;  // every box, with its icon and buttons
+    // Windows shown, in order: "about", "main", "progress 1" (load), "progress 2" (save).
+    std::vector<std::string> Ventanas;
+
     Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override;
     char ElegirLetra(int izquierda, int arriba) override;
     void MostrarProgreso(int modo, const std::function<void()>& trabajo) override;
-    void MostrarAcercaDe() override {}
-    void MostrarVentanaPrincipal() override {}
+    void MostrarAcercaDe() override { Ventanas.push_back("about"); }
+    void MostrarVentanaPrincipal() override { Ventanas.push_back("main"); }
     void Habilitar(bool habilitada) override { Habilitada = habilitada; }
     void ProcesarEventos() override { ++LlamadasProcesarEventos; }
     void AbrirDocumento(const std::string& direccion) override {
