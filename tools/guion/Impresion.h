@@ -1,0 +1,28 @@
+#pragma once
+// What the `print` commands show, as UTF-8 lines ready for the transcript.
+#include <string>
+#include <vector>
+
+#include "game/Juego.h"
+
+namespace tablerix::guion {
+
+using Lineas = std::vector<std::string>;
+
+// A text of the game as one transcript line: UTF-8, a carriage return as "\r".
+std::string LineaVisible(const std::string& cp1252);
+
+Lineas ImprimirTablero(const Juego& j);  // 15 lines; this turn's tiles in lower case
+Lineas ImprimirAtriles(const Juego& j);
+Lineas ImprimirPuntos(const Juego& j);
+Lineas ImprimirBolsa(const Juego& j);
+Lineas ImprimirEstado(const Juego& j);
+Lineas ImprimirNivel(const Juego& j);
+Lineas ImprimirPartida(const Juego& j);  // the game log
+Lineas ImprimirPalabras(const Juego& j);
+Lineas ImprimirMarco(const Juego& j);    // the blue frame of the computer's last word
+Lineas ImprimirTodo(const Juego& j);
+// A file of the program's folder, one line per CR LF ended line.
+Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);
+
+}  // namespace tablerix::guion

@@ -1,0 +1,229 @@
+#include "Interprete.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "Autojuego.h"
+#include "Impresion.h"
+#include "Preparacion.h"
+#include "computer/Eventos.h"
+#include "game/Arranque.h"
+
+namespace tablerix::guion {
+namespace {
+
+int Entero(const std::string& s) { return std::stoi(s); }
+
+bool EsPreparacion(const std::string& n) {
+    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes";
+}
+
+bool EsImpresion(const std::string& n) { return n == "print" || n == "echo"; }
+
+}  // namespace
+
+Interprete::Interprete(std::string carpeta, std::string carpetaGuion, std::ostream& salida,
+                       std::ostream& errores)
+    : carpeta_(std::move(carpeta)),
+      carpetaGuion_(std::move(carpetaGuion)),
+      salida_(salida),
+      errores_(errores) {
+    juego_.Carpeta = carpeta_;
+}
+
+int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
+    const Orden* actual = nullptr;
+    try {
+        for (const Orden& o : ordenes) {
+            actual = &o;
+            Orden1(o);
+            VolcarRegistro();
+        }
+    } catch (const SinRespuesta& e) {
+        VolcarRegistro();
+        errores_ << "line " << actual->Linea << ": " << e.what() << "\n";
+        return kSinRespuesta;
+    } catch (const ErrorGuion& e) {
+        VolcarRegistro();
+        errores_ << "line " << e.Linea << ": " << e.what() << "\n";
+        return kErrorGuion;
+    } catch (const std::exception& e) {
+        VolcarRegistro();
+        errores_ << "line " << (actual ? actual->Linea : 0) << ": " << e.what() << "\n";
+        return kFallo;
+    }
+    // Queued answers nobody asked for usually mean a question that did not come.
+    for (Respuesta r : ventana_.Respuestas)
+        salida_ << "(unused answer " << (r == Respuesta::Aceptar ? "ok" : "cancel") << ")\n";
+    for (char c : ventana_.Letras) salida_ << "(unused letter " << LineaVisible({c}) << ")\n";
+    return kBien;
+}
+
+void Interprete::Orden1(const Orden& o) {
+    const auto& a = o.Argumentos;
+    if (o.Nombre == "seed") {
+        juego_.Azar.Sembrar(std::stoull(a[0]));
+    } else if (o.Nombre == "words") {
+        if (arrancado_) throw ErrorGuion(o.Linea, "words must come before start");
+        std::filesystem::path origen = std::filesystem::path(carpetaGuion_) / a[0];
+        std::error_code ec;
+        std::filesystem::copy_file(origen, std::filesystem::path(carpeta_) / "Tablerix.pal",
+                                   std::filesystem::copy_options::overwrite_existing, ec);
+        if (ec) throw ErrorGuion(o.Linea, "cannot copy " + origen.string() + ": " + ec.message());
+    } else if (o.Nombre == "start") {
+        if (arrancado_) throw ErrorGuion(o.Linea, "start given twice");
+        arrancado_ = true;
+        if (!Arrancar(juego_, false)) {
+            terminado_ = true;
+            VolcarRegistro();
+            salida_ << "(the program ends: no word list)\n";
+        }
+    } else if (o.Nombre == "answer") {
+        for (const std::string& r : a)
+            ventana_.Respuestas.push_back(r == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar);
+    } else if (o.Nombre == "letter") {
+        for (const std::string& l : a) ventana_.Letras.push_back(l[0]);
+    } else if (o.Nombre == "autoanswer") {
+        if (a[0] == "off") ventana_.RespuestaAutomatica.reset();
+        else ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
+    } else if (EsImpresion(o.Nombre)) {
+        Imprimir(o);
+    } else if (EsPreparacion(o.Nombre)) {
+        ExigirPartida(o);
+        Preparar(o);
+    } else if (o.Nombre == "selfplay") {
+        ExigirPartida(o);
+        NivelesAutojuego niveles;
+        if (a.size() == 3) niveles = {Entero(a[1]), Entero(a[2])};
+        Autojugar(juego_, ventana_, Entero(a[0]), niveles, salida_);
+    } else {
+        ExigirPartida(o);
+        Accion(o);
+    }
+}
+
+void Interprete::ExigirPartida(const Orden& o) const {
+    if (!arrancado_) throw ErrorGuion(o.Linea, o.Nombre + " needs start first");
+    if (terminado_) throw ErrorGuion(o.Linea, o.Nombre + ": the program has ended");
+}
+
+void Interprete::Preparar(const Orden& o) {
+    const auto& a = o.Argumentos;
+    if (o.Nombre == "rack") {
+        PonerAtril(juego_, Entero(a[0]), a[1]);
+    } else if (o.Nombre == "bag") {
+        PonerBolsa(juego_, a[0] == "-" ? "" : a[0]);
+    } else if (o.Nombre == "fix") {
+        int conflicto = -1;
+        if (!FijarPalabra(juego_, Entero(a[0]), a[1], a[2][0], conflicto))
+            throw ErrorGuion(o.Linea, "square " + std::to_string(conflicto) + " holds '" +
+                                          LineaVisible({juego_.Form1.Label1[conflicto].Letra}) +
+                                          "'");
+    } else if (o.Nombre == "score") {
+        PonerPuntos(juego_, Entero(a[0]), Entero(a[1]));
+    } else if (o.Nombre == "passes") {
+        juego_.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
+    }
+}
+
+void Interprete::Accion(const Orden& o) {
+    Juego& j = juego_;
+    // A disabled window takes no input at all.
+    if (!j.Form1.Habilitada) {
+        salida_ << "(window disabled: " << o.Nombre << " ignored)\n";
+        return;
+    }
+    const auto& a = o.Argumentos;
+    const std::string& n = o.Nombre;
+    // Only what the window lets the mouse start: a visible, draggable rack tile, a movable square.
+    auto arrastrarAtril = [&](int ranura) {
+        const FichaJugador& f = j.Form1.Label5[ranura];
+        if (f.Visible && f.Arrastrable) {
+            Atril_EmpezarArrastre(j, ranura);
+            return true;
+        }
+        salida_ << "(slot " << ranura << " cannot be dragged)\n";
+        return false;
+    };
+    if (n == "drop") {
+        if (arrastrarAtril(Entero(a[0]))) Casilla_Soltar(j, Entero(a[1]));
+    } else if (n == "swap") {
+        if (arrastrarAtril(Entero(a[0]))) Atril_Soltar(j, Entero(a[1]));
+    } else if (n == "move") {
+        int desde = Entero(a[0]);
+        if (j.Form1.Label1[desde].Movible) {
+            Casilla_EmpezarArrastre(j, desde);
+            Casilla_Soltar(j, Entero(a[1]));
+        } else {
+            salida_ << "(square " << desde << " cannot be dragged)\n";
+        }
+    } else if (n == "take") {
+        Casilla_Pulsar(j, Entero(a[0]), true);
+    } else if (n == "click") {
+        int ranura = Entero(a[0]);
+        if (j.Form1.Label5[ranura].Visible) Atril_Pulsar(j, ranura);
+        else salida_ << "(slot " << ranura << " is hidden)\n";
+    } else if (n == "ok") {
+        cmdOk_Click(j);
+    } else if (n == "pass") {
+        cmdPasar_Click(j);
+    } else if (n == "exchange") {
+        cmdCambiar_Click(j);
+    } else if (n == "undo") {
+        cmdEscape_Click(j);
+    } else if (n == "recommend") {
+        MnuRecom_Click(j);
+    } else if (n == "new") {
+        MnuNew_Click(j);
+    } else if (n == "save") {
+        MnuSave_Click(j);
+    } else if (n == "load") {
+        MnuLoad_Click(j);
+    } else if (n == "delete") {
+        mnuBorGuar_Click(j);
+    } else if (n == "level") {
+        MnuNiv_Click(j, Entero(a[0]));
+    } else if (n == "pcrack") {
+        MnuContra_Click(j);
+    } else if (n == "close") {
+        if (Form_Unload(j)) {
+            terminado_ = true;
+            VolcarRegistro();
+            salida_ << "(the program ends)\n";
+        }
+    } else {
+        throw std::logic_error("command not handled: " + n);
+    }
+}
+
+void Interprete::Imprimir(const Orden& o) {
+    if (o.Nombre == "echo") {
+        salida_ << o.Argumentos[0] << "\n";
+        return;
+    }
+    const std::string& que = o.Argumentos[0];
+    const Juego& j = juego_;
+    if (que == "board") Escribir(ImprimirTablero(j));
+    else if (que == "racks") Escribir(ImprimirAtriles(j));
+    else if (que == "scores") Escribir(ImprimirPuntos(j));
+    else if (que == "bag") Escribir(ImprimirBolsa(j));
+    else if (que == "status") Escribir(ImprimirEstado(j));
+    else if (que == "level") Escribir(ImprimirNivel(j));
+    else if (que == "log") Escribir(ImprimirPartida(j));
+    else if (que == "words") Escribir(ImprimirPalabras(j));
+    else if (que == "frame") Escribir(ImprimirMarco(j));
+    else if (que == "all") Escribir(ImprimirTodo(j));
+    else if (que == "file") Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));
+}
+
+void Interprete::Escribir(const std::vector<std::string>& lineas) {
+    for (const std::string& l : lineas) salida_ << l << "\n";
+}
+
+void Interprete::VolcarRegistro() {
+    for (const std::string& r : ventana_.Registro) salida_ << LineaVisible(r) << "\n";
+    ventana_.Registro.clear();
+    salida_.flush();
+}
+
+}  // namespace tablerix::guion

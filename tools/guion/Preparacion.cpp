@@ -1,0 +1,67 @@
+#include "Preparacion.h"
+
+namespace tablerix::guion {
+namespace {
+
+char Ficha(char c) { return c == '_' ? kSinFicha : c; }
+
+}  // namespace
+
+void PonerAtril(Juego& j, int p, const std::string& fichas) {
+    for (int k = 1; k <= kRanuras; ++k) {
+        char f = k <= static_cast<int>(fichas.size()) ? Ficha(fichas[k - 1]) : kSinFicha;
+        j.Atriles[p][k] = f;
+        if (p == 1) {
+            FichaJugador& ficha = j.Form1.Label5[k - 1];
+            ficha.Letra = f;
+            ficha.Visible = f != kSinFicha;
+            ficha.Fondo = kColorFicha;
+            ficha.Arrastrable = true;
+        } else {
+            FichaOrdenador& ficha = j.Form1.Label11[k - 1];
+            ficha.Letra = f;
+            ficha.Visible = f != kSinFicha;
+        }
+    }
+}
+
+void PonerBolsa(Juego& j, const std::string& fichas) {
+    int cuantas = 0;
+    for (int s = 1; s <= kFichasBolsa; ++s) {
+        char f = s <= static_cast<int>(fichas.size()) ? Ficha(fichas[s - 1]) : kSinFicha;
+        j.Bolsa[s] = f;
+        if (f != kSinFicha) ++cuantas;
+    }
+    j.FichasEnBolsa = static_cast<std::int16_t>(cuantas);
+    j.Form1.Label7 = std::to_string(cuantas);
+}
+
+bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direccion,
+                  int& conflicto) {
+    const int paso = direccion == 'H' ? 1 : kLado;
+    for (size_t k = 0; k < palabra.size(); ++k) {
+        int q = inicio + static_cast<int>(k) * paso;
+        const char actual = j.Form1.Label1[q].Letra;
+        if (actual != kCasillaVacia && (actual != palabra[k] || j.Tablero[q] != palabra[k])) {
+            conflicto = q;
+            return false;
+        }
+    }
+    for (size_t k = 0; k < palabra.size(); ++k) {
+        int q = inicio + static_cast<int>(k) * paso;
+        if (j.Tablero[q] == palabra[k]) continue;
+        j.Tablero[q] = palabra[k];
+        Casilla& c = j.Form1.Label1[q];
+        c.Letra = palabra[k];
+        c.ColorLetra = kNegro;
+        c.Fondo = kColorFicha;
+        c.Marca = '0';
+        c.Movible = false;
+    }
+    j.PrimeraJugada = false;
+    return true;
+}
+
+void PonerPuntos(Juego& j, int p, int puntos) { j.Form1.Label4[p - 1] = std::to_string(puntos); }
+
+}  // namespace tablerix::guion
