@@ -56,7 +56,7 @@ void SoltarDesdeCasilla(Juego& j, int desde, int t) {
 void EmpezarArrastreAtril(Juego& j, int ranura) {
     if (!EsRanura(ranura)) return;
     const FichaJugador& r = j.Form1.Label5[ranura];
-    if (!r.Visible || !r.Arrastrable) return;
+    if (!r.Visible || !r.Arrastrable || r.Letra == kSinFicha) return;
     j.FichaArrastrada = {ranura, true};
     j.Form1.shpAzul.Visible = false;
 }
@@ -120,7 +120,9 @@ void Deshacer(Juego& j) {
         r.Fondo = kColorFicha;
         r.Arrastrable = true;
         r.Letra = j.Atriles[1][i + 1];
-        if (r.Letra != kSinFicha) r.Visible = true;
+        // A slot with no tile is hidden too: shown, it could be dragged onto
+        // the board as a tile without a letter.
+        r.Visible = r.Letra != kSinFicha;
     }
     PonerEstado(j, "Es tu turno.", '0');
     HabilitarVentana(j, true);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "game/Arranque.h"
+#include "game/Colocacion.h"
 #include "game/Comprobacion.h"
 #include "game/Juego.h"
 #include "game/Nivel.h"
@@ -81,10 +82,14 @@ public:
             if (c.ColorLetra == kRojo) ++J.FichasColocadas;
         }
     }
+    // Runs the move check on the board so prepared; afterwards the fixed
+    // tiles are at rest again, as the player's turn leaves them.
     void Comprobar(bool silencioso = false) {
         MarcarOcupadas();
         J.Silencioso = silencioso;
         ComprobarJugada(J);
+        for (Casilla& c : J.Form1.Label1)
+            if (c.ColorLetra == kNegro) c.Marca = '0';
     }
 
     // Text of every box shown so far, in order.
