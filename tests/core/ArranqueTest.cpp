@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 
+#include <unistd.h>
+
 #include "JuegoDePrueba.h"
+#include "wordlist/Archivos.h"
 
 namespace tablerix {
 namespace {
@@ -72,6 +77,141 @@ TEST(Arranque, ValoresYLeyenda) {
     EXPECT_EQ(l.find('W'), std::string::npos);
     EXPECT_EQ(l.size(), 26u * 6u);
     EXPECT_EQ(l.substr(l.size() - 12), " Y-4   Z-8  ");
+}
+
+namespace fs = std::filesystem;
+
+// Notes what the game holds when each window opens.
+class VentanaDeArranque : public VentanaGuionizada {
+public:
+    const Juego* J = nullptr;
+    bool ValoresAlVerAcercaDe = true;
+    bool PrincipalAntesDeCargar = false;
+    int EventosAntesDeCargar = -1;
+
+    void MostrarAcercaDe() override {
+        ValoresAlVerAcercaDe = !J->Valores[1].empty();
+        VentanaGuionizada::MostrarAcercaDe();
+    }
+    void MostrarProgreso(int modo, const std::function<void()>& trabajo) override {
+        PrincipalAntesDeCargar = !Ventanas.empty() && Ventanas.back() == "main";
+        EventosAntesDeCargar = LlamadasProcesarEventos;
+        VentanaGuionizada::MostrarProgreso(modo, trabajo);
+    }
+};
+
+class Arrancando : public ::testing::Test {
+protected:
+    VentanaDeArranque v;
+    Juego j{v};
+    fs::path raiz;
+
+    void SetUp() override {
+        v.J = &j;
+        raiz = fs::temp_directory_path() /
+               ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(raiz);
+        fs::create_directories(raiz / "usuario");
+        fs::create_directories(raiz / "datos");
+        j.Carpeta = (raiz / "usuario").string();
+        j.CarpetaDatos = (raiz / "datos").string();
+        j.Azar.Sembrar(3);
+    }
+    void TearDown() override { fs::remove_all(raiz); }
+
+    void Escribir(const std::string& carpeta, std::string_view bytes) {
+        std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary)
+            .write(bytes.data(), bytes.size());
+    }
+};
+
+TEST_F(Arrancando, LaSecuenciaCompleta) {
+    Escribir(j.Carpeta, "CASA\r\nOS\r\n");
+    j.Lista.DiccionarioModificado = true;
+    j.Form1.Label1[0].Fondo = kNegro;  // whatever the window held, the design rules
+    ASSERT_TRUE(Arrancar(j, false));
+
+    EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"about", "main", "progress 1"}));
+    EXPECT_FALSE(v.ValoresAlVerAcercaDe);  // nothing of the game before the about window closes
+    EXPECT_TRUE(v.PrincipalAntesDeCargar);
+    EXPECT_GE(v.EventosAntesDeCargar, 1);  // painted before the progress window
+    EXPECT_TRUE(v.Mensajes.empty());
+
+    EXPECT_EQ(j.Premios[0], std::to_string(kPalabraX3));
+    EXPECT_EQ(j.Valores[26], "Z8");
+    EXPECT_EQ(j.Form1.lblPuntos.substr(0, 7), " A-1   ");
+    EXPECT_EQ(j.Form1.AltoPartida, kAltoPartida);
+
+    // "Furby" is shown and checked, and its own stride is the one used.
+    EXPECT_EQ(j.Form1.Label6, "Furby");
+    EXPECT_EQ(j.Form1.MnuNiv, (std::array<bool, 8>{false, false, false, true}));
+    EXPECT_EQ(j.PasoBusqueda, 5);
+
+    EXPECT_EQ(j.Lista.NumPalabras(), 2);
+    EXPECT_FALSE(j.Lista.DiccionarioModificado);
+    EXPECT_TRUE(j.PartidaEnCurso);
+    EXPECT_EQ(j.Form1.Label7, "86");
+    EXPECT_EQ(j.Form1.lstPartida.front(), "*** INICIO DE PARTIDA ***");
+}
+
+TEST_F(Arrancando, ConLaMismaSemillaSeRepiteElReparto) {
+    Escribir(j.Carpeta, "CASA\r\n");
+    ASSERT_TRUE(Arrancar(j, false));
+    VentanaGuionizada otra;
+    Juego k(otra);
+    k.Carpeta = j.Carpeta;
+    k.Azar.Sembrar(3);
+    ASSERT_TRUE(Arrancar(k, false));
+    EXPECT_EQ(std::string(j.Atriles[1] + 1, 7), std::string(k.Atriles[1] + 1, 7));
+    EXPECT_EQ(std::string(j.Atriles[2] + 1, 7), std::string(k.Atriles[2] + 1, 7));
+}
+
+TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSiNoLaDeLosDatos) {
+    Escribir(j.CarpetaDatos, "CASA\r\nOS\r\nSOL\r\n");
+    ASSERT_TRUE(CargarListaPalabras(j));
+    EXPECT_EQ(j.Lista.NumPalabras(), 3);
+
+    Escribir(j.Carpeta, "MAR\r\n");
+    ASSERT_TRUE(CargarListaPalabras(j));
+    EXPECT_EQ(j.Lista.NumPalabras(), 1);
+    EXPECT_TRUE(j.Lista.ExistePalabra("MAR"));
+    EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"progress 1", "progress 1"}));
+}
+
+TEST_F(Arrancando, SinListaNoHayPartida) {
+    EXPECT_FALSE(Arrancar(j, false));
+    ASSERT_EQ(v.Mensajes.size(), 1u);
+    EXPECT_EQ(v.Mensajes[0].Texto, "No tienes ninguna librer\xED" "a de palabras (Tablerix.Pal)");
+    EXPECT_EQ(v.Mensajes[0].Tipo, Icono::Exclamacion);
+    EXPECT_FALSE(j.PartidaEnCurso);
+    EXPECT_EQ(j.Form1.Label7, "");
+}
+
+TEST_F(Arrancando, GuardarLaLista) {
+    Escribir(j.CarpetaDatos, "CASA\r\nSOL\r\n");
+    ASSERT_TRUE(CargarListaPalabras(j));
+    std::string nueva = "MAR";
+    j.Lista.IncluirPalabra(nueva);
+    GuardarListaPalabras(j);
+    EXPECT_EQ(v.Ventanas.back(), "progress 2");
+    EXPECT_TRUE(v.Mensajes.empty());
+    EXPECT_FALSE(j.Lista.DiccionarioModificado);
+    // Saved to the user's folder; the shipped list is left alone.
+    EXPECT_EQ(LeerArchivo(j.Carpeta + "/Tablerix.pal"), "CASA\r\nMAR\r\nSOL\r\n");
+    EXPECT_EQ(LeerArchivo(j.CarpetaDatos + "/Tablerix.pal"), "CASA\r\nSOL\r\n");
+}
+
+TEST_F(Arrancando, UnGuardadoFallidoSeAvisa) {
+    Escribir(j.CarpetaDatos, "CASA\r\n");
+    ASSERT_TRUE(CargarListaPalabras(j));
+    j.Lista.DiccionarioModificado = true;
+    j.Carpeta = (raiz / "no-existe").string();
+    GuardarListaPalabras(j);
+    ASSERT_EQ(v.Mensajes.size(), 1u);
+    EXPECT_EQ(v.Mensajes[0].Texto, "No se ha podido guardar la lista de palabras.");
+    EXPECT_EQ(v.Mensajes[0].Tipo, Icono::Exclamacion);
+    EXPECT_TRUE(j.Lista.DiccionarioModificado);
 }
 
 }  // namespace
