@@ -1,8 +1,75 @@
 #include "computer/Recomendacion.h"
 
-namespace tablerix {
+#include <vector>
 
-// Placeholder until this routine is written.
-void Recomendar(Juego&) {}
+#include "computer/TurnoOrdenador.h"
+#include "game/Colocacion.h"
+#include "game/Mensajes.h"
+#include "wordlist/Texto.h"
+
+namespace tablerix {
+namespace {
+
+// Hides the rack tile a proposed letter comes from: the first shown tile of
+// that letter, else the blank.
+void TomarDelAtril(ModeloVentana& f, char letra) {
+    for (char buscada : {letra, kBlanco}) {
+        for (FichaJugador& r : f.Label5) {
+            if (r.Visible && r.Letra == buscada) {
+                r.Visible = false;
+                return;
+            }
+        }
+    }
+}
+
+void CerrarHuecosAtril(ModeloVentana& f) {
+    std::vector<char> letras;
+    for (FichaJugador& r : f.Label5) {
+        if (r.Visible) letras.push_back(r.Letra);
+        r.Visible = false;
+    }
+    for (std::size_t k = 0; k < letras.size(); ++k) {
+        f.Label5[k].Letra = letras[k];
+        f.Label5[k].Visible = true;
+    }
+}
+
+}  // namespace
+
+void Recomendar(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    Deshacer(j);
+    if (!j.PartidaEnCurso) return;
+
+    for (Casilla& c : f.Label1)
+        if (c.Letra != kCasillaVacia) c.Marca = '1';
+    f.ProgresoVisible = true;
+    HabilitarVentana(j, false);
+    PonerEstado(j, Txt("Estoy buscando una recomendación. Espera..."), '1');
+
+    if (!j.PrimeraJugada) {
+        j.Silencioso = true;
+        BuscarJugada(j);
+    } else {
+        BuscarPrimeraJugada(j);
+    }
+
+    f.ProgresoVisible = false;
+    PonerEstado(j, "Es tu turno.", '0');
+    HabilitarVentana(j, true);
+
+    // The proposal stands as tiles laid this turn: red letters, marked.
+    for (Casilla& c : f.Label1) {
+        if (c.Letra != kCasillaVacia && c.ColorLetra == kRojo) {
+            c.Marca = '1';
+            TomarDelAtril(f, c.Letra);
+        } else {
+            c.Marca = '0';
+        }
+    }
+    CerrarHuecosAtril(f);
+    j.Ventana.EnfocarOk();
+}
 
 }  // namespace tablerix

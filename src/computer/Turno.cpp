@@ -1,11 +1,262 @@
 #include "computer/Turno.h"
 
-namespace tablerix {
+#include <algorithm>
 
-// Placeholder until this routine is written.
-void JugarTurno(Juego&) {}
-void Pasar(Juego&) {}
-void EmpezarCambio(Juego&) {}
-bool CompletarCambio(Juego&) { return false; }
+#include "computer/BloquesPartida.h"
+#include "computer/TurnoOrdenador.h"
+#include "game/Colocacion.h"
+#include "game/Comprobacion.h"
+#include "game/FinPartida.h"
+#include "game/Mensajes.h"
+#include "game/Partida.h"
+#include "wordlist/Texto.h"
+
+namespace tablerix {
+namespace {
+
+void MarcarOcupadas(Juego& j) {
+    for (Casilla& c : j.Form1.Label1)
+        if (c.Letra != kCasillaVacia) c.Marca = '1';
+}
+
+bool HayFichaVisible(const ModeloVentana& f) {
+    return std::any_of(f.Label5.begin(), f.Label5.end(),
+                       [](const FichaJugador& r) { return r.Visible; });
+}
+
+bool OrdenadorTieneFichas(const ModeloVentana& f) {
+    return std::any_of(f.Label11.begin(), f.Label11.end(), [](const FichaOrdenador& r) {
+        return r.Visible && r.Letra != kSinFicha;
+    });
+}
+
+// The player's move as laid on the board; false when the check refused it.
+bool ComprobarJugadaJugador(Juego& j) {
+    j.FichasColocadas = 0;
+    for (Casilla& c : j.Form1.Label1) {
+        if (c.Letra == kCasillaVacia) continue;
+        c.Marca = '1';
+        if (c.ColorLetra == kRojo) ++j.FichasColocadas;
+    }
+    j.Silencioso = false;
+    ComprobarJugada(j);
+    if (j.JugadaValida) return true;
+    // The laid tiles stay red, marked and movable for the player to correct.
+    for (Casilla& c : j.Form1.Label1)
+        if (c.ColorLetra == kNegro) c.Marca = '0';
+    return false;
+}
+
+// Returns true when the player's word ended the game.
+bool FijarJugadaJugador(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    EscribirBloqueJugada(j, "-----Jugador-----", f.List4, j.PuntosJugada);
+    f.List3.clear();
+    f.List4.clear();
+    j.PasesSeguidos = 0;
+    j.PrimeraJugada = false;
+
+    for (int i = 0; i < kCasillas; ++i) {
+        Casilla& c = f.Label1[i];
+        if (c.ColorLetra == kRojo && c.Letra != kCasillaVacia) {
+            c.ColorLetra = kNegro;
+            j.Tablero[i] = c.Letra;
+            c.Fondo = kColorFicha;
+        }
+        c.Movible = false;
+        c.Marca = '0';
+    }
+    // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.
+    for (int k = 1; k <= kRanuras; ++k) {
+        const FichaJugador& r = f.Label5[k - 1];
+        j.Atriles[1][k] = r.Visible ? r.Letra : kSinFicha;
+    }
+    SumarPuntos(f.Label4[0], j.PuntosJugada);
+
+    if (j.FichasEnBolsa == 0 && !HayFichaVisible(f)) {
+        FinPartida(j);
+        return true;
+    }
+    return false;
+}
+
+void RellenarAtrilJugador(Juego& j) {
+    RobarFichas(j, 1);
+    for (int k = 1; k <= kRanuras; ++k) {
+        FichaJugador& r = j.Form1.Label5[k - 1];
+        r.Letra = j.Atriles[1][k];
+        if (r.Letra != kSinFicha) r.Visible = true;
+    }
+}
+
+void EmpezarTurnoOrdenador(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    f.ProgresoVisible = true;
+    j.JugadorPasa = false;
+    HabilitarVentana(j, false);
+    PonerEstado(j, "Estoy pensando mi jugada. Espera...", '1');
+    j.Ventana.ProcesarEventos();
+    j.Turno = 2;
+    j.Silencioso = true;
+    MarcarOcupadas(j);
+    j.MejorFichas.clear();
+}
+
+// The tiles the computer laid leave its rack; a blank goes only for a letter it
+// holds no real tile of. The rest close up to the first slots and it draws.
+void RetirarFichasOrdenador(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    f.ProgresoVisible = false;
+    j.PasesSeguidos = 0;
+
+    std::string w;
+    for (char c : j.MejorFichas)
+        if (c != '-') w += c;
+    j.MejorFichas = w;
+
+    std::string s;
+    for (int k = 1; k <= kRanuras; ++k) {
+        if (f.Label11[k - 1].Letra != kSinFicha && j.Atriles[2][k] != kSinFicha)
+            s += j.Atriles[2][k];
+        j.Atriles[2][k] = kSinFicha;
+    }
+    for (char c : w) {
+        std::size_t p = s.find(c);
+        if (p == std::string::npos) p = s.find(kBlanco);
+        if (p != std::string::npos) s[p] = '.';
+    }
+    int k = 1;
+    for (char c : s)
+        if (c != '.') j.Atriles[2][k++] = c;
+
+    RobarFichas(j, 2);
+    MostrarAtrilOrdenador(j);
+}
+
+void DevolverTurno(Juego& j) {
+    if (j.PartidaEnCurso)
+        PonerEstado(j, "Es tu turno.", '0');
+    else
+        PonerEstado(j, "Partida finalizada.", '0');
+    HabilitarVentana(j, true);
+    j.Turno = 1;
+}
+
+void TurnoOrdenador(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    EmpezarTurnoOrdenador(j);
+
+    if (j.PrimeraJugada) {
+        BuscarPrimeraJugada(j);
+    } else {
+        BuscarJugada(j);
+        for (Casilla& c : f.Label1) c.Marca = '0';
+        if (j.OrdenadorNoJuega) {
+            DevolverTurno(j);
+            return;
+        }
+    }
+
+    RetirarFichasOrdenador(j);
+
+    if (!OrdenadorTieneFichas(f)) {
+        // The points of its last word are already on its score; the word is not logged.
+        FinPartida(j);
+    } else if (!j.MejorFichas.empty()) {
+        EscribirBloqueJugada(j, "-----Ordenador-----", f.List3, j.PuntosMejor);
+        f.List3.clear();
+        f.List4.clear();
+        j.PrimeraJugada = false;
+    }
+    DevolverTurno(j);
+}
+
+int FichasSeleccionadas(const ModeloVentana& f) {
+    return static_cast<int>(std::count_if(f.Label5.begin(), f.Label5.end(), [](const FichaJugador& r) {
+        return r.Visible && r.Fondo != kColorFicha;
+    }));
+}
+
+int PrimeraRanuraLibre(const Juego& j) {
+    for (int s = 1; s <= kFichasBolsa; ++s)
+        if (j.Bolsa[s] == kSinFicha) return s;
+    return 0;
+}
+
+}  // namespace
+
+void JugarTurno(Juego& j) {
+    j.Form1.shpAzul.Visible = false;
+    if (!j.PartidaEnCurso) return;
+
+    if (!j.JugadorPasa) {
+        if (j.Form1.ModoLabel9 == '2') {
+            if (!CompletarCambio(j)) return;
+        } else {
+            if (!ComprobarJugadaJugador(j)) return;
+            if (FijarJugadaJugador(j)) return;
+        }
+        RellenarAtrilJugador(j);
+    }
+    TurnoOrdenador(j);
+}
+
+void Pasar(Juego& j) {
+    j.Form1.shpAzul.Visible = false;
+    if (!j.PartidaEnCurso) return;
+    if (j.FichasEnBolsa > 0 &&
+        !Preguntar(j, Txt("Aún quedan fichas. Quieres pasar?"), Icono::Informacion))
+        return;
+    Deshacer(j);
+    ++j.PasesSeguidos;
+    EscribirBloqueAviso(j, "-----Jugador-----", " (Pasa)");
+    if (j.PasesSeguidos >= 2) {
+        FinPartida(j);
+        return;
+    }
+    j.JugadorPasa = true;
+    JugarTurno(j);
+}
+
+void EmpezarCambio(Juego& j) {
+    j.Form1.shpAzul.Visible = false;
+    if (!j.PartidaEnCurso) return;
+    if (j.FichasEnBolsa == 0) {
+        Informar(j, "No quedan fichas.");
+        return;
+    }
+    Deshacer(j);
+    PonerEstado(j, Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar."),
+                '2');
+    for (FichaJugador& r : j.Form1.Label5) r.Arrastrable = false;
+}
+
+bool CompletarCambio(Juego& j) {
+    ModeloVentana& f = j.Form1;
+    if (FichasSeleccionadas(f) > j.FichasEnBolsa) {
+        Informar(j, "Solo queda/n " + std::to_string(j.FichasEnBolsa) + " ficha/s.");
+        return false;
+    }
+    for (int i = 0; i < kRanuras; ++i) {
+        const FichaJugador& r = f.Label5[i];
+        const bool seleccionada = r.Visible && r.Fondo != kColorFicha;
+        if (!seleccionada) {
+            j.Atriles[1][i + 1] = r.Letra;
+            continue;
+        }
+        j.Atriles[1][i + 1] = kSinFicha;
+        if (int s = PrimeraRanuraLibre(j)) {
+            j.Bolsa[s] = r.Letra;
+            ++j.FichasEnBolsa;
+        }
+    }
+    for (FichaJugador& r : f.Label5) {
+        r.Arrastrable = true;
+        r.Fondo = kColorFicha;
+    }
+    PonerEstado(j, "Es tu turno.", '0');
+    EscribirBloqueAviso(j, "-----Jugador------", " (Cambia fichas)");
+    return true;
+}
 
 }  // namespace tablerix

@@ -9,4 +9,9 @@ void BuscarJugada(Juego& j);
 void BuscarPrimeraJugada(Juego& j);
 void CambiarOPasar(Juego& j);
 
+// The computer's rack display from Atriles(2, ·): empty slots hidden.
+void MostrarAtrilOrdenador(Juego& j);
+// First square of an opening word of `longitud` letters on the centre row.
+int InicioPrimeraJugada(int longitud);
+
 }  // namespace tablerix

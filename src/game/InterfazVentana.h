@@ -33,6 +33,8 @@ public:
     virtual void AbrirDocumento(const std::string& direccion) = 0;
     // The model changed: repaint when convenient.
     virtual void ModeloCambiado() = 0;
+    // Keyboard focus to the OK button (after a recommendation is set out).
+    virtual void EnfocarOk() {}
 };
 
 }  // namespace tablerix
