@@ -155,18 +155,6 @@ TEST_F(Arrancando, LaSecuenciaCompleta) {
     EXPECT_EQ(j.Form1.lstPartida.front(), "*** INICIO DE PARTIDA ***");
 }
 
-TEST_F(Arrancando, ConLaMismaSemillaSeRepiteElReparto) {
-    Escribir(j.Carpeta, "CASA\r\n");
-    ASSERT_TRUE(Arrancar(j, false));
-    VentanaGuionizada otra;
-    Juego k(otra);
-    k.Carpeta = j.Carpeta;
-    k.Azar.Sembrar(3);
-    ASSERT_TRUE(Arrancar(k, false));
-    EXPECT_EQ(std::string(j.Atriles[1] + 1, 7), std::string(k.Atriles[1] + 1, 7));
-    EXPECT_EQ(std::string(j.Atriles[2] + 1, 7), std::string(k.Atriles[2] + 1, 7));
-}
-
 TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSiNoLaDeLosDatos) {
     Escribir(j.CarpetaDatos, "CASA\r\nOS\r\nSOL\r\n");
     ASSERT_TRUE(CargarListaPalabras(j));

@@ -110,7 +110,10 @@ TEST_F(Colocacion, SoloSeArrastraLoQueSePuede) {
     for (int malo : {-1, 225, 1000}) EmpezarArrastreCasilla(j, malo);
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);
 
-    // A drop without a drag, or on nothing, changes nothing.
+    // A drop without a drag, outside, or on nothing, changes nothing.
+    EmpezarArrastreAtril(j, 3);
+    SoltarFuera(j);
+    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
     SoltarEnCasilla(j, 5);
     SoltarEnAtril(j, 0);
     EmpezarArrastreAtril(j, 0);
@@ -120,15 +123,6 @@ TEST_F(Colocacion, SoloSeArrastraLoQueSePuede) {
     SoltarEnAtril(j, -3);
     EXPECT_EQ(f.Label1[5].Letra, kCasillaVacia);
     EXPECT_EQ(Atril(), "ABCDEF");
-}
-
-TEST_F(Colocacion, SoltarFueraNoMueveNada) {
-    EmpezarArrastreAtril(j, 3);
-    SoltarFuera(j);
-    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
-    SoltarEnCasilla(j, 30);
-    EXPECT_EQ(f.Label1[30].Letra, kCasillaVacia);
-    EXPECT_EQ(Atril(), "ABCDEFG");
 }
 
 TEST_F(Colocacion, EnElAtrilSeIntercambianLetras) {
@@ -171,6 +165,14 @@ TEST_F(Colocacion, ElBotonDerechoDevuelveLaFichaAlFinal) {
     EXPECT_EQ(f.Label1[112].Letra, 'Z');
     PulsarCasilla(j, 500, true);
     EXPECT_EQ(Atril(), "CDEFGA");
+}
+
+TEST_F(Colocacion, ConElAtrilLlenoNoHayDondeDevolver) {
+    // A movable tile that did not come from the rack (an opening recommendation).
+    f.Label1[60] = {'Q', kRojo, '1', true, f.Label1[60].Fondo};
+    PulsarCasilla(j, 60, true);
+    EXPECT_EQ(f.Label1[60].Letra, 'Q');
+    EXPECT_EQ(Atril(), "ABCDEFG");
 }
 
 TEST_F(Colocacion, UnBlancoVuelveComoBlanco) {

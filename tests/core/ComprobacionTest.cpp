@@ -77,6 +77,15 @@ TEST(PrimeraJugada, SieteFichasSumanCincuenta) {
     EXPECT_EQ(t.J.FichasColocadas, 0);
 }
 
+TEST(PrimeraJugada, MasFichasDeLasDeUnAtrilNoRompenNada) {
+    // Only a damaged position can show eight tiles laid at once.
+    JuegoDePrueba t{{"CASITASA"}};
+    t.Poner(106, "CASITASA");
+    t.Comprobar();
+    EXPECT_TRUE(t.J.JugadaValida);
+    EXPECT_EQ(t.J.Form1.List4.size(), 2u);  // no bonus: that is for exactly seven
+}
+
 TEST(PrimeraJugada, FichasEnEle) {
     JuegoDePrueba t{{"OS"}};
     t.Poner(112, "OS");
@@ -160,6 +169,7 @@ TEST_F(ConCasa, UnaPalabraIncluidaSeQuedaAunqueLaJugadaSeRechace) {
         EXPECT_TRUE(m.ConCancelar);
     }
     EXPECT_TRUE(j.Lista.ExistePalabra("OS"));
+    EXPECT_TRUE(j.Lista.DiccionarioModificado);
     EXPECT_FALSE(j.Lista.ExistePalabra("AS"));
     // A cross word is recorded and counted before it is looked up.
     EXPECT_EQ(j.Form1.List4, (Lineas{"OS", "1+1*2=3", "CO", "1+3=4", "AS", "1*2+1=3"}));
@@ -175,17 +185,6 @@ TEST_F(ConCasa, UnaPalabraPrincipalRechazadaNoSeRegistra) {
     EXPECT_EQ(t.Textos(), Lineas{Pregunta("OS")});
     EXPECT_TRUE(j.Form1.List4.empty());
     EXPECT_FALSE(j.Lista.ExistePalabra("OS"));
-}
-
-TEST_F(ConCasa, AceptarIncluyeLaPalabraYLaJugadaValeIgual) {
-    j.Lista.CargarDesdeTexto("AS\r\nCO\r\n");
-    t.Ventana.Respuestas = {Respuesta::Aceptar};
-    t.Poner(125, "OS");
-    t.Comprobar();
-    EXPECT_TRUE(j.JugadaValida);
-    EXPECT_TRUE(j.Lista.ExistePalabra("OS"));
-    EXPECT_TRUE(j.Lista.DiccionarioModificado);
-    EXPECT_EQ(j.PuntosJugada, 10);
 }
 
 TEST_F(ConCasa, EnSilencioNadaSePreguntaNiSeMuestra) {

@@ -133,15 +133,6 @@ TEST_F(Puntuacion, UnaLetraSolaSeAnotaConSuValor) {
     EXPECT_EQ(j.PuntosPalabra, 4);
 }
 
-TEST_F(Puntuacion, CadaLlamadaEmpiezaDeCero) {
-    t.Poner(110, "CASA");
-    Puntuar(110, 'H');
-    t.Poner(1, 'F');
-    Puntuar(1, 'H');
-    EXPECT_EQ(j.Notacion, "4=4");
-    EXPECT_EQ(j.MultiplicadorPalabra, 1);
-}
-
 TEST_F(Puntuacion, SoloCuentanLasCasillasMarcadas) {
     // A tile that the scorer is not told about (mark "0") ends the word.
     t.Poner(110, "CASA");
