@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "Autojuego.h"
+#include "Guion.h"
+#include "Preparacion.h"
+#include "game/VentanaGuionizada.h"
+
+namespace tablerix::guion {
+namespace {
+
+int LineaDelError(const std::string& guion) {
+    try {
+        LeerGuion(guion);
+    } catch (const ErrorGuion& e) {
+        return e.Linea;
+    }
+    return -1;
+}
+
+TEST(LeerGuion, KeepsLineNumbersPastCommentsAndBlankLines) {
+    auto ordenes = LeerGuion("# set-up\n\nseed 4   # fixed draws\r\n  start\necho  two  words \n");
+    ASSERT_EQ(ordenes.size(), 3u);
+    EXPECT_EQ(ordenes[0].Linea, 3);
+    EXPECT_EQ(ordenes[0].Argumentos, std::vector<std::string>{"4"});
+    EXPECT_EQ(ordenes[1].Nombre, "start");
+    EXPECT_EQ(ordenes[1].Linea, 4);
+    EXPECT_EQ(ordenes[2].Argumentos, std::vector<std::string>{"two  words"});
+}
+
+TEST(LeerGuion, ConvertsTilesToTheGamesText) {
+    auto ordenes = LeerGuion("rack 1 ÑA*_\nletter Ñ\nfix 0 AÑO V\n");
+    EXPECT_EQ(ordenes[0].Argumentos[1], "\xD1" "A*_");
+    EXPECT_EQ(ordenes[1].Argumentos[0], "\xD1");
+    EXPECT_EQ(ordenes[2].Argumentos[1], "A\xD1O");
+}
+
+TEST(LeerGuion, RefusesBadLinesWithTheirNumber) {
+    EXPECT_EQ(LineaDelError("start\nstart now\n"), 2);         // stray argument
+    EXPECT_EQ(LineaDelError("ok\n\nfly\n"), 3);                 // unknown command
+    EXPECT_EQ(LineaDelError("drop 7 112\n"), 1);                // slot out of range
+    EXPECT_EQ(LineaDelError("take 225\n"), 1);                  // square out of range
+    EXPECT_EQ(LineaDelError("drop 0 1x\n"), 1);                 // not a number
+    EXPECT_EQ(LineaDelError("rack 3 AB\n"), 1);                 // no third rack
+    EXPECT_EQ(LineaDelError("rack 1 ABCDEFGH\n"), 1);           // eight tiles
+    EXPECT_EQ(LineaDelError("rack 1 casa\n"), 1);               // small letters
+    EXPECT_EQ(LineaDelError("bag WW\n"), 1);                    // no W tile
+    EXPECT_EQ(LineaDelError("fix 112 CA*A H\n"), 1);            // a fixed word has no blank
+    EXPECT_EQ(LineaDelError("answer ok maybe\n"), 1);
+    EXPECT_EQ(LineaDelError("letter AB\n"), 1);
+    EXPECT_EQ(LineaDelError("print file\n"), 1);
+    EXPECT_EQ(LineaDelError("print board extra\n"), 1);
+    EXPECT_EQ(LineaDelError("selfplay 2 0\n"), 1);
+    EXPECT_EQ(LineaDelError("selfplay 0\n"), 1);
+}
+
+TEST(LeerGuion, AWordToFixMustStayOnTheBoard) {
+    EXPECT_EQ(LineaDelError("fix 11 CASA H\n"), -1);   // columns 11..14
+    EXPECT_EQ(LineaDelError("fix 12 CASA H\n"), 1);    // would run into the next row
+    EXPECT_EQ(LineaDelError("fix 165 CASA V\n"), -1);  // rows 11..14
+    EXPECT_EQ(LineaDelError("fix 180 CASA V\n"), 1);   // from row 12: off the bottom
+}
+
+TEST(Preparacion, FixingKeepsSharedLettersAndRefusesOthers) {
+    VentanaGuionizada ventana;
+    Juego j(ventana);
+    j.PrimeraJugada = true;
+    int conflicto = -1;
+    ASSERT_TRUE(FijarPalabra(j, 110, "CASA", 'H', conflicto));
+    EXPECT_FALSE(j.PrimeraJugada);
+    EXPECT_TRUE(FijarPalabra(j, 111, "AS", 'V', conflicto));  // shares the A on 111
+    EXPECT_EQ(j.Tablero[126], 'S');
+    EXPECT_FALSE(FijarPalabra(j, 96, "OSO", 'V', conflicto));  // S would cover the A
+    EXPECT_EQ(conflicto, 111);
+    EXPECT_EQ(j.Tablero[96], ' ');  // nothing of a refused word is fixed
+}
+
+TEST(Preparacion, TheBagCountsOnlyItsTiles) {
+    VentanaGuionizada ventana;
+    Juego j(ventana);
+    PonerBolsa(j, "A_*_E");
+    EXPECT_EQ(j.FichasEnBolsa, 3);
+    EXPECT_EQ(j.Form1.Label7, "3");
+    EXPECT_EQ(j.Bolsa[3], '*');
+    EXPECT_EQ(j.Bolsa[4], '\0');
+    PonerBolsa(j, "");
+    EXPECT_EQ(j.FichasEnBolsa, 0);
+    EXPECT_EQ(j.Bolsa[1], '\0');
+}
+
+TEST(Percentil, NearestRank) {
+    EXPECT_EQ(Percentil({}, 0.5), 0);
+    EXPECT_EQ(Percentil({7}, 0.95), 7);
+    std::vector<double> v;
+    for (int i = 20; i >= 1; --i) v.push_back(i);  // unsorted on purpose
+    EXPECT_EQ(Percentil(v, 0.5), 10);
+    EXPECT_EQ(Percentil(v, 0.95), 19);
+    EXPECT_EQ(Percentil(v, 1.0), 20);
+    EXPECT_EQ(Percentil({1, 2, 3}, 0.5), 2);
+}
+
+}  // namespace
+}  // namespace tablerix::guion
