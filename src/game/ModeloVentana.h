@@ -12,6 +12,7 @@ namespace tablerix {
 
 struct Rectangulo {
     int Izquierda = 0, Arriba = 0, Ancho = 0, Alto = 0;
+    bool operator==(const Rectangulo&) const = default;
 };
 
 // Fixed layout of the main window's client area, in pixels.
@@ -28,6 +29,7 @@ struct Casilla {  // Label1(i)
     char Marca = '0';  // '0' at rest, '1' occupied / laid this turn, '3' blank given a letter
     bool Movible = false;
     Color Fondo = kColorVentana;
+    bool operator==(const Casilla&) const = default;
 };
 
 struct FichaJugador {  // Label5(k)
@@ -35,16 +37,19 @@ struct FichaJugador {  // Label5(k)
     bool Visible = true;
     Color Fondo = kColorFicha;
     bool Arrastrable = true;
+    bool operator==(const FichaJugador&) const = default;
 };
 
 struct FichaOrdenador {  // Label11(k)
     char Letra = kSinFicha;
     bool Visible = true;
+    bool operator==(const FichaOrdenador&) const = default;
 };
 
 struct Marco {  // shpAzul, shpRojo
     bool Visible = false;
     Rectangulo Posicion;
+    bool operator==(const Marco&) const = default;
 };
 
 struct ModeloVentana {
@@ -71,6 +76,8 @@ struct ModeloVentana {
     std::array<bool, 8> MnuNiv{};
     bool MnuContra = false;  // "Fichas PC"
     bool Habilitada = true;  // the main window accepts input
+
+    bool operator==(const ModeloVentana&) const = default;
 };
 
 }  // namespace tablerix

@@ -10,7 +10,9 @@ public:
         bytes_ += "\r\n";
     }
     // An empty slot is an empty line.
-    void Ficha(char ficha) { Linea(ficha == kSinFicha ? std::string_view() : std::string_view(&ficha, 1)); }
+    void Ficha(char ficha) {
+        Linea(ficha == kSinFicha ? std::string_view() : std::string_view(&ficha, 1));
+    }
     std::string Bytes() && { return std::move(bytes_); }
 
 private:
