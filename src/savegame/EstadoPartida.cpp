@@ -46,6 +46,9 @@ void PonerAtriles(Juego& j, const DatosPartida& d) {
         j.Form1.Label5[k - 1].Visible = d.Atriles[1][k] != kSinFicha;
         j.Atriles[2][k] = d.Atriles[2][k];
         j.Form1.Label11[k - 1].Letra = d.Atriles[2][k];
+        // The settlement counts only visible slots: a slot hidden late in the game
+        // on screen must show the loaded tile.
+        j.Form1.Label11[k - 1].Visible = d.Atriles[2][k] != kSinFicha;
     }
 }
 

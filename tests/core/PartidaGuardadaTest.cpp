@@ -219,6 +219,21 @@ TEST_F(PartidaGuardadaTest, UnHuecoDelAtrilEsUnaLineaVaciaYSeCargaOculto) {
     EXPECT_TRUE(J.Form1.Label5[5].Visible);
 }
 
+TEST_F(PartidaGuardadaTest, ElAtrilDelOrdenadorMuestraLasFichasCargadas) {
+    Jugar();
+    J.Atriles[2][7] = kSinFicha;
+    GuardarPartida(J);
+    // Late in the other game the computer's rack had shrunk to five tiles.
+    OtraPartida();
+    J.Form1.Label11[5].Visible = false;
+    J.Form1.Label11[6].Visible = false;
+    Cargar();
+    // The settlement reads only visible slots, so a loaded tile must not stay hidden.
+    EXPECT_TRUE(J.Form1.Label11[5].Visible);
+    EXPECT_EQ(J.Form1.Label11[5].Letra, J.Atriles[2][6]);
+    EXPECT_FALSE(J.Form1.Label11[6].Visible);
+}
+
 TEST_F(PartidaGuardadaTest, CargarDosVecesDaLaMismaPartida) {
     Jugar();
     GuardarPartida(J);
