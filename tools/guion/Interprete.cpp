@@ -41,7 +41,7 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
         }
     } catch (const SinRespuesta& e) {
         VolcarRegistro();
-        errores_ << "line " << actual->Linea << ": " << e.what() << "\n";
+        errores_ << "line " << actual->Linea << ": " << LineaVisible(e.what()) << "\n";
         return kSinRespuesta;
     } catch (const ErrorGuion& e) {
         VolcarRegistro();
