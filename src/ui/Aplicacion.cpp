@@ -1,0 +1,29 @@
+#include "ui/Aplicacion.h"
+
+#include <QIcon>
+#include <cmath>
+
+#include "ui/Imagenes.h"
+
+namespace tablerix {
+
+QFont Fuente(const char* familia, double puntos, bool negrita) {
+    QFont fuente{QString::fromLatin1(familia)};
+    fuente.setPixelSize(static_cast<int>(std::lround(puntos * 96.0 / 72.0)));
+    fuente.setBold(negrita);
+    if (QLatin1String(familia) == QLatin1String("Arial Black")) fuente.setWeight(QFont::Black);
+    return fuente;
+}
+
+void PrepararAplicacion(QApplication& app) {
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("tablerix"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tablerix"));
+    // Arial and Courier New already resolve to their metric twins through fontconfig.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
+    app.setFont(Fuente("MS Sans Serif", 8));
+    app.setWindowIcon(IconoVentana());
+}
+
+}  // namespace tablerix

@@ -1,0 +1,18 @@
+#pragma once
+// Application-wide settings shared by the program and the window tests.
+#include <QApplication>
+#include <QFont>
+
+namespace tablerix {
+
+inline constexpr char kTituloPrograma[] = "Tablerix";
+
+// A font by its design-time family and point size, held in pixels so that the
+// fixed layout does not move with the screen's resolution.
+QFont Fuente(const char* familia, double puntos, bool negrita = false);
+
+// Names (so that the per-user data folder is .../tablerix), font substitutes,
+// the default font and the window icon.
+void PrepararAplicacion(QApplication& app);
+
+}  // namespace tablerix

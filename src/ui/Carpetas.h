@@ -1,0 +1,24 @@
+#pragma once
+// Where the program reads and writes its files. Nothing else decides this.
+#include <QString>
+#include <string>
+
+namespace tablerix {
+
+struct Carpetas {
+    std::string Carpeta;       // Juego::Carpeta: the word list and the saved game
+    std::string CarpetaDatos;  // Juego::CarpetaDatos: the shipped files, empty when the same
+};
+
+// Run from a build tree (the program's folder holds the word list and can be
+// written), everything lives beside the program. Installed, the user's files
+// go to `carpetaUsuario` (created) and the shipped ones are read from
+// `carpetaInstalada`.
+Carpetas ElegirCarpetas(const QString& carpetaPrograma, const QString& carpetaUsuario,
+                        const QString& carpetaInstalada);
+
+// The same for this program: its own folder, the per-user data folder and the
+// data folder of an installation.
+Carpetas CarpetasDelPrograma();
+
+}  // namespace tablerix

@@ -1,0 +1,307 @@
+#include "ui/Form1.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+#include "computer/Eventos.h"
+#include "game/Nivel.h"
+#include "ui/Aplicacion.h"
+#include "ui/ArrastreFichas.h"
+#include "ui/ConversionQt.h"
+#include "ui/Imagenes.h"
+
+namespace tablerix {
+namespace {
+
+const QColor kVerde(0, 255, 0);
+const QColor kCianClaro(192, 255, 255);
+const QColor kGrisOscuro(64, 64, 64);
+
+QRect ARect(const Rectangulo& r) { return {r.Izquierda, r.Arriba, r.Ancho, r.Alto}; }
+
+QString LetraDe(char letra) { return letra == kSinFicha ? QString() : AQString(letra); }
+
+}  // namespace
+
+Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
+    setWindowTitle(QString::fromLatin1(kTituloVentana));
+    setWindowIcon(IconoVentana());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    Cliente->setFixedSize(kAnchoCliente, kAltoCliente);
+    setCentralWidget(Cliente);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    CrearEtiquetas();
+    CrearMandos();
+    CrearMenus();
+    arrastre_ = std::make_unique<ArrastreFichas>(*this);
+    Pintar();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CrearEtiquetas() {
+    const QFont normal = Fuente("MS Sans Serif", 8);
+    const QFont ficha = Fuente("Arial", 14, true);
+    const Qt::Alignment centro = Qt::AlignCenter;
+
+    const struct {
+        QRect posicion;
+        QColor fondo;
+        const char* texto;
+    } leyenda[] = {{{324, 12, 80, 17}, QColor(255, 192, 128), "Palabra x 3"},
+                   {{228, 12, 88, 17}, QColor(128, 255, 128), "Palabra x 2"},
+                   {{132, 12, 88, 17}, QColor(255, 192, 192), "Letra x 3"},
+                   {{44, 12, 80, 17}, QColor(192, 192, 255), "Letra x 2"}};
+    for (int i = 0; i < 4; ++i) {
+        Label2[i] = new Etiqueta(Cliente, leyenda[i].posicion, normal, Qt::AlignHCenter, true);
+        Label2[i]->PonerFondo(leyenda[i].fondo);
+        Label2[i]->PonerTexto(QString::fromLatin1(leyenda[i].texto));
+    }
+    for (int i = 0; i < kCasillas; ++i)
+        Label1[i] = new Etiqueta(Cliente, ARect(GeometriaCasilla(i)), ficha, centro, true);
+
+    lblPuntos = new Etiqueta(Cliente, {4, 28, 37, 365}, Fuente("Courier New", 8), Qt::AlignLeft,
+                             true);
+    lblPuntos->PonerColorTexto(palette().color(QPalette::WindowText));
+
+    shpMandos = new Forma(Cliente, {416, 64, 217, 125}, QColor(128, 128, 128), true);
+    shpFondoLetras = new Forma(Cliente, {424, 72, 169, 25}, Qt::black, true);
+    for (int k = 0; k < kRanuras; ++k)
+        Label5[k] = new Etiqueta(Cliente, {424 + 24 * k, 72, 25, 25}, ficha, centro, true);
+
+    const QFont marcador = Fuente("MS Sans Serif", 13.5, true);
+    Label3[0] = new Etiqueta(Cliente, {428, 8, 41, 25}, marcador, Qt::AlignRight);
+    Label3[0]->PonerTexto(QStringLiteral("JUG"));
+    Label3[1] = new Etiqueta(Cliente, {580, 8, 41, 25}, marcador);
+    Label3[1]->PonerTexto(QStringLiteral("CPU"));
+    for (int i = 0; i < 2; ++i) {
+        Label4[i] = new Etiqueta(Cliente, {472 + 56 * i, 8, 49, 25},
+                                 Fuente("MS Sans Serif", 12, true), centro, true);
+        Label4[i]->PonerFondo(Qt::black);
+        Label4[i]->PonerColorTexto(kVerde);
+    }
+    Label8[0] = new Etiqueta(Cliente, {428, 44, 41, 17}, normal);
+    Label8[0]->PonerTexto(QStringLiteral("Fichas:"));
+    Label7 = new Etiqueta(Cliente, {464, 40, 41, 17}, normal, Qt::AlignHCenter, true);
+    Label7->PonerFondo(Qt::white);
+    Label8[1] = new Etiqueta(Cliente, {512, 44, 41, 17}, normal);
+    Label8[1]->PonerTexto(QStringLiteral("Nivel:"));
+    Label6 = new Etiqueta(Cliente, {544, 40, 81, 17}, normal, Qt::AlignHCenter, true);
+    Label6->PonerFondo(Qt::white);
+    Label9 = new Etiqueta(Cliente, {424, 100, 201, 33}, normal, Qt::AlignLeft, true);
+    Label9->PonerFondo(Qt::black);
+    Label9->PonerColorTexto(kVerde);
+
+    // The computer's rack lies under the lower end of the log, created later.
+    Label8[2] = new Etiqueta(Cliente, {428, 372, 61, 17}, normal, Qt::AlignRight);
+    Label8[2]->PonerTexto(QStringLiteral("Fichas PC:  "));
+    for (int k = 0; k < kRanuras; ++k) {
+        Label11[k] = new Etiqueta(Cliente, {488 + 20 * k, 368, 20, 20}, Fuente("Arial", 12, true),
+                                  centro, true);
+        Label11[k]->PonerFondo(kCianClaro);
+        Label11[k]->PonerColorTexto(kGrisOscuro);
+    }
+}
+
+void Form1::CrearMandos() {
+    cmdOk = new QPushButton(QStringLiteral("&OK"), Cliente);
+    cmdOk->setGeometry(424, 140, 73, 41);
+    cmdOk->setFont(Fuente("MS Sans Serif", 8, true));
+    cmdCambiar = new QPushButton(QStringLiteral("Cambiar"), Cliente);
+    cmdCambiar->setGeometry(504, 140, 57, 41);
+    cmdPasar = new QPushButton(QStringLiteral("Pasar"), Cliente);
+    cmdPasar->setGeometry(568, 140, 57, 41);
+    cmdEscape = new QPushButton(Cliente);
+    cmdEscape->setGeometry(600, 72, 25, 25);
+    cmdEscape->setIcon(FlechaDeshacer());
+    cmdEscape->setIconSize(QSize(14, 9));
+    cmdEscape->setToolTip(QStringLiteral("Deshacer/Cancelar"));
+
+    lstPartida = new QListWidget(Cliente);
+    lstPartida->setGeometry(416, 192, 217, kAltoPartida);
+    lstPartida->setUniformItemSizes(true);
+    lstPartida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette colores = lstPartida->palette();
+    colores.setColor(QPalette::Base, Qt::white);
+    colores.setColor(QPalette::Text, Qt::black);
+    lstPartida->setPalette(colores);
+
+    shpLargo = new Forma(Cliente, {44, 396, kAnchoProgreso, 9}, Qt::black, false);
+    shpCorto = new Forma(Cliente, {44, 396, 0, 9}, QColor(0, 0, 255), true);
+    shpAzul = new Forma(Cliente, {}, QColor(0, 0, 255), false, 2);
+    shpRojo = new Forma(Cliente, {}, QColor(255, 0, 0), false, 2);
+    for (QWidget* oculto : std::initializer_list<QWidget*>{shpLargo, shpCorto, shpAzul, shpRojo})
+        oculto->hide();
+
+    setTabOrder(cmdOk, cmdCambiar);
+    setTabOrder(cmdCambiar, cmdPasar);
+    setTabOrder(cmdPasar, cmdEscape);
+    setTabOrder(cmdEscape, lstPartida);
+    cmdOk->setFocus();
+
+    connect(cmdOk, &QPushButton::clicked, this, [this] { Atender(cmdOk_Click); });
+    connect(cmdCambiar, &QPushButton::clicked, this, [this] { Atender(cmdCambiar_Click); });
+    connect(cmdPasar, &QPushButton::clicked, this, [this] { Atender(cmdPasar_Click); });
+    connect(cmdEscape, &QPushButton::clicked, this, [this] { Atender(cmdEscape_Click); });
+}
+
+void Form1::CrearMenus() {
+    auto entrada = [this](QMenu* menu, const QString& titulo, void (*manejador)(Juego&),
+                          QKeySequence atajo = {}) {
+        QAction* accion = menu->addAction(titulo);
+        accion->setShortcut(atajo);
+        connect(accion, &QAction::triggered, this, [this, manejador] { Atender(manejador); });
+        return accion;
+    };
+    QMenu* juego = menuBar()->addMenu(QStringLiteral("Juego"));
+    MnuNew = entrada(juego, QStringLiteral("Nuevo"), MnuNew_Click, Qt::Key_F5);
+    MnuSave = entrada(juego, QStringLiteral("Guardar"), MnuSave_Click);
+    MnuLoad = entrada(juego, QStringLiteral("Cargar"), MnuLoad_Click);
+    mnuBorGuar = entrada(juego, QStringLiteral("Borrar guardado"), mnuBorGuar_Click);
+    juego->addSeparator();
+    MnuContra = entrada(juego, QStringLiteral("Fichas PC"), MnuContra_Click);
+    MnuContra->setCheckable(true);
+    MnuRecom = entrada(juego, QStringLiteral("Recomendar"), MnuRecom_Click, Qt::Key_F4);
+
+    QMenu* inteligencia = menuBar()->addMenu(QStringLiteral("Inteligencia"));
+    for (int i = 0; i < static_cast<int>(MnuNiv.size()); ++i) {
+        MnuNiv[i] = inteligencia->addAction(QString::fromUtf8(kNiveles[i].Titulo));
+        MnuNiv[i]->setCheckable(true);
+        connect(MnuNiv[i], &QAction::triggered, this,
+                [this, i] { Atender([i](Juego& juego) { MnuNiv_Click(juego, i); }); });
+    }
+
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
+    MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
+    About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
+}
+
+void Form1::Atender(const std::function<void(Juego&)>& manejador) {
+    manejador(j);
+    Pintar();
+}
+
+void Form1::Pintar() {
+    const ModeloVentana& m = j.Form1;
+    PintarTablero();
+    PintarAtriles();
+    Label4[0]->PonerTexto(AQString(m.Label4[0]));
+    Label4[1]->PonerTexto(AQString(m.Label4[1]));
+    Label6->PonerTexto(AQString(m.Label6));
+    Label7->PonerTexto(AQString(m.Label7));
+    Label9->PonerTexto(AQString(m.Label9));
+    lblPuntos->PonerTexto(AQString(m.lblPuntos));
+    PintarPartida();
+    PintarMarcos();
+    MnuContra->setChecked(m.MnuContra);
+    for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
+    setEnabled(m.Habilitada);
+}
+
+void Form1::PintarTablero() {
+    for (int i = 0; i < kCasillas; ++i) {
+        const Casilla& casilla = j.Form1.Label1[i];
+        Label1[i]->PonerTexto(LetraDe(casilla.Letra));
+        Label1[i]->PonerColorTexto(AQColor(casilla.ColorLetra));
+        Label1[i]->PonerFondo(AQColor(casilla.Fondo));
+    }
+}
+
+void Form1::PintarAtriles() {
+    for (int k = 0; k < kRanuras; ++k) {
+        const FichaJugador& ficha = j.Form1.Label5[k];
+        Label5[k]->PonerTexto(LetraDe(ficha.Letra));
+        Label5[k]->PonerFondo(AQColor(ficha.Fondo));
+        Label5[k]->setVisible(ficha.Visible);
+        Label11[k]->PonerTexto(LetraDe(j.Form1.Label11[k].Letra));
+        Label11[k]->setVisible(j.Form1.Label11[k].Visible);
+    }
+}
+
+void Form1::PintarPartida() {
+    const ModeloVentana& m = j.Form1;
+    if (lstPartida->height() != m.AltoPartida) lstPartida->resize(lstPartida->width(), m.AltoPartida);
+
+    const std::vector<std::string>& lineas = m.lstPartida;
+    size_t comunes = 0;
+    while (comunes < partidaMostrada_.size() && comunes < lineas.size() &&
+           partidaMostrada_[comunes] == lineas[comunes])
+        ++comunes;
+    const bool mismas = comunes == partidaMostrada_.size() && comunes == lineas.size();
+    if (mismas && seleccionMostrada_ == m.SeleccionPartida) return;
+
+    if (!mismas) {
+        if (comunes == 0) lstPartida->clear();
+        while (static_cast<size_t>(lstPartida->count()) > comunes)
+            delete lstPartida->takeItem(lstPartida->count() - 1);
+        for (size_t i = comunes; i < lineas.size(); ++i) lstPartida->addItem(AQString(lineas[i]));
+        partidaMostrada_ = lineas;
+        // The newest line stays in view.
+        if (lineas.size() > comunes) lstPartida->scrollToBottom();
+    }
+    seleccionMostrada_ = m.SeleccionPartida;
+    if (seleccionMostrada_ >= 0 && seleccionMostrada_ < lstPartida->count()) {
+        lstPartida->setCurrentRow(seleccionMostrada_);
+        lstPartida->scrollToItem(lstPartida->item(seleccionMostrada_));
+    } else {
+        lstPartida->setCurrentItem(nullptr);
+        lstPartida->clearSelection();
+    }
+}
+
+void Form1::PintarMarcos() {
+    const ModeloVentana& m = j.Form1;
+    shpLargo->setVisible(m.ProgresoVisible);
+    const int ancho = std::clamp(m.AnchoProgreso, 0, kAnchoProgreso);
+    if (shpCorto->width() != ancho) shpCorto->resize(ancho, shpCorto->height());
+    shpCorto->setVisible(m.ProgresoVisible && ancho > 0);
+
+    const std::pair<Forma*, const Marco*> marcos[] = {{shpAzul, &m.shpAzul}, {shpRojo, &m.shpRojo}};
+    for (auto [forma, marco] : marcos) {
+        const QRect posicion = ARect(marco->Posicion);
+        if (forma->geometry() != posicion) forma->setGeometry(posicion);
+        forma->setVisible(marco->Visible);
+        if (marco->Visible) forma->raise();
+    }
+}
+
+void Form1::Mostrar() {
+    Pintar();
+    adjustSize();
+    const QRect pantalla = screen()->availableGeometry();
+    move(pantalla.center() - QPoint(width() / 2, height() / 2));
+    show();
+}
+
+int Form1::CasillaEn(const QPoint& punto) const {
+    const QPoint relativo = punto - Label1[0]->pos();
+    if (relativo.x() < 0 || relativo.y() < 0) return -1;
+    // Squares overlap by one pixel; the shared pixel belongs to the earlier square.
+    const int columna = std::max(0, relativo.x() - 1) / 24;
+    const int fila = std::max(0, relativo.y() - 1) / 24;
+    if (columna >= kLado || fila >= kLado) return -1;
+    const int casilla = fila * kLado + columna;
+    return Label1[casilla]->geometry().contains(punto) ? casilla : -1;
+}
+
+int Form1::RanuraEn(const QPoint& punto) const {
+    for (int k = 0; k < kRanuras; ++k)
+        if (Label5[k]->isVisibleTo(Cliente) && Label5[k]->geometry().contains(punto)) return k;
+    return -1;
+}
+
+void Form1::closeEvent(QCloseEvent* evento) {
+    // False while another handler runs (the computer thinking): the window stays.
+    if (Form_Unload(j))
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+}  // namespace tablerix

@@ -1,0 +1,95 @@
+#pragma once
+// The main window. It shows the game's window model (Juego::Form1) and passes
+// every user action to the handlers of computer/Eventos.h; it holds no rule.
+#include <QAction>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/Juego.h"
+#include "ui/Etiqueta.h"
+
+namespace tablerix {
+
+class ArrastreFichas;
+
+inline constexpr char kTituloVentana[] = "Tablerix 2.1";
+inline constexpr int kAnchoCliente = 642;
+inline constexpr int kAltoCliente = 408;
+
+class Form1 : public QMainWindow {
+public:
+    explicit Form1(Juego& j);
+    ~Form1() override;
+
+    // Copies the model onto the widgets; cheap when little changed.
+    void Pintar();
+    // Centres the window on its screen and shows it.
+    void Mostrar();
+
+    // The board square or the visible rack slot under a point of the client
+    // area, or -1.
+    int CasillaEn(const QPoint& punto) const;
+    int RanuraEn(const QPoint& punto) const;
+
+    Juego& j;
+    QWidget* Cliente;  // the 642 x 408 client area; positions below are inside it
+
+    std::array<Etiqueta*, kCasillas> Label1{};
+    std::array<Etiqueta*, 4> Label2{};
+    std::array<Etiqueta*, 2> Label3{};
+    std::array<Etiqueta*, 2> Label4{};
+    std::array<Etiqueta*, kRanuras> Label5{};
+    Etiqueta* Label6 = nullptr;
+    Etiqueta* Label7 = nullptr;
+    std::array<Etiqueta*, 3> Label8{};
+    Etiqueta* Label9 = nullptr;
+    std::array<Etiqueta*, kRanuras> Label11{};
+    Etiqueta* lblPuntos = nullptr;
+    Forma* shpLargo = nullptr;
+    Forma* shpCorto = nullptr;
+    Forma* shpAzul = nullptr;
+    Forma* shpRojo = nullptr;
+    Forma* shpMandos = nullptr;
+    Forma* shpFondoLetras = nullptr;
+    QPushButton* cmdOk = nullptr;
+    QPushButton* cmdCambiar = nullptr;
+    QPushButton* cmdPasar = nullptr;
+    QPushButton* cmdEscape = nullptr;
+    QListWidget* lstPartida = nullptr;
+
+    QAction* MnuNew = nullptr;
+    QAction* MnuSave = nullptr;
+    QAction* MnuLoad = nullptr;
+    QAction* mnuBorGuar = nullptr;
+    QAction* MnuContra = nullptr;
+    QAction* MnuRecom = nullptr;
+    std::array<QAction*, 8> MnuNiv{};
+    QAction* MnuHelp = nullptr;
+    QAction* About = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CrearEtiquetas();
+    void CrearMandos();
+    void CrearMenus();
+    void PintarTablero();
+    void PintarAtriles();
+    void PintarPartida();
+    void PintarMarcos();
+    // Runs an event handler and shows what it changed.
+    void Atender(const std::function<void(Juego&)>& manejador);
+
+    std::unique_ptr<ArrastreFichas> arrastre_;
+    std::vector<std::string> partidaMostrada_;
+    int seleccionMostrada_ = -1;
+};
+
+}  // namespace tablerix

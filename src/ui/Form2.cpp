@@ -1,0 +1,64 @@
+#include "ui/Form2.h"
+
+#include <QCloseEvent>
+
+#include "ui/Aplicacion.h"
+#include "ui/Etiqueta.h"
+
+namespace tablerix {
+
+Form2::Form2(QWidget* principal, int modo, std::function<void()> trabajo)
+    : QDialog(principal), Modo(modo), trabajo_(std::move(trabajo)) {
+    setWindowTitle(principal ? principal->window()->windowTitle() : QString());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(232, 75);
+    lblProceso = new Etiqueta(this, {4, 20, 225, 25}, Fuente("MS Sans Serif", 12, true),
+                              Qt::AlignHCenter);
+    lblProceso->PonerColorTexto(QColor(0, 0, 255));
+    lblProceso->PonerTexto(QStringLiteral("Cargando Diccionario..."));
+    for (QTimer* temporizador : {&Timer1, &Timer2}) {
+        temporizador->setSingleShot(true);
+        temporizador->setInterval(1);
+    }
+    connect(&Timer1, &QTimer::timeout, this,
+            [this] { Trabajar(Timer1, "Cargando Diccionario..."); });
+    connect(&Timer2, &QTimer::timeout, this,
+            [this] { Trabajar(Timer2, "Guardando Diccionario..."); });
+}
+
+void Form2::Ejecutar() {
+    exec();
+    if (error_) std::rethrow_exception(error_);
+}
+
+void Form2::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    if (!terminado_ && !Timer1.isActive() && !Timer2.isActive())
+        (Modo == 1 ? Timer1 : Timer2).start();
+}
+
+void Form2::Trabajar(QTimer& temporizador, const char* texto) {
+    temporizador.stop();
+    lblProceso->PonerTexto(QString::fromLatin1(texto));
+    repaint();
+    try {
+        trabajo_();
+    } catch (...) {
+        error_ = std::current_exception();
+    }
+    terminado_ = true;
+    accept();
+}
+
+void Form2::closeEvent(QCloseEvent* evento) {
+    if (terminado_)
+        QDialog::closeEvent(evento);
+    else
+        evento->ignore();
+}
+
+void Form2::reject() {
+    if (terminado_) QDialog::reject();
+}
+
+}  // namespace tablerix

@@ -1,0 +1,30 @@
+#include "ui/Form3.h"
+
+#include "ui/Aplicacion.h"
+#include "ui/ConversionQt.h"
+
+namespace tablerix {
+namespace {
+constexpr char kLetras[] = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ";  // no W
+}
+
+Form3::Form3(QWidget* principal) : QDialog(principal) {
+    setWindowTitle(QStringLiteral("Elige una letra"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(168, 96);
+    const QFont fuente = Fuente("MS Sans Serif", 12, true);
+    for (int k = 0; k < static_cast<int>(cmdLetra.size()); ++k) {
+        const char letra = kLetras[k];
+        cmdLetra[k] = new QPushButton(AQString(letra), this);
+        cmdLetra[k]->setGeometry(24 * (k % 7), 24 * (k / 7), 25, 25);
+        cmdLetra[k]->setFont(fuente);
+        cmdLetra[k]->setAutoDefault(false);
+        connect(cmdLetra[k], &QPushButton::clicked, this, [this, letra] {
+            letraElegida_ = letra;
+            accept();
+        });
+    }
+}
+
+}  // namespace tablerix

@@ -1,0 +1,105 @@
+#include "ui/VentanaQt.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#include <cctype>
+
+#include "ui/Aplicacion.h"
+#include "ui/ConversionQt.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/FormQuillmar.h"
+
+namespace tablerix {
+
+VentanaQt::VentanaQt() = default;
+VentanaQt::~VentanaQt() = default;
+
+void VentanaQt::CrearVentanaPrincipal(Juego& j) { form1_ = std::make_unique<Form1>(j); }
+
+namespace {
+
+QMessageBox::Icon IconoQt(Icono icono) {
+    switch (icono) {
+        case Icono::Pregunta:
+            return QMessageBox::Question;
+        case Icono::Informacion:
+            return QMessageBox::Information;
+        case Icono::Exclamacion:
+            break;
+    }
+    return QMessageBox::Warning;
+}
+
+}  // namespace
+
+Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) {
+    QMessageBox caja(IconoQt(icono), QString::fromLatin1(kTituloPrograma),
+                     TextoDeMensaje(texto),
+                     conCancelar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                     form1_.get());
+    caja.setDefaultButton(QMessageBox::Ok);
+    // Closing the box answers Cancel.
+    caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
+    caja.exec();
+    return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar
+                                                                  : Respuesta::Cancelar;
+}
+
+char VentanaQt::ElegirLetra(int izquierda, int arriba) {
+    Form3 elector(form1_.get());
+    elector.move(form1_->frameGeometry().topLeft() + QPoint(izquierda, arriba));
+    elector.exec();
+    return elector.LetraElegida();
+}
+
+void VentanaQt::MostrarProgreso(int modo, const std::function<void()>& trabajo) {
+    Form2 progreso(form1_.get(), modo, trabajo);
+    progreso.Ejecutar();
+}
+
+void VentanaQt::MostrarAcercaDe() {
+    FormQuillmar acercaDe(form1_.get());
+    acercaDe.Mostrar();
+}
+
+void VentanaQt::MostrarVentanaPrincipal() { form1_->Mostrar(); }
+
+void VentanaQt::Habilitar(bool habilitada) { form1_->setEnabled(habilitada); }
+
+void VentanaQt::ProcesarEventos() {
+    form1_->Pintar();
+    QCoreApplication::processEvents();
+}
+
+QUrl DireccionDeDocumento(const std::string& direccion) {
+    // A scheme is two or more letters before the colon, so "C:" stays a path.
+    const size_t dosPuntos = direccion.find(':');
+    bool esDireccion = dosPuntos != std::string::npos && dosPuntos >= 2;
+    for (size_t i = 0; esDireccion && i < dosPuntos; ++i) {
+        const unsigned char c = static_cast<unsigned char>(direccion[i]);
+        esDireccion = std::isalnum(c) || c == '+' || c == '-' || c == '.';
+    }
+    if (esDireccion) return QUrl(QString::fromLatin1(direccion.c_str()));
+    return QUrl::fromLocalFile(QFile::decodeName(direccion.c_str()));
+}
+
+void VentanaQt::AbrirDocumento(const std::string& direccion) {
+    QDesktopServices::openUrl(DireccionDeDocumento(direccion));
+}
+
+void VentanaQt::ModeloCambiado() {
+    if (repintePendiente_) return;
+    repintePendiente_ = true;
+    QTimer::singleShot(0, form1_.get(), [this] {
+        repintePendiente_ = false;
+        form1_->Pintar();
+    });
+}
+
+}  // namespace tablerix

@@ -1,0 +1,40 @@
+#pragma once
+// The game's window operations done with real Qt windows.
+#include <QUrl>
+#include <memory>
+
+#include "game/InterfazVentana.h"
+#include "game/Juego.h"
+
+namespace tablerix {
+
+class Form1;
+
+class VentanaQt : public InterfazVentana {
+public:
+    VentanaQt();
+    ~VentanaQt() override;
+
+    // The main window over the game's model; before anything is shown.
+    void CrearVentanaPrincipal(Juego& j);
+    Form1* Principal() const { return form1_.get(); }
+
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override;
+    char ElegirLetra(int izquierda, int arriba) override;
+    void MostrarProgreso(int modo, const std::function<void()>& trabajo) override;
+    void MostrarAcercaDe() override;
+    void MostrarVentanaPrincipal() override;
+    void Habilitar(bool habilitada) override;
+    void ProcesarEventos() override;
+    void AbrirDocumento(const std::string& direccion) override;
+    void ModeloCambiado() override;
+
+private:
+    std::unique_ptr<Form1> form1_;
+    bool repintePendiente_ = false;
+};
+
+// A file path (the file system's bytes) or an address such as mailto:... / http://...
+QUrl DireccionDeDocumento(const std::string& direccion);
+
+}  // namespace tablerix

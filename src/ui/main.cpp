@@ -1,0 +1,25 @@
+// Tablerix: the program starts here.
+#include <QApplication>
+
+#include "game/Arranque.h"
+#include "game/Juego.h"
+#include "ui/Aplicacion.h"
+#include "ui/Carpetas.h"
+#include "ui/VentanaQt.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    tablerix::PrepararAplicacion(app);
+
+    tablerix::VentanaQt ventana;
+    tablerix::Juego j(ventana);
+    const tablerix::Carpetas carpetas = tablerix::CarpetasDelPrograma();
+    j.Carpeta = carpetas.Carpeta;
+    j.CarpetaDatos = carpetas.CarpetaDatos;
+    ventana.CrearVentanaPrincipal(j);
+
+    // About window, main window, word list, first game; without a word list
+    // the user has been told and the program ends.
+    if (!tablerix::Arrancar(j)) return 1;
+    return app.exec();
+}
