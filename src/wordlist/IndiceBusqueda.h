@@ -1,0 +1,186 @@
+#pragma once
+// Index of the word list for the computer's searches. For each word length, a
+// trie over the entries made only of tile letters; its leaves keep the
+// positions of the entries (duplicates included) in ascending order. A search
+// walks it with a pattern and a rack and meets only the entries that can fit.
+// It follows its list through ObservadorLista: an inclusion shifts the later
+// positions and is kept aside until the next rebuild, a removal drops its
+// position, a reload rebuilds the whole index.
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "wordlist/ListaPalabras.h"
+
+namespace tablerix {
+
+constexpr int kLetras = 26;  // tile letters, Ñ included, no W
+constexpr std::uint32_t kTodasLasLetras = (1u << kLetras) - 1;
+constexpr int kLongitudMaxima = 15;  // a board line
+
+// Code 0..25 of a tile letter in alphabet order (Ñ after N); -1 for any other byte.
+int CodigoLetra(char c);
+char LetraDeCodigo(int codigo);
+
+// What a word of the index must satisfy to be met by Recorrer.
+struct Restricciones {
+    int Longitud = 0;
+    // Letter code a position must hold, or -1 where the rack supplies the letter.
+    std::array<std::int8_t, kLongitudMaxima> Fija{};
+    // Letters allowed at each position supplied by the rack.
+    std::array<std::uint32_t, kLongitudMaxima> Permitidas{};
+    std::array<std::uint8_t, kLetras> Atril{};  // tiles per letter code
+    int Blancos = 0;                             // a blank stands for any letter
+};
+
+// Positions of one word's entries, ascending; the live ones end at the first 0.
+struct Posiciones {
+    const std::int32_t* Inicio;
+    const std::int32_t* Fin;
+    const std::int32_t* begin() const { return Inicio; }
+    const std::int32_t* end() const { return Fin; }
+};
+
+class IndiceBusqueda : public ObservadorLista {
+public:
+    IndiceBusqueda() = default;  // follows no list: filled by Construir
+    explicit IndiceBusqueda(ListaPalabras& lista);
+    ~IndiceBusqueda() override;
+    IndiceBusqueda(const IndiceBusqueda&) = delete;
+    IndiceBusqueda& operator=(const IndiceBusqueda&) = delete;
+
+    // Rebuilds from entries 1..size-1 (entry 0 unused).
+    void Construir(const std::vector<std::string>& palabras);
+
+    void Incluida(int posicion, const std::string& palabra) override;
+    void Borrada(int posicion, const std::string& palabra) override;
+    void Recargada() override;
+
+    // Calls encontrada(letras, posiciones) once for every word of the index that
+    // satisfies r and that the rack can spell at its open positions (a tile of
+    // the letter first, else a blank). `letras` holds the word's letter codes.
+    template <class F>
+    void Recorrer(const Restricciones& r, F&& encontrada) const;
+
+    // Letters c for which antes + c + despues is a live entry.
+    std::uint32_t LetrasQueCompletan(std::string_view antes, std::string_view despues) const;
+    bool Existe(std::string_view palabra) const;
+
+    // Words added since the last rebuild (tests watch the rebuild through it).
+    int NumAnadidas() const { return numAnadidas_; }
+    std::size_t MemoriaUsada() const;
+
+private:
+    struct Nodo {
+        std::uint32_t Mascara = 0;     // letters of the children
+        std::uint32_t PrimerHijo = 0;  // children are consecutive; a leaf's word number
+    };
+    struct Arbol {
+        std::vector<Nodo> Nodos;              // root first, level by level
+        std::vector<std::uint32_t> InicioHoja;  // word w's positions: [InicioHoja[w], InicioHoja[w+1])
+        std::vector<std::int32_t> Posicion;   // 0 past the live ones of a word
+    };
+    struct Anadida {  // included after the last rebuild
+        std::array<std::uint8_t, kLongitudMaxima> Letras{};
+        std::int32_t Posicion = 0;
+    };
+
+    static bool Codificar(std::string_view palabra, std::uint8_t* letras);
+    // Word number of a leaf reached by `letras`, -1 when the trie lacks it.
+    long Hoja(int longitud, const std::uint8_t* letras) const;
+    bool HojaViva(int longitud, std::uint32_t hoja) const;
+
+    template <class F>
+    struct Recorrido;
+
+    ListaPalabras* lista_ = nullptr;
+    std::array<Arbol, kLongitudMaxima + 1> arboles_;
+    std::array<std::vector<Anadida>, kLongitudMaxima + 1> anadidas_;
+    int numAnadidas_ = 0;
+};
+
+// Depth-first walk of one length's trie along the restrictions, spending the
+// rack as it goes down.
+template <class F>
+struct IndiceBusqueda::Recorrido {
+    const Arbol& arbol;
+    const Restricciones& r;
+    F& encontrada;
+    std::array<std::uint8_t, kLetras> atril;
+    int blancos;
+    std::uint32_t disponibles = 0;  // letters with a tile left
+    std::array<std::uint8_t, kLongitudMaxima> letras{};
+
+    static std::uint32_t Hijo(const Nodo& n, int c) {
+        return n.PrimerHijo + std::popcount(n.Mascara & ((1u << c) - 1));
+    }
+
+    void Bajar(std::uint32_t nodo, int d) {
+        const Nodo& n = arbol.Nodos[nodo];
+        if (d == r.Longitud) {
+            const std::int32_t* ini = arbol.Posicion.data() + arbol.InicioHoja[n.PrimerHijo];
+            const std::int32_t* fin = arbol.Posicion.data() + arbol.InicioHoja[n.PrimerHijo + 1];
+            while (fin > ini && fin[-1] == 0) --fin;
+            if (fin > ini) encontrada(letras.data(), Posiciones{ini, fin});
+            return;
+        }
+        if (r.Fija[d] >= 0) {
+            int c = r.Fija[d];
+            if (n.Mascara >> c & 1u) {
+                letras[d] = static_cast<std::uint8_t>(c);
+                Bajar(Hijo(n, c), d + 1);
+            }
+            return;
+        }
+        std::uint32_t candidatas = n.Mascara & r.Permitidas[d] & (blancos > 0 ? kTodasLasLetras : disponibles);
+        while (candidatas) {
+            int c = std::countr_zero(candidatas);
+            candidatas &= candidatas - 1;
+            letras[d] = static_cast<std::uint8_t>(c);
+            if (atril[c] > 0) {
+                if (--atril[c] == 0) disponibles &= ~(1u << c);
+                Bajar(Hijo(n, c), d + 1);
+                if (atril[c]++ == 0) disponibles |= 1u << c;
+            } else {
+                --blancos;
+                Bajar(Hijo(n, c), d + 1);
+                ++blancos;
+            }
+        }
+    }
+};
+
+template <class F>
+void IndiceBusqueda::Recorrer(const Restricciones& r, F&& encontrada) const {
+    if (r.Longitud < 1 || r.Longitud > kLongitudMaxima) return;
+    const Arbol& arbol = arboles_[r.Longitud];
+    if (!arbol.Nodos.empty()) {
+        Recorrido<F> recorrido{arbol, r, encontrada, r.Atril, r.Blancos};
+        for (int c = 0; c < kLetras; ++c)
+            if (r.Atril[c] > 0) recorrido.disponibles |= 1u << c;
+        recorrido.Bajar(0, 0);
+    }
+    for (const Anadida& a : anadidas_[r.Longitud]) {
+        std::array<std::uint8_t, kLetras> atril = r.Atril;
+        int blancos = r.Blancos;
+        bool cabe = true;
+        for (int d = 0; d < r.Longitud && cabe; ++d) {
+            int c = a.Letras[d];
+            if (r.Fija[d] >= 0) {
+                cabe = r.Fija[d] == c;
+            } else if (!(r.Permitidas[d] >> c & 1u)) {
+                cabe = false;
+            } else if (atril[c] > 0) {
+                --atril[c];
+            } else {
+                cabe = blancos-- > 0;
+            }
+        }
+        if (cabe) encontrada(a.Letras.data(), Posiciones{&a.Posicion, &a.Posicion + 1});
+    }
+}
+
+}  // namespace tablerix
