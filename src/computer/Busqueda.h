@@ -1,12 +1,25 @@
 #pragma once
 // The computer's move search on a board with words, and the opening search.
+#include <cstdint>
+
 #include "game/Juego.h"
 
 namespace tablerix {
 
-// Search phase of BuscarJugada: fills the best-move record.
+// Search phase of BuscarJugada: fills the best-move record (MejorPuntos,
+// MejorInicio, MejorFichas, MejorDireccion, PalabrasJugada, NumPalabrasJugada,
+// PuntosMejor, List3) for the rack of Turno, moves the progress fill and lets
+// the window repaint now and then. The board display must show exactly
+// Tablero; the trial moves are checked silently and lifted again.
 void BuscarMejorJugada(Juego& j);
-// Search phase of BuscarPrimeraJugada: fills the best-move record for the empty board.
-void BuscarMejorPrimeraJugada(Juego& j);
+
+// Search phase of BuscarPrimeraJugada: fills MejorFichas (the word),
+// PalabrasJugada, PuntosMejor and List3 for the best word the rack can spell,
+// and returns its total, 0 when there is none.
+std::int16_t BuscarMejorPrimeraJugada(Juego& j);
+
+// Where the opening word of `longitud` letters goes: letter k (1-based) on
+// square InicioPrimeraPalabra(longitud) + k, in row 7, covering the centre.
+int InicioPrimeraPalabra(int longitud);
 
 }  // namespace tablerix

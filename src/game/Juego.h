@@ -11,6 +11,7 @@
 #include "game/InterfazVentana.h"
 #include "game/ModeloVentana.h"
 #include "game/Tipos.h"
+#include "wordlist/IndiceBusqueda.h"
 #include "wordlist/ListaPalabras.h"
 
 namespace tablerix {
@@ -35,6 +36,7 @@ struct Juego {
     ModeloVentana Form1;
     Aleatorio Azar;
     ListaPalabras Lista;  // Palabras, NumPalabras, DiccionarioModificado
+    IndiceBusqueda Indice{Lista};  // follows Lista; declared after it
 
     // Where Tablerix.pal and Tablerix.ini are read and written; the shipped word
     // list is read from CarpetaDatos when Carpeta has none yet.
