@@ -1,0 +1,88 @@
+#include "PosicionesAleatorias.h"
+
+#include <string>
+
+#include "computer/Busqueda.h"
+
+namespace tablerix {
+namespace {
+
+// The hundred tiles of the set.
+const std::string& Fichas() {
+    static const std::string fichas = [] {
+        const char* letras = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ*";
+        const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5, 1, 9, 2, 1, 5, 6, 4, 5, 1, 1, 1, 1, 4};
+        std::string s;
+        for (int k = 0; letras[k]; ++k) s.append(cuantas[k], letras[k]);
+        return s;
+    }();
+    return fichas;
+}
+
+void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
+    for (std::size_t k = 0; k < fichas.size(); ++k)
+        if (fichas[k] != '-') FijarFicha(j, inicio + static_cast<int>(k) * paso, fichas[k]);
+}
+
+}  // namespace
+
+void VaciarTablero(Juego& j) {
+    j.Tablero = TableroVacio();
+    for (int q = 0; q < kCasillas; ++q) {
+        Casilla& c = j.Form1.Label1[q];
+        c = Casilla{};
+        c.Fondo = static_cast<Color>(std::stol(j.Premios[q]));
+    }
+}
+
+void FijarFicha(Juego& j, int casilla, char letra) {
+    Casilla& c = j.Form1.Label1[casilla];
+    c.Letra = letra;
+    c.ColorLetra = kNegro;
+    c.Fondo = kColorFicha;
+    c.Marca = '0';
+    j.Tablero[casilla] = letra;
+}
+
+void MarcarOcupadas(Juego& j) {
+    for (Casilla& c : j.Form1.Label1)
+        if (c.Letra != kCasillaVacia) c.Marca = '1';
+}
+
+void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) {
+    std::uniform_int_distribution<std::size_t> ficha(0, Fichas().size() - 1);
+    int blancos = 0;
+    for (int k = 1; k <= kRanuras; ++k) {
+        char f = kSinFicha;
+        if (k <= fichas) {
+            do f = Fichas()[ficha(g)];
+            while (f == kBlanco && blancos >= blancosMaximo);
+            blancos += f == kBlanco;
+        }
+        j.Atriles[j.Turno][k] = f;
+    }
+}
+
+void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
+    VaciarTablero(j);
+    j.Turno = 2;
+    j.PasoBusqueda = 1;
+    j.Silencioso = true;
+    j.PrimeraJugada = true;
+    for (int intento = 0; intento < 20 && j.PrimeraJugada; ++intento) {
+        RepartirAtril(j, g);
+        if (BuscarMejorPrimeraJugada(j) > 0) {
+            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1, 1, j.MejorFichas);
+            j.PrimeraJugada = false;
+        }
+    }
+    for (int m = 0; m < jugadas && !j.PrimeraJugada; ++m) {
+        RepartirAtril(j, g);
+        MarcarOcupadas(j);
+        BuscarMejorJugada(j);
+        if (j.MejorPuntos > 0) Fijar(j, j.MejorInicio, j.MejorDireccion == 'H' ? 1 : kLado, j.MejorFichas);
+    }
+    MarcarOcupadas(j);
+}
+
+}  // namespace tablerix
