@@ -27,6 +27,7 @@ public:
     // "[exclamation] TEXT", "[letter] X" (Windows-1252 text).
     std::vector<std::string> Registro;
     int LlamadasProcesarEventos = 0;
+    int LlamadasEnfocarOk = 0;
     bool Habilitada = true;
     std::vector<std::string> DocumentosAbiertos;
     std::vector<std::pair<int, int>> PosicionesElector;  // where each chooser was placed
@@ -51,6 +52,7 @@ public:
         DocumentosAbiertos.push_back(direccion);
     }
     void ModeloCambiado() override {}
+    void EnfocarOk() override { ++LlamadasEnfocarOk; }
 };
 
 }  // namespace tablerix

@@ -276,17 +276,5 @@ TEST_F(CambioOrdenador, ElBlancoSoloSaleCuandoNoQuedanLetras) {
     EXPECT_EQ(Atril(j, 2), "KKKKK..");
 }
 
-TEST_F(CambioOrdenador, ConLaBolsaVaciaPasa) {
-    DarAtril(j, 1, "A");
-    Cambiar("QJEASZO", "");
-    EXPECT_EQ(t.Textos(), Lineas({"Yo paso.", "Has ganado tú."}));
-    EXPECT_EQ(Atril(j, 2), "QJEASZO");
-    EXPECT_TRUE(j.OrdenadorNoJuega);
-    // The player had passed: this second pass ends the game.
-    EXPECT_EQ(j.PasesSeguidos, 2);
-    EXPECT_FALSE(j.PartidaEnCurso);
-    EXPECT_EQ(LineasDesde(j, desde_)[3], "*** FIN DE LA PARTIDA ***");
-}
-
 }  // namespace
 }  // namespace tablerix
