@@ -98,12 +98,6 @@ void MostrarAtrilOrdenador(Juego& j) {
     }
 }
 
-int InicioPrimeraJugada(int longitud) {
-    if (longitud >= 5) return kCentro - longitud;
-    if (longitud >= 3) return kCentro - 2;
-    return kCentro - 1;
-}
-
 void BuscarJugada(Juego& j) {
     ModeloVentana& f = j.Form1;
     do {
@@ -137,11 +131,12 @@ void BuscarJugada(Juego& j) {
 
 void BuscarPrimeraJugada(Juego& j) {
     ModeloVentana& f = j.Form1;
+    std::int16_t mejor;
     do {
-        BuscarMejorPrimeraJugada(j);
+        mejor = BuscarMejorPrimeraJugada(j);
     } while (!ConfirmarPalabras(j));
 
-    if (j.MejorFichas.empty()) {
+    if (mejor == 0) {
         if (j.Turno == 2)
             CambiarOPasar(j);
         else
@@ -149,7 +144,7 @@ void BuscarPrimeraJugada(Juego& j) {
         return;
     }
 
-    const int inicio = InicioPrimeraJugada(static_cast<int>(j.MejorFichas.size()));
+    const int inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size()));
     for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
         const int q = inicio + 1 + static_cast<int>(k);
         const char letra = j.MejorFichas[k];
@@ -162,7 +157,7 @@ void BuscarPrimeraJugada(Juego& j) {
             c.Movible = true;
         }
     }
-    if (j.Turno == 2) SumarPuntos(f.Label4[1], j.PuntosMejor);
+    if (j.Turno == 2) SumarPuntos(f.Label4[1], mejor);
 }
 
 void CambiarOPasar(Juego& j) {

@@ -11,7 +11,5 @@ void CambiarOPasar(Juego& j);
 
 // The computer's rack display from Atriles(2, ·): empty slots hidden.
 void MostrarAtrilOrdenador(Juego& j);
-// First square of an opening word of `longitud` letters on the centre row.
-int InicioPrimeraJugada(int longitud);
 
 }  // namespace tablerix
