@@ -284,6 +284,31 @@ TEST_F(TurnoDosPalabras, UnaPalabraVetadaSaleDeLaListaYSeBuscaOtraVez) {
     EXPECT_EQ(Atril(j, 2).substr(0, 5), "SEIUT");
 }
 
+class TurnoCruces : public Turno {
+protected:
+    TurnoCruces() : Turno({"ON", "ST", "TAN"}) {
+        t.Fijar(97, 'S');
+        t.Fijar(113, 'A');
+        t.Fijar(127, 'O');
+        j.PrimeraJugada = false;
+        DarAtril(j, 2, "TNUUUUU");
+    }
+};
+
+TEST_F(TurnoCruces, VetarUnaPalabraCruzadaNoPreguntaLasSiguientes) {
+    // TAN down column 8 forms ST and ON across. Vetoing ST leaves ON unasked
+    // and the rerun finds ON down from the O.
+    t.Ventana.RespuestaAutomatica.reset();
+    t.Ventana.Respuestas = {Respuesta::Aceptar, Respuesta::Aceptar, Respuesta::Cancelar,
+                            Respuesta::Aceptar};
+    cmdPasar_Click(j);
+    EXPECT_EQ(Preguntas(), (std::vector<std::string>{Pregunta("TAN"), Pregunta("ST"), Pregunta("ON")}));
+    EXPECT_FALSE(j.Lista.ExistePalabra("ST"));
+    EXPECT_TRUE(Fija(142, 'N'));
+    EXPECT_EQ(j.Form1.Label1[98].Letra, kCasillaVacia);
+    EXPECT_EQ(j.Form1.Label4[1], "2");
+}
+
 TEST(TurnoOcupado, LosEventosDuranteElTurnoDelOrdenadorNoEmpiezanOtroCiclo) {
     VentanaImpaciente ventana;
     Juego j(ventana);
