@@ -1,0 +1,168 @@
+// Speed and memory of the computer's searches on the shipped word list:
+//   tablerix-rendimiento [WORDLIST] [POSITIONS] [REFERENCE_POSITIONS]
+// Mid-game positions come from seeded self-play. Window repaints are not
+// timed (the window here does nothing). The last line is the speed-up over
+// the described loops on the first positions.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "BusquedaReferencia.h"
+#include "PosicionesAleatorias.h"
+#include "computer/Busqueda.h"
+#include "game/Arranque.h"
+#include "game/VentanaGuionizada.h"
+
+using namespace tablerix;
+
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+double Ms(Reloj::time_point desde) { return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count(); }
+
+long PicoMemoriaKb() {
+    std::ifstream estado("/proc/self/status");
+    std::string linea;
+    while (std::getline(estado, linea))
+        if (linea.rfind("VmHWM:", 0) == 0) return std::atol(linea.c_str() + 6);
+    return -1;
+}
+
+struct Cifras {
+    double Mediana, P90, Peor, Media;
+};
+
+Cifras Resumir(std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    double suma = 0;
+    for (double m : ms) suma += m;
+    return {ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), suma / ms.size()};
+}
+
+void Imprimir(const char* que, const Cifras& c, std::size_t n) {
+    std::printf("%s: median %.2f ms, p90 %.2f ms, worst %.2f ms, mean %.2f ms (%zu searches)\n", que, c.Mediana, c.P90,
+                c.Peor, c.Media, n);
+}
+
+struct Posicion {
+    std::array<char, kCasillas> Tablero;
+    char Atril[kRanuras + 1];
+    std::uint64_t Semilla;
+};
+
+void Poner(Juego& j, const Posicion& p) {
+    VaciarTablero(j);
+    for (int q = 0; q < kCasillas; ++q)
+        if (p.Tablero[q] != kCasillaVacia) FijarFicha(j, q, p.Tablero[q]);
+    MarcarOcupadas(j);
+    j.Turno = 2;
+    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Atriles[2]);
+    j.PrimeraJugada = false;
+    j.Silencioso = true;
+    j.PasoBusqueda = 1;
+    j.Azar.Sembrar(p.Semilla);
+}
+
+template <class F>
+double Medir(F&& f) {
+    auto inicio = Reloj::now();
+    f();
+    return Ms(inicio);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string ruta = argc > 1 ? argv[1] : std::string(TABLERIX_DATA_DIR) + "/Tablerix.pal";
+    const int numPosiciones = argc > 2 ? std::max(1, std::atoi(argv[2])) : 500;
+    const int numReferencia = argc > 3 ? std::max(1, std::atoi(argv[3])) : 12;
+
+    VentanaGuionizada ventana;
+    Juego j(ventana);
+    DisenoInicial(j.Form1);
+    LeerPremios(j);
+    ConstruirValores(j);
+
+    bool cargada = false;
+    const double carga = Medir([&] { cargada = j.Lista.Cargar(ruta); });
+    if (!cargada) {
+        std::fprintf(stderr, "cannot load %s\n", ruta.c_str());
+        return 1;
+    }
+    const double indice = Medir([&] { j.Indice.Construir(j.Lista.Palabras()); });
+    const long picoCargada = PicoMemoriaKb();
+    std::printf("word list: %s, %d entries\n", ruta.c_str(), j.Lista.NumPalabras());
+    std::printf("load with index: %.0f ms (index alone %.0f ms, %.1f MB)\n", carga, indice,
+                j.Indice.MemoriaUsada() / 1e6);
+    std::printf("peak memory with the list loaded and indexed: %.1f MB (VmHWM)\n", picoCargada / 1024.0);
+
+    // Positions: self-play of 3 to 16 moves, then a fresh rack for the computer.
+    std::mt19937_64 g(20261206);
+    std::vector<Posicion> posiciones;
+    while (static_cast<int>(posiciones.size()) < numPosiciones) {
+        JugarPartidaAleatoria(j, g, 3 + static_cast<int>(g() % 14));
+        if (j.PrimeraJugada) continue;
+        j.Turno = 2;
+        RepartirAtril(j, g);
+        Posicion p;
+        p.Tablero = j.Tablero;
+        std::copy(j.Atriles[2], j.Atriles[2] + kRanuras + 1, p.Atril);
+        p.Semilla = g();
+        posiciones.push_back(p);
+    }
+
+    std::vector<double> jugada;
+    int conJugada = 0;
+    for (const Posicion& p : posiciones) {
+        Poner(j, p);
+        jugada.push_back(Medir([&] { BuscarMejorJugada(j); }));
+        conJugada += j.MejorPuntos > 0;
+    }
+    Imprimir("computer move, Deep Blue (stride 1)", Resumir(jugada), jugada.size());
+    std::printf("  positions with a move found: %d of %zu\n", conJugada, posiciones.size());
+
+    // The hardest racks: two blanks (the tile set has four).
+    std::vector<double> dosBlancos;
+    for (Posicion p : posiciones) {
+        p.Atril[1] = p.Atril[2] = kBlanco;
+        Poner(j, p);
+        dosBlancos.push_back(Medir([&] { BuscarMejorJugada(j); }));
+    }
+    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos), dosBlancos.size());
+
+    std::vector<double> apertura;
+    for (int k = 0; k < numPosiciones; ++k) {
+        j.Turno = 2;
+        RepartirAtril(j, g, 7, static_cast<int>(g() % 3));
+        j.PasoBusqueda = 1;
+        apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
+    }
+    Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
+
+    // The described loops on the first positions, and whether they agree.
+    std::vector<double> referencia, rapida;
+    int iguales = 0;
+    const int n = std::min<int>(numReferencia, static_cast<int>(posiciones.size()));
+    for (int k = 0; k < n; ++k) {
+        Poner(j, posiciones[k]);
+        referencia.push_back(Medir([&] { BuscarMejorJugadaReferencia(j); }));
+        const auto registro = std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas, j.MejorDireccion,
+                                              j.Form1.List3, j.Azar.Siguiente());
+        Poner(j, posiciones[k]);
+        rapida.push_back(Medir([&] { BuscarMejorJugada(j); }));
+        iguales += registro == std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas, j.MejorDireccion,
+                                               j.Form1.List3, j.Azar.Siguiente());
+    }
+    const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
+    Imprimir("described loops, stride 1", cr, referencia.size());
+    std::printf("  same best move, word record and random sequence: %d of %d\n", iguales, n);
+    std::printf("peak memory at the end: %.1f MB (VmHWM)\n", PicoMemoriaKb() / 1024.0);
+    std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n", cr.Mediana / cf.Mediana, n);
+    return iguales == n ? 0 : 1;
+}
