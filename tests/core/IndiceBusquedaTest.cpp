@@ -186,3 +186,27 @@ TEST(IndiceBusqueda, CrossLettersAndLookupSeeOnlyLiveEntries) {
 
 }  // namespace
 }  // namespace tablerix
+
+namespace tablerix {
+namespace {
+
+TEST(IndiceBusqueda, FollowingAListItRebuildsAfterManyInclusions) {
+    ListaPalabras lista;
+    IndiceBusqueda indice(lista);
+    lista.CargarDesdeTexto("CASA\r\nCOSA\r\nCOSA\r\n");
+    EXPECT_TRUE(indice.Existe("COSA"));
+    std::mt19937 g(3);
+    int incluidas = 0;
+    while (incluidas < 2050) {
+        std::string w = PalabraAleatoria(g) + PalabraAleatoria(g);
+        if (lista.ExistePalabra(w) || w.size() > kLongitudMaxima) continue;
+        lista.IncluirPalabra(w);
+        ++incluidas;
+    }
+    EXPECT_EQ(indice.NumAnadidas(), 2050 - 2001) << "rebuilt at the 2001st";
+    lista.BorrarPalabra("COSA");
+    ComprobarIgual(indice, lista.Palabras(), g);
+}
+
+}  // namespace
+}  // namespace tablerix
