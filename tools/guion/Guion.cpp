@@ -132,7 +132,9 @@ void Comprobar(Orden& o) {
         for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel"});
     } else if (n == "letter") {
         c.Cuantos(1, SIZE_MAX);
-        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.Fichas(i, 1, false, false);
+        // "-" closes the chooser without a letter.
+        for (size_t i = 0; i < o.Argumentos.size(); ++i)
+            if (o.Argumentos[i] != "-") c.Fichas(i, 1, false, false);
     } else if (n == "autoanswer") {
         c.Cuantos(1, 1);
         c.UnaDe(0, {"ok", "cancel", "off"});

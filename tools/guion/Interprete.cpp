@@ -82,7 +82,7 @@ void Interprete::Orden1(const Orden& o) {
         for (const std::string& r : a)
             ventana_.Respuestas.push_back(r == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar);
     } else if (o.Nombre == "letter") {
-        for (const std::string& l : a) ventana_.Letras.push_back(l[0]);
+        for (const std::string& l : a) ventana_.Letras.push_back(l == "-" ? kSinFicha : l[0]);
     } else if (o.Nombre == "autoanswer") {
         if (a[0] == "off") ventana_.RespuestaAutomatica.reset();
         else ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
