@@ -9,8 +9,10 @@ namespace tablerix {
 // Search phase of BuscarJugada: fills the best-move record (MejorPuntos,
 // MejorInicio, MejorFichas, MejorDireccion, PalabrasJugada, NumPalabrasJugada,
 // PuntosMejor, List3) for the rack of Turno, moves the progress fill and lets
-// the window repaint now and then. The board display must show exactly
-// Tablero; the trial moves are checked silently and lifted again.
+// the window repaint every few milliseconds. Trial moves are checked silently
+// and lifted again. Fast when the display is at rest (it shows Tablero with
+// every fixed tile black and marked "1"), as the computer's turn and the
+// recommendation leave it; otherwise every candidate is put to the move check.
 void BuscarMejorJugada(Juego& j);
 
 // Search phase of BuscarPrimeraJugada: fills MejorFichas (the word),

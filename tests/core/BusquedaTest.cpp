@@ -160,6 +160,26 @@ TEST(BusquedaJugada, EntriesThatAreNotTileLettersAreNeverLaid) {
     EXPECT_TRUE(p.Ventana.Registro.empty());
 }
 
+TEST(BusquedaJugada, TrialChecksStaySilentAndAnUnsetStrideScansEverything) {
+    JuegoDePrueba p({"AL", "ES"});
+    p.Fijar(112, 'A');
+    p.Fijar(98, 'E');
+    PonerAtril(p.J, "LS");
+    MarcarOcupadas(p.J);
+    p.J.Form1.Label1[98].Marca = '3';  // not at rest: every candidate meets the real check
+    p.J.PrimeraJugada = false;
+    // A caller that left the checks loud: AL's cross word EL would be offered
+    // for inclusion.
+    p.J.Silencioso = false;
+    p.J.PasoBusqueda = 0;  // never set by a level: it would never advance
+    BuscarMejorJugada(p.J);
+    EXPECT_TRUE(p.Ventana.Mensajes.empty());
+    EXPECT_FALSE(p.J.Lista.ExistePalabra("EL"));
+    EXPECT_FALSE(p.J.Silencioso) << "left as the caller had it";
+    EXPECT_EQ(p.J.MejorFichas, "-S");
+    EXPECT_EQ(p.J.MejorInicio, 98);
+}
+
 // The opening search on the computer's rack, checked against the described
 // loop from the same seed.
 std::int16_t BuscarPrimera(JuegoDePrueba& p, std::string_view atril, int paso = 1, std::uint64_t semilla = 1) {
