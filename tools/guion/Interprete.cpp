@@ -36,7 +36,7 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
     try {
         for (const Orden& o : ordenes) {
             actual = &o;
-            Orden1(o);
+            EjecutarOrden(o);
             VolcarRegistro();
         }
     } catch (const SinRespuesta& e) {
@@ -59,7 +59,7 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
     return kBien;
 }
 
-void Interprete::Orden1(const Orden& o) {
+void Interprete::EjecutarOrden(const Orden& o) {
     const auto& a = o.Argumentos;
     if (o.Nombre == "seed") {
         juego_.Azar.Sembrar(std::stoull(a[0]));

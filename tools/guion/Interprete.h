@@ -28,7 +28,7 @@ public:
     int Ejecutar(const std::vector<Orden>& ordenes);
 
 private:
-    void Orden1(const Orden& o);
+    void EjecutarOrden(const Orden& o);
     void Preparar(const Orden& o);
     void Accion(const Orden& o);
     void Imprimir(const Orden& o);

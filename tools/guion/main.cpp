@@ -43,8 +43,10 @@ int main(int argc, char** argv) {
     std::string carpeta, guion;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];
-        if (a == "--folder" && i + 1 < argc) carpeta = argv[++i];
-        else if (guion.empty() && (a == "-" || a.rfind("--", 0) != 0)) guion = a;
+        if (a == "--folder") {
+            if (i + 1 == argc) return Uso("--folder needs a folder");
+            carpeta = argv[++i];
+        } else if (guion.empty() && (a == "-" || a.rfind("--", 0) != 0)) guion = a;
         else return Uso("unexpected argument '" + a + "'");
     }
     if (guion.empty()) return Uso("no script given");
