@@ -168,6 +168,8 @@ void Form1::CrearMenus() {
     MnuContra = entrada(juego, QStringLiteral("Fichas PC"), MnuContra_Click);
     MnuContra->setCheckable(true);
     MnuRecom = entrada(juego, QStringLiteral("Recomendar"), MnuRecom_Click, Qt::Key_F4);
+    // The proposal is played with OK, so that is where the keyboard goes.
+    connect(MnuRecom, &QAction::triggered, cmdOk, qOverload<>(&QWidget::setFocus));
 
     QMenu* inteligencia = menuBar()->addMenu(QStringLiteral("Inteligencia"));
     for (int i = 0; i < static_cast<int>(MnuNiv.size()); ++i) {

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/Arranque.h"
+#include "ui/ConversionQt.h"
+
 namespace tablerix {
 namespace {
 
@@ -96,16 +99,17 @@ QPixmap Logo() {
         return origen + QPointF(columna * kCelda, fila * kCelda);
     };
 
-    // A corner of the board, fading out towards the edges.
-    const QColor premios[] = {QColor(255, 192, 128), QColor(128, 255, 128),
-                              QColor(255, 192, 192), QColor(192, 192, 255)};
+    // A piece of the real board, its premium squares included, fading out towards the edges.
+    ModeloVentana tablero;
+    DisenoInicial(tablero);
     for (int f = 0; f < kFilas; ++f) {
         for (int c = 0; c < kColumnas; ++c) {
-            const double distancia = std::abs(f - 3.5) + std::abs(c - 3.5);
-            const int alfa = std::max(25, 150 - static_cast<int>(distancia * 22));
-            QColor fondo = (f * 3 + c * 5) % 7 == 0 ? premios[(f + c) % 4] : QColor(235, 235, 235);
+            const Color premio = tablero.Label1[(f + 3) * kLado + c + 3].Fondo;
+            QColor fondo = premio == kColorVentana ? QColor(235, 235, 225) : AQColor(premio);
+            const double distancia = std::hypot(f - 3.5, c - 3.5) / std::hypot(3.5, 3.5);
+            const int alfa = static_cast<int>(std::lround(230 * std::pow(1.0 - distancia, 0.8)) + 25);
             fondo.setAlpha(alfa);
-            p.setPen(QPen(QColor(90, 90, 90, alfa), 1));
+            p.setPen(QPen(QColor(60, 60, 60, alfa), 1));
             p.setBrush(fondo);
             p.drawRect(QRectF(celda(f, c), QSizeF(kCelda, kCelda)));
         }

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <cctype>
 
+#include "game/Arranque.h"
 #include "ui/Aplicacion.h"
 #include "ui/ConversionQt.h"
 #include "ui/Form1.h"
@@ -21,6 +22,12 @@ VentanaQt::VentanaQt() = default;
 VentanaQt::~VentanaQt() = default;
 
 void VentanaQt::CrearVentanaPrincipal(Juego& j) { form1_ = std::make_unique<Form1>(j); }
+
+bool VentanaQt::Arrancar(Juego& j, bool sembrarDelReloj) {
+    const bool arrancado = tablerix::Arrancar(j, sembrarDelReloj);
+    form1_->Pintar();
+    return arrancado;
+}
 
 namespace {
 

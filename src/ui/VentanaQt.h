@@ -18,6 +18,9 @@ public:
     // The main window over the game's model; before anything is shown.
     void CrearVentanaPrincipal(Juego& j);
     Form1* Principal() const { return form1_.get(); }
+    // The game's start-up (splash, main window, word list, first game), then
+    // the main window shows the dealt game. False: no word list, the program ends.
+    bool Arrancar(Juego& j, bool sembrarDelReloj = true);
 
     Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override;
     char ElegirLetra(int izquierda, int arriba) override;

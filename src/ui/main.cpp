@@ -1,7 +1,6 @@
 // Tablerix: the program starts here.
 #include <QApplication>
 
-#include "game/Arranque.h"
 #include "game/Juego.h"
 #include "ui/Aplicacion.h"
 #include "ui/Carpetas.h"
@@ -20,6 +19,6 @@ int main(int argc, char* argv[]) {
 
     // About window, main window, word list, first game; without a word list
     // the user has been told and the program ends.
-    if (!tablerix::Arrancar(j)) return 1;
+    if (!ventana.Arrancar(j)) return 1;
     return app.exec();
 }

@@ -39,6 +39,9 @@ void Contestador::Mirar() {
     // The progress window closes by itself once its work is done.
     if (dynamic_cast<Form2*>(ventana)) return;
     atendida_ = ventana;
+    if (respuestas_.empty() && siempre_ != QMessageBox::NoButton &&
+        qobject_cast<QMessageBox*>(ventana))
+        Responder(siempre_);
     if (respuestas_.empty()) {
         ++Inesperadas;
         if (auto* dialogo = qobject_cast<QDialog*>(ventana)) dialogo->done(QDialog::Rejected);

@@ -27,6 +27,8 @@ public:
     void Responder(QMessageBox::StandardButton boton);
     // The next modal window of any kind is handed to `accion`.
     void Hacer(std::function<void(QWidget*)> accion);
+    // Message boxes found with nothing queued are answered with this button.
+    void ResponderSiempre(QMessageBox::StandardButton boton) { siempre_ = boton; }
 
     std::vector<CajaVista> Cajas;  // every message box answered, in order
     int Inesperadas = 0;           // modal windows found with nothing queued (closed)
@@ -38,6 +40,7 @@ private:
     QTimer temporizador_;
     std::deque<std::function<void(QWidget*)>> respuestas_;
     QPointer<QWidget> atendida_;
+    QMessageBox::StandardButton siempre_ = QMessageBox::NoButton;
 };
 
 }  // namespace tablerix::prueba
