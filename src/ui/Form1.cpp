@@ -228,7 +228,8 @@ void Form1::PintarAtriles() {
 
 void Form1::PintarPartida() {
     const ModeloVentana& m = j.Form1;
-    if (lstPartida->height() != m.AltoPartida) lstPartida->resize(lstPartida->width(), m.AltoPartida);
+    const bool otraAltura = lstPartida->height() != m.AltoPartida;
+    if (otraAltura) lstPartida->resize(lstPartida->width(), m.AltoPartida);
 
     const std::vector<std::string>& lineas = m.lstPartida;
     size_t comunes = 0;
@@ -236,7 +237,7 @@ void Form1::PintarPartida() {
            partidaMostrada_[comunes] == lineas[comunes])
         ++comunes;
     const bool mismas = comunes == partidaMostrada_.size() && comunes == lineas.size();
-    if (mismas && seleccionMostrada_ == m.SeleccionPartida) return;
+    if (mismas && seleccionMostrada_ == m.SeleccionPartida && !otraAltura) return;
 
     if (!mismas) {
         if (comunes == 0) lstPartida->clear();
@@ -244,9 +245,9 @@ void Form1::PintarPartida() {
             delete lstPartida->takeItem(lstPartida->count() - 1);
         for (size_t i = comunes; i < lineas.size(); ++i) lstPartida->addItem(AQString(lineas[i]));
         partidaMostrada_ = lineas;
-        // The newest line stays in view.
-        if (lineas.size() > comunes) lstPartida->scrollToBottom();
     }
+    // The newest line stays in view, also when the list grows shorter.
+    if (lineas.size() > comunes || otraAltura) lstPartida->scrollToBottom();
     seleccionMostrada_ = m.SeleccionPartida;
     if (seleccionMostrada_ >= 0 && seleccionMostrada_ < lstPartida->count()) {
         lstPartida->setCurrentRow(seleccionMostrada_);

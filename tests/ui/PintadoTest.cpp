@@ -96,8 +96,11 @@ TEST_F(Pintado, LogKeepsNewestLineInViewAndSelectedLineHighlighted) {
     EXPECT_TRUE(form->lstPartida->selectedItems().isEmpty());
 }
 
-TEST_F(Pintado, LogHeightUncoversTheComputersRack) {
+TEST_F(Pintado, LogHeightUncoversTheComputersRackAndKeepsTheNewestLineInView) {
     form->Mostrar();
+    for (int i = 0; i < 40; ++i) j.Form1.lstPartida.push_back("linea " + std::to_string(i));
+    j.Form1.SeleccionPartida = 38;
+    form->Pintar();
     auto cubierta = [&] {
         return form->lstPartida->geometry().intersects(form->Label11[0]->geometry());
     };
@@ -106,6 +109,7 @@ TEST_F(Pintado, LogHeightUncoversTheComputersRack) {
     form->Pintar();
     EXPECT_EQ(form->lstPartida->height(), 173);
     EXPECT_FALSE(cubierta());
+    EXPECT_TRUE(LineaALaVista(39));
     EXPECT_FALSE(form->lstPartida->geometry().intersects(form->Label8[2]->geometry()));
 }
 
