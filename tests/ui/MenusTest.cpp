@@ -66,6 +66,16 @@ TEST_F(Menus, AcercaDeShowsTheAboutWindow) {
     EXPECT_TRUE(contestador.Vacio());
 }
 
+TEST_F(Menus, ALevelChosenIsCheckedAndNamed) {
+    MostrarActiva();
+    form->MnuNiv[0]->trigger();
+    EXPECT_TRUE(form->MnuNiv[0]->isChecked());
+    EXPECT_EQ(form->Label6->Texto(), QStringLiteral("Deep Blue"));
+    form->MnuNiv[2]->trigger();
+    EXPECT_EQ(form->Label6->Texto(), QStringLiteral("Teléfono móvil"));
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(form->MnuNiv[i]->isChecked(), i == 2);
+}
+
 TEST_F(Menus, NothingStartsWhileAnotherHandlerRuns) {
     MostrarActiva();
     j.Ocupado = true;  // e.g. the computer thinking, events processed meanwhile

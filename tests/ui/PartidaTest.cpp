@@ -34,6 +34,39 @@ protected:
 
     bool Arrancar() { return ventana.Arrancar(j, false); }
 
+    // The player's rack, set by hand so that the test knows what can be laid.
+    void PonerAtril(const char* letras) {
+        for (int k = 0; k < kRanuras; ++k) {
+            j.Atriles[1][k + 1] = letras[k];
+            j.Form1.Label5[k] = {letras[k], true, kColorFicha, true};
+        }
+        form->Pintar();
+    }
+
+    void Colocar(int ranura, int casilla) {
+        const QPoint desde = form->Label5[ranura]->geometry().center();
+        const QPoint hasta = form->Label1[casilla]->geometry().center();
+        QTest::mousePress(form->Cliente, Qt::LeftButton, {}, desde);
+        QTest::mouseMove(form->Cliente, hasta);
+        QTest::mouseRelease(form->Cliente, Qt::LeftButton, {}, hasta);
+    }
+
+    // CASA through the centre, played with OK; the computer's words are accepted.
+    void JugarCasa() {
+        PonerAtril("CASAOLE");
+        for (int i = 0; i < 4; ++i) Colocar(0, 111 + i);
+        ASSERT_EQ(AtrilMostrado(), "OLE");
+        contestador.ResponderSiempre(QMessageBox::Ok);
+        QTest::mouseClick(form->cmdOk, Qt::LeftButton);
+        contestador.ResponderSiempre(QMessageBox::NoButton);
+    }
+
+    QStringList Registro() const {
+        QStringList lineas;
+        for (int i = 0; i < form->lstPartida->count(); ++i) lineas << form->lstPartida->item(i)->text();
+        return lineas;
+    }
+
     std::string AtrilMostrado() const {
         std::string atril;
         for (int k = 0; k < kRanuras; ++k)
@@ -76,41 +109,78 @@ TEST_F(Partida, WithoutAWordListTheUserIsToldAndStartUpStops) {
 TEST_F(Partida, AWordLaidWithTheMouseIsPlayedByOkAndClosingOffersToSaveIt) {
     EscribirLista("CASA\r\nCASO\r\nSACO\r\nOSA\r\n");
     ASSERT_TRUE(Arrancar());
-    // The player's rack, set by hand so that CASA can be laid.
-    const char atril[] = "CASAOLE";
-    for (int k = 0; k < kRanuras; ++k) {
-        j.Atriles[1][k + 1] = atril[k];
-        j.Form1.Label5[k] = {atril[k], true, kColorFicha, true};
-    }
-    form->Pintar();
-    for (int i = 0; i < 4; ++i) {
-        const QPoint desde = form->Label5[0]->geometry().center();
-        const QPoint hasta = form->Label1[111 + i]->geometry().center();
-        QTest::mousePress(form->Cliente, Qt::LeftButton, {}, desde);
-        QTest::mouseMove(form->Cliente, hasta);
-        QTest::mouseRelease(form->Cliente, Qt::LeftButton, {}, hasta);
-    }
-    ASSERT_EQ(AtrilMostrado(), "OLE");
-
-    contestador.ResponderSiempre(QMessageBox::Ok);  // whatever the computer proposes
-    QTest::mouseClick(form->cmdOk, Qt::LeftButton);
+    JugarCasa();
 
     EXPECT_EQ(form->Label1[111]->ColorTexto(), QColor(Qt::black));
     EXPECT_EQ(form->Label1[112]->Fondo(), QColor(255, 255, 192));
     EXPECT_GT(form->Label4[0]->Texto().toInt(), 0);
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(AtrilMostrado().size(), 7u);
-    QStringList registro;
-    for (int i = 0; i < form->lstPartida->count(); ++i) registro << form->lstPartida->item(i)->text();
-    EXPECT_TRUE(registro.contains(QStringLiteral("-----Jugador-----")));
-    EXPECT_TRUE(registro.contains(QStringLiteral("CASA")));
+    EXPECT_TRUE(Registro().contains(QStringLiteral("-----Jugador-----")));
+    EXPECT_TRUE(Registro().contains(QStringLiteral("CASA")));
 
-    contestador.ResponderSiempre(QMessageBox::NoButton);
     contestador.Responder(QMessageBox::Cancel);
     const size_t antes = contestador.Cajas.size();
     EXPECT_TRUE(form->close());
     ASSERT_EQ(contestador.Cajas.size(), antes + 1);
     EXPECT_EQ(contestador.Cajas.back().Texto, QStringLiteral("¿Quieres guardar la partida?"));
+    EXPECT_EQ(contestador.Inesperadas, 0);
+}
+
+TEST_F(Partida, RecommendationLaysTheMoveForOkToPlay) {
+    EscribirLista("CASA\r\nCASO\r\nSACO\r\nOSA\r\n");
+    ASSERT_TRUE(Arrancar());
+    MostrarActiva();
+    form->MnuNiv[0]->trigger();  // stride 1: the short list is read whole
+    PonerAtril("CASAOLE");
+    form->lstPartida->setFocus();
+    contestador.ResponderSiempre(QMessageBox::Ok);
+    QTest::keyClick(form, Qt::Key_F4);
+
+    // The proposal's word is put to the player first.
+    ASSERT_FALSE(contestador.Cajas.empty());
+    EXPECT_TRUE(contestador.Cajas.back().Texto.startsWith(QStringLiteral("¿Aceptas esta palabra?\n")));
+
+    int puestas = 0;
+    for (int i = 0; i < kCasillas; ++i)
+        if (form->Label1[i]->Texto() != QStringLiteral(" ")) ++puestas;
+    EXPECT_EQ(puestas, 4);
+    EXPECT_EQ(AtrilMostrado().size(), 3u);
+    EXPECT_EQ(form->focusWidget(), form->cmdOk);
+    EXPECT_TRUE(form->isEnabled());
+    EXPECT_EQ(contestador.Inesperadas, 0);
+
+    // The keyboard is on OK: the space bar plays the proposal.
+    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
+    EXPECT_TRUE(Registro().contains(QStringLiteral("-----Jugador-----")));
+}
+
+TEST_F(Partida, SaveLoadAndDeleteFromTheMenu) {
+    EscribirLista("CASA\r\nCASO\r\nSACO\r\nOSA\r\n");
+    ASSERT_TRUE(Arrancar());
+    JugarCasa();
+    const QString guardada = carpeta.filePath(QStringLiteral("Tablerix.ini"));
+    const QString puntos = form->Label4[0]->Texto();
+
+    contestador.Responder(QMessageBox::Ok);
+    form->MnuSave->trigger();
+    EXPECT_TRUE(QFile::exists(guardada));
+
+    contestador.Responder(QMessageBox::Ok);
+    form->MnuNew->trigger();
+    EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral(" "));
+    EXPECT_EQ(form->Label4[0]->Texto(), QStringLiteral("0"));
+
+    contestador.Responder(QMessageBox::Ok);
+    form->MnuLoad->trigger();
+    EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral("C"));
+    EXPECT_EQ(form->Label1[111]->ColorTexto(), QColor(Qt::black));
+    EXPECT_EQ(form->Label4[0]->Texto(), puntos);
+
+    contestador.Responder(QMessageBox::Ok);
+    form->mnuBorGuar->trigger();
+    EXPECT_FALSE(QFile::exists(guardada));
+    EXPECT_TRUE(contestador.Vacio());
     EXPECT_EQ(contestador.Inesperadas, 0);
 }
 
