@@ -1,5 +1,6 @@
 #include "ui/Etiqueta.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace tablerix {
@@ -39,6 +40,20 @@ void Etiqueta::PonerSubrayado(bool subrayado) {
     update();
 }
 
+QRect Etiqueta::CajaTexto() const {
+    const int margen = borde_ ? 2 : 0;
+    return rect().adjusted(margen, margen - 1, -margen, 0);
+}
+
+QFont Etiqueta::FuenteDibujada() const {
+    QFont fuente = fuente_;
+    const QRect caja = CajaTexto();
+    while (encoger_ && fuente.pixelSize() > 8 &&
+           QFontMetrics(fuente).boundingRect(caja, Banderas(), texto_).height() > caja.height())
+        fuente.setPixelSize(fuente.pixelSize() - 1);
+    return fuente;
+}
+
 void Etiqueta::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fondo_.isValid()) p.fillRect(rect(), fondo_);
@@ -46,11 +61,9 @@ void Etiqueta::paintEvent(QPaintEvent*) {
         p.setPen(kColorBorde);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
-    p.setFont(fuente_);
+    p.setFont(FuenteDibujada());
     p.setPen(colorTexto_);
-    const int margen = borde_ ? 2 : 0;
-    p.drawText(rect().adjusted(margen, margen - 1, -margen, 0), alineacion_ | Qt::TextWordWrap,
-               texto_);
+    p.drawText(CajaTexto(), Banderas(), texto_);
 }
 
 Forma::Forma(QWidget* padre, const QRect& geometria, const QColor& color, bool rellena,

@@ -17,22 +17,30 @@ public:
     void PonerFondo(const QColor& fondo);  // invalid colour: transparent
     void PonerColorTexto(const QColor& color);
     void PonerSubrayado(bool subrayado);
+    // A text too long for the label is drawn smaller rather than cut off.
+    void EncogerParaCaber() { encoger_ = true; }
 
     const QString& Texto() const { return texto_; }
     const QColor& Fondo() const { return fondo_; }
     const QColor& ColorTexto() const { return colorTexto_; }
     bool Subrayado() const { return fuente_.underline(); }
+    // The font the text is drawn with: the label's, or smaller to make it fit.
+    QFont FuenteDibujada() const;
 
 protected:
     void paintEvent(QPaintEvent* evento) override;
 
 private:
+    QRect CajaTexto() const;
+    int Banderas() const { return static_cast<int>(alineacion_) | Qt::TextWordWrap; }
+
     QString texto_;
     QColor fondo_;
     QColor colorTexto_{Qt::black};
     QFont fuente_;
     Qt::Alignment alineacion_;
     bool borde_;
+    bool encoger_ = false;
 };
 
 // A rectangle: an outline, or filled.

@@ -97,6 +97,7 @@ void Form1::CrearEtiquetas() {
     Label9 = new Etiqueta(Cliente, {424, 100, 201, 33}, normal, Qt::AlignLeft, true);
     Label9->PonerFondo(Qt::black);
     Label9->PonerColorTexto(kVerde);
+    Label9->EncogerParaCaber();
 
     // The computer's rack lies under the lower end of the log, created later.
     Label8[2] = new Etiqueta(Cliente, {428, 372, 61, 17}, normal, Qt::AlignRight);

@@ -31,21 +31,6 @@ TEST_F(Cierre, NoWordLaidAndListUnchangedAsksNothing) {
     EXPECT_EQ(contestador.Inesperadas, 0);
 }
 
-TEST_F(Cierre, ChangedListAsksToSaveItAfterTheGame) {
-    form->Mostrar();
-    j.PartidaEnCurso = true;
-    j.PrimeraJugada = false;
-    j.Lista.DiccionarioModificado = true;
-    Contestador contestador;
-    contestador.Responder(QMessageBox::Cancel);
-    contestador.Responder(QMessageBox::Cancel);
-    EXPECT_TRUE(form->close());
-    ASSERT_EQ(contestador.Cajas.size(), 2u);
-    EXPECT_EQ(contestador.Cajas[0].Texto, QStringLiteral("¿Quieres guardar la partida?"));
-    EXPECT_EQ(contestador.Cajas[1].Texto,
-              QStringLiteral("¿Quieres guardar las modificaciones del diccionario?"));
-}
-
 TEST_F(Cierre, IgnoredWhileTheComputerIsThinking) {
     form->Mostrar();
     j.PartidaEnCurso = true;

@@ -68,6 +68,20 @@ TEST_F(Pintado, LabelsShowScoresBagLevelStatusAndLegend) {
     EXPECT_EQ(form->lblPuntos->Texto(), QStringLiteral(" N-1   Ñ-8   O-1  "));
 }
 
+TEST_F(Pintado, LongStatusTextIsDrawnSmallerToFitTheStatusLine) {
+    j.Form1.Label9 = Txt("Es tu turno.");
+    form->Pintar();
+    const int normal = form->Label9->FuenteDibujada().pixelSize();
+    j.Form1.Label9 =
+        Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar.");
+    form->Pintar();
+    const QFont fuente = form->Label9->FuenteDibujada();
+    EXPECT_LT(fuente.pixelSize(), normal);
+    const QRect ocupado = QFontMetrics(fuente).boundingRect(
+        QRect(0, 0, form->Label9->width() - 4, 1000), Qt::TextWordWrap, form->Label9->Texto());
+    EXPECT_LE(ocupado.height(), form->Label9->height() - 2);
+}
+
 TEST_F(Pintado, LogKeepsNewestLineInViewAndSelectedLineHighlighted) {
     form->Mostrar();
     for (int i = 0; i < 40; ++i) j.Form1.lstPartida.push_back("linea " + std::to_string(i));
@@ -138,15 +152,6 @@ TEST_F(Pintado, ProgressBarAndFramesFollowTheModel) {
     form->Pintar();
     EXPECT_FALSE(form->shpCorto->isVisible());
     EXPECT_FALSE(form->shpAzul->isVisible());
-}
-
-TEST_F(Pintado, DisabledModelDisablesTheWindow) {
-    j.Form1.Habilitada = false;
-    form->Pintar();
-    EXPECT_FALSE(form->isEnabled());
-    j.Form1.Habilitada = true;
-    form->Pintar();
-    EXPECT_TRUE(form->isEnabled());
 }
 
 }  // namespace
