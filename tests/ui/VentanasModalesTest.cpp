@@ -52,6 +52,20 @@ TEST_F(Mensajes, ClosingAQuestionMeansCancel) {
     EXPECT_TRUE(contestador.Vacio());
 }
 
+TEST_F(Mensajes, QuestionsWhileTheWindowIsDisabledCanBeAnswered) {
+    // The computer's words are put to the player with the main window disabled.
+    form->Mostrar();
+    ventana.Habilitar(false);
+    Contestador contestador;
+    contestador.Hacer([](QWidget* caja) {
+        QTest::mouseClick(static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    EXPECT_EQ(ventana.MostrarMensaje(Txt("¿Aceptas esta palabra?"), Icono::Pregunta, true),
+              Respuesta::Aceptar);
+    EXPECT_TRUE(contestador.Vacio());
+    EXPECT_FALSE(form->isEnabled());
+}
+
 using ElectorDeLetra = VentanaDePrueba;
 
 TEST_F(ElectorDeLetra, ButtonsFollowThePitchAndReturnTheLetter) {
