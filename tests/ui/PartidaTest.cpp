@@ -7,7 +7,7 @@
 #include "Contestador.h"
 #include "VentanaDePrueba.h"
 #include "game/Arranque.h"
-#include "ui/Form2.h"
+#include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
 
 namespace tablerix::prueba {
@@ -117,6 +117,34 @@ TEST_F(Partida, AWordLaidWithTheMouseIsPlayedByOk) {
     EXPECT_TRUE(form->isEnabled());
     EXPECT_EQ(AtrilMostrado().size(), 7u);
     EXPECT_TRUE(Registro().contains(QStringLiteral("-----Jugador-----")));
+    EXPECT_TRUE(Registro().contains(QStringLiteral("CASA")));
+    EXPECT_EQ(contestador.Inesperadas, 0);
+}
+
+TEST_F(Partida, ABlankGetsItsLetterFromTheChooserUntilOneIsPressed) {
+    EscribirLista("CASA\r\nCASO\r\nSACO\r\nOSA\r\n");
+    ASSERT_TRUE(Arrancar());
+    PonerAtril("CAS*OLE");
+    for (int i = 0; i < 4; ++i) Colocar(0, 111 + i);
+    QPoint posicion;
+    bool rojoVisible = false;
+    contestador.Hacer([](QWidget* elector) { elector->close(); });  // comes back
+    contestador.Hacer([&](QWidget* ventanaModal) {
+        auto* elector = dynamic_cast<Form3*>(ventanaModal);
+        ASSERT_NE(elector, nullptr);
+        posicion = elector->pos();
+        rojoVisible = form->shpRojo->isVisible() &&
+                      form->shpRojo->geometry().topLeft() == form->Label1[114]->pos();
+        elector->cmdLetra[0]->click();
+    });
+    contestador.ResponderSiempre(QMessageBox::Ok);
+    form->cmdOk->click();
+
+    // Square 114 lies below row 5: the chooser covers the top of the board.
+    EXPECT_EQ(posicion, form->frameGeometry().topLeft() + QPoint(140, 32));
+    EXPECT_TRUE(rojoVisible);  // the blank is framed in red while its letter is asked
+    EXPECT_FALSE(form->shpRojo->isVisible());
+    EXPECT_EQ(form->Label1[114]->Texto(), QStringLiteral("A"));
     EXPECT_TRUE(Registro().contains(QStringLiteral("CASA")));
     EXPECT_EQ(contestador.Inesperadas, 0);
 }
