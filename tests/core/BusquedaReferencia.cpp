@@ -1,6 +1,6 @@
 #include "BusquedaReferencia.h"
 
-#include <string>
+#include <algorithm>
 
 #include "game/Comprobacion.h"
 #include "wordlist/Texto.h"
@@ -8,98 +8,90 @@
 namespace tablerix {
 namespace {
 
-const std::string kLineaVacia(kLado, '?');
-
 // Only tile letters are laid or stood for by a blank: an entry holding '*',
 // '.', '-' or a small letter would otherwise pass the rack check.
 bool EsLetraDeFicha(char c) {
-    static const std::string letras = std::string("ABCDEFGHIJKLMN") + '\xD1' + "OPQRSTUVXYZ";
+    static const std::string letras = Txt("ABCDEFGHIJKLMNÑOPQRSTUVXYZ");
     return letras.find(c) != std::string::npos;
 }
 
-std::string Atril(const Juego& j) {
+int Sortear(Juego& j) { return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1; }
+
+// Takes each letter of `letras` from the rack `resto`, a tile of the letter
+// first, else a blank; false when one is missing.
+bool CabeEnAtril(const std::string& letras, std::string resto) {
+    for (char f : letras) {
+        std::size_t p = EsLetraDeFicha(f) ? resto.find(f) : std::string::npos;
+        if (p == std::string::npos && EsLetraDeFicha(f)) p = resto.find('*');
+        if (p == std::string::npos) return false;
+        resto[p] = '.';
+    }
+    return true;
+}
+
+std::string AtrilDelTurno(const Juego& j) {
     std::string r;
     for (int k = 1; k <= kRanuras; ++k)
         if (j.Atriles[j.Turno][k] != kSinFicha) r += j.Atriles[j.Turno][k];
     return r;
 }
 
-int Sortear(Juego& j) { return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1; }
-
 void ProbarVentana(Juego& j, const std::string& v) {
-    const std::string r = Atril(j);
-    const int r0 = Sortear(j);
-    for (int i = r0; i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    const int paso = j.DireccionActual == 'H' ? 1 : kLado;
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
+        std::string t;  // the tiles to lay, '-' over the board's letters
         bool encaja = true;
-        for (std::size_t k = 0; k < v.size(); ++k)
-            if (v[k] != '?' && v[k] != w[k]) encaja = false;
-        if (!encaja) continue;
-
-        std::string t;
-        for (std::size_t k = 0; k < v.size(); ++k) t += v[k] == '?' ? w[k] : '-';
-
-        std::string resto = r;
-        bool cabe = true;
-        for (char f : t) {
-            if (f == '-') continue;
-            std::size_t p = EsLetraDeFicha(f) ? resto.find(f) : std::string::npos;
-            if (p == std::string::npos && EsLetraDeFicha(f)) p = resto.find('*');
-            if (p == std::string::npos) cabe = false;
-            else resto[p] = '.';
+        for (std::size_t k = 0; k < v.size(); ++k) {
+            encaja &= v[k] == '?' || v[k] == w[k];
+            t += v[k] == '?' ? w[k] : '-';
         }
-        if (!cabe) continue;
+        std::string colocar = t;
+        std::erase(colocar, '-');
+        if (!encaja || !CabeEnAtril(colocar, AtrilDelTurno(j))) continue;
 
-        const int paso = j.DireccionActual == 'H' ? 1 : 15;
-        j.FichasColocadas = 0;
-        for (std::size_t k = 0; k < t.size(); ++k) {
-            if (t[k] == '-') continue;
-            ++j.FichasColocadas;
-            Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
-            c.Letra = t[k];
-            c.Marca = '1';
-        }
+        // Laid on trial, marked like the player's tiles, and lifted after the check.
+        auto poner = [&](bool encima) {
+            for (std::size_t k = 0; k < t.size(); ++k) {
+                if (t[k] == '-') continue;
+                Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
+                c.Letra = encima ? t[k] : ' ';
+                c.Marca = encima ? '1' : '0';
+            }
+        };
+        j.FichasColocadas = static_cast<std::int16_t>(colocar.size());
+        poner(true);
         ComprobarJugada(j);
         if (j.JugadaValida && j.PuntosJugada > j.MejorPuntos) {
             j.MejorInicio = j.InicioVentana;
             j.MejorPuntos = j.PuntosJugada;
             j.MejorFichas = t;
             j.MejorDireccion = j.DireccionActual;
-            j.Form1.List3.clear();
-            j.NumPalabrasJugada = 0;
+            j.Form1.List3 = j.Form1.List4;
             j.PalabrasJugada.clear();
-            for (const std::string& linea : j.Form1.List4) {
-                j.Form1.List3.push_back(linea);
-                if (linea.find('+') == std::string::npos && linea.find('=') == std::string::npos) {
-                    j.PalabrasJugada.emplace_back(SinBlancos(linea));
-                    ++j.NumPalabrasJugada;
-                }
-            }
+            for (const std::string& linea : j.Form1.List4)
+                if (linea.find_first_of("+=") == std::string::npos) j.PalabrasJugada.emplace_back(SinBlancos(linea));
+            j.NumPalabrasJugada = static_cast<std::int16_t>(j.PalabrasJugada.size());
             j.PuntosMejor = j.SumaPalabras;
         }
-        for (std::size_t k = 0; k < t.size(); ++k) {
-            if (t[k] == '-') continue;
-            Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
-            c.Letra = ' ';
-            c.Marca = '0';
-        }
+        poner(false);
         j.Ventana.ProcesarEventos();
     }
 }
 
+// Every window of the line `p` ('?' where open) with 1 to 7 open squares and
+// no letter touching either end.
 void ProbarLinea(Juego& j, const std::string& p) {
-    for (int s = 1; s <= 15; ++s) {
-        j.InicioVentana = static_cast<std::int16_t>(j.DireccionActual == 'H' ? j.LineaActual + (s - 1)
-                                                                            : (s - 1) * 15 + j.LineaActual);
+    const int paso = j.DireccionActual == 'H' ? 1 : kLado;
+    for (int s = 1; s <= kLado; ++s) {
+        j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + (s - 1) * paso);
         for (int n = 1; n <= 16 - s; ++n) {
             const std::string v = p.substr(s - 1, n);
-            const bool nadaDetras = s + n > 15 || p[s + n - 1] == '?';
+            const bool nadaDetras = s + n > kLado || p[s + n - 1] == '?';
             const bool nadaDelante = s == 1 || p[s - 2] == '?';
-            int huecos = 0;
-            for (char c : v) huecos += c == '?';
-            if (nadaDetras && nadaDelante && v != std::string(n, '?') && huecos >= 1 && huecos <= 7)
-                ProbarVentana(j, v);
+            const auto huecos = std::count(v.begin(), v.end(), '?');
+            if (nadaDetras && nadaDelante && huecos < n && huecos >= 1 && huecos <= 7) ProbarVentana(j, v);
         }
     }
 }
@@ -114,54 +106,36 @@ void BuscarMejorJugadaReferencia(Juego& j) {
     j.MejorFichas.clear();
     j.MejorDireccion = '\0';
     j.MejorInicio = 0;
-    for (int r = 0; r <= 14; ++r) {
-        j.LineaActual = static_cast<std::int16_t>(15 * r);
-        j.DireccionActual = 'H';
-        std::string p;
-        for (int k = 0; k < 15; ++k) p += j.Tablero[15 * r + k] == ' ' ? '?' : j.Tablero[15 * r + k];
-        if (p != kLineaVacia) ProbarLinea(j, p);
-        j.Form1.AnchoProgreso = kAnchoProgreso * r / 28;
-    }
-    for (int c = 0; c <= 14; ++c) {
-        j.LineaActual = static_cast<std::int16_t>(c);
-        j.DireccionActual = 'V';
-        std::string p;
-        for (int k = 0; k < 15; ++k) p += j.Tablero[c + 15 * k] == ' ' ? '?' : j.Tablero[c + 15 * k];
-        if (p != kLineaVacia) ProbarLinea(j, p);
-        // W / 2 + W * c / 28, rounded down as one fraction.
-        j.Form1.AnchoProgreso = (kAnchoProgreso * 14 + kAnchoProgreso * c) / 28;
+    for (char d : {'H', 'V'}) {
+        for (int l = 0; l < kLado; ++l) {
+            j.LineaActual = static_cast<std::int16_t>(d == 'H' ? kLado * l : l);
+            j.DireccionActual = d;
+            std::string p;
+            for (int k = 0; k < kLado; ++k) {
+                const char c = j.Tablero[d == 'H' ? kLado * l + k : l + kLado * k];
+                p += c == ' ' ? '?' : c;
+            }
+            if (p != std::string(kLado, '?')) ProbarLinea(j, p);
+            // Rows fill the first half, columns the second, each rounded down.
+            j.Form1.AnchoProgreso = kAnchoProgreso * (l + (d == 'H' ? 0 : 14)) / 28;
+        }
     }
 }
 
 std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
     j.NumPalabrasJugada = 0;
     j.PalabrasJugada.clear();
-    int mejor = 0;
     j.MejorFichas.clear();
-    std::string r;
-    int b = 0;
-    for (int k = 1; k <= 7; ++k) {
-        if (j.Atriles[j.Turno][k] == '*') ++b;
-        else if (j.Atriles[j.Turno][k] != kSinFicha) r += j.Atriles[j.Turno][k];
-    }
-    const int r0 = Sortear(j);
-    for (int i = r0; i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    int mejor = 0;
+    const std::string r = AtrilDelTurno(j);
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         const std::size_t L = w.size();
         if (L >= 8) continue;
-        std::string resto = r;
-        int blancos = b;
-        bool cabe = true;
-        for (char c : w) {
-            std::size_t p = EsLetraDeFicha(c) ? resto.find(c) : std::string::npos;
-            if (p != std::string::npos) resto[p] = '.';
-            else if (blancos > 0 && EsLetraDeFicha(c)) --blancos;
-            else cabe = false;
-        }
-        if (cabe) {
+        if (CabeEnAtril(w, r)) {
             int s = 0;
-            std::string notacion;
             std::vector<int> valores;
+            std::string notacion;
             for (char c : w) {
                 int v = 0;
                 for (int e = 1; e <= 26; ++e)
@@ -170,9 +144,11 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
                 s += v;
                 notacion += std::to_string(v) + "+";
             }
-            if (L >= 5) s += valores[L - 5];
             if (!notacion.empty()) notacion.pop_back();
-            if (L >= 5) notacion.insert(2 * (L - 4) - 1, "x2");
+            if (L >= 5) {  // the double-letter square under letter L - 4
+                s += valores[L - 5];
+                notacion.insert(2 * (L - 4) - 1, "x2");
+            }
             notacion = "(" + notacion + ")x2=" + std::to_string(2 * s);
             const int total = 2 * s + (L == 7 ? 50 : 0);
             if (total > mejor) {

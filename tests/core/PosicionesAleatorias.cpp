@@ -8,16 +8,13 @@ namespace tablerix {
 namespace {
 
 // The hundred tiles of the set.
-const std::string& Fichas() {
-    static const std::string fichas = [] {
-        const char* letras = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ*";
-        const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5, 1, 9, 2, 1, 5, 6, 4, 5, 1, 1, 1, 1, 4};
-        std::string s;
-        for (int k = 0; letras[k]; ++k) s.append(cuantas[k], letras[k]);
-        return s;
-    }();
-    return fichas;
-}
+const std::string kFichas = [] {
+    const char* letras = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ*";
+    const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5, 1, 9, 2, 1, 5, 6, 4, 5, 1, 1, 1, 1, 4};
+    std::string s;
+    for (int k = 0; letras[k]; ++k) s.append(cuantas[k], letras[k]);
+    return s;
+}();
 
 void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
     for (std::size_t k = 0; k < fichas.size(); ++k)
@@ -29,9 +26,8 @@ void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
 void VaciarTablero(Juego& j) {
     j.Tablero = TableroVacio();
     for (int q = 0; q < kCasillas; ++q) {
-        Casilla& c = j.Form1.Label1[q];
-        c = Casilla{};
-        c.Fondo = static_cast<Color>(std::stol(j.Premios[q]));
+        j.Form1.Label1[q] = Casilla{};
+        j.Form1.Label1[q].Fondo = static_cast<Color>(std::stol(j.Premios[q]));
     }
 }
 
@@ -50,15 +46,12 @@ void MarcarOcupadas(Juego& j) {
 }
 
 void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) {
-    std::uniform_int_distribution<std::size_t> ficha(0, Fichas().size() - 1);
+    std::uniform_int_distribution<std::size_t> ficha(0, kFichas.size() - 1);
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
         char f = kSinFicha;
-        if (k <= fichas) {
-            do f = Fichas()[ficha(g)];
-            while (f == kBlanco && blancos >= blancosMaximo);
-            blancos += f == kBlanco;
-        }
+        while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo))) f = kFichas[ficha(g)];
+        blancos += f == kBlanco;
         j.Atriles[j.Turno][k] = f;
     }
 }
