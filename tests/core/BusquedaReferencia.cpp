@@ -133,21 +133,18 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
         const std::size_t L = w.size();
         if (L >= 8) continue;
         if (CabeEnAtril(w, r)) {
-            int s = 0;
-            std::vector<int> valores;
-            std::string notacion;
-            for (char c : w) {
-                int v = 0;
+            auto valor = [&](char c) {
                 for (int e = 1; e <= 26; ++e)
-                    if (j.Valores[e][0] == c) v = j.Valores[e][1] - '0';
-                valores.push_back(v);
-                s += v;
-                notacion += std::to_string(v) + "+";
-            }
-            if (!notacion.empty()) notacion.pop_back();
-            if (L >= 5) {  // the double-letter square under letter L - 4
-                s += valores[L - 5];
-                notacion.insert(2 * (L - 4) - 1, "x2");
+                    if (j.Valores[e][0] == c) return j.Valores[e][1] - '0';
+                return 0;
+            };
+            // Letter L - 4 stands on the double-letter square.
+            int s = L >= 5 ? valor(w[L - 5]) : 0;
+            std::string notacion;
+            for (std::size_t k = 0; k < L; ++k) {
+                s += valor(w[k]);
+                notacion += std::string(k ? "+" : "") + std::to_string(valor(w[k]));
+                if (k + 5 == L) notacion += "x2";
             }
             notacion = "(" + notacion + ")x2=" + std::to_string(2 * s);
             const int total = 2 * s + (L == 7 ? 50 : 0);
