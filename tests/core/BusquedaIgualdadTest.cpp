@@ -39,10 +39,10 @@ std::string Describir(const Juego& j) {
 
 // One series of self-play positions; on each, a fresh rack of either side (now
 // and then short, as at the end of the bag, up to two blanks) searched by both
-// move searches and both opening searches at each stride from the same seed.
+// move searches and both opening searches at strides 1, 5 and 13 from one seed.
 // Now and then the first-move flag is left set, so that the move check refuses
-// what the board alone would allow. After each position the words of the last best
-// move are vetoed and a word of the board's letters is included.
+// what the board alone would allow. After each position the words of the last
+// best move are vetoed and a word of the board's letters is included.
 class BusquedaIgualdad : public ::testing::TestWithParam<int> {};
 
 TEST_P(BusquedaIgualdad, SameResultsAsTheDescribedLoops) {
@@ -58,10 +58,10 @@ TEST_P(BusquedaIgualdad, SameResultsAsTheDescribedLoops) {
         j.Turno = static_cast<std::int16_t>(1 + g() % 2);
         RepartirAtril(j, g, g() % 6 == 0 ? 3 + static_cast<int>(g() % 4) : 7, 2);
         j.PrimeraJugada = n % 10 == 9;
+        const std::uint64_t semilla = g();
         for (int paso : {1, 5, 13}) {
             j.PasoBusqueda = static_cast<std::int16_t>(paso);
             SCOPED_TRACE(Describir(j) + " position " + std::to_string(n));
-            const std::uint64_t semilla = g();
             const auto primera = Ejecutar(j, semilla, BuscarMejorPrimeraJugadaReferencia);
             ASSERT_EQ(Ejecutar(j, semilla, BuscarMejorPrimeraJugada), primera);
             conPalabra += j.PuntosMejor > 0;
@@ -76,7 +76,7 @@ TEST_P(BusquedaIgualdad, SameResultsAsTheDescribedLoops) {
         if (!j.Lista.ExistePalabra(nueva)) j.Lista.IncluirPalabra(nueva);
     }
     EXPECT_GT(conJugada, 2 * posiciones) << "most searches should find a move";
-    EXPECT_GT(conPalabra, posiciones) << "many racks should spell an opening word";
+    EXPECT_GT(conPalabra, 2 * posiciones) << "most racks should spell an opening word";
 }
 
 INSTANTIATE_TEST_SUITE_P(Series, BusquedaIgualdad, ::testing::Values(101, 202, 303, 404));
