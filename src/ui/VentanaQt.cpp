@@ -50,6 +50,7 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
                      TextoDeMensaje(texto),
                      conCancelar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                      form1_.get());
+    caja.setTextFormat(Qt::PlainText);  // words from the list are never markup
     caja.setDefaultButton(QMessageBox::Ok);
     // Closing the box answers Cancel.
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);

@@ -24,6 +24,10 @@ TEST_F(Mensajes, BoxesCarryTitleIconButtonsAndLineBreaks) {
     contestador.Responder(QMessageBox::Cancel);
     contestador.Responder(QMessageBox::Ok);
     contestador.Responder(QMessageBox::Ok);
+    contestador.Hacer([](QWidget* caja) {
+        EXPECT_EQ(static_cast<QMessageBox*>(caja)->textFormat(), Qt::PlainText);
+        static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok)->click();
+    });
 
     EXPECT_EQ(ventana.MostrarMensaje(Txt("¿Aceptas esta palabra?\rÑU"), Icono::Pregunta, true),
               Respuesta::Aceptar);
@@ -31,6 +35,7 @@ TEST_F(Mensajes, BoxesCarryTitleIconButtonsAndLineBreaks) {
               Respuesta::Cancelar);
     ventana.MostrarMensaje("Aviso", Icono::Exclamacion, false);
     ventana.MostrarMensaje(Txt("Partida finalizada.\r\n¡Has ganado!"), Icono::Informacion, false);
+    ventana.MostrarMensaje("No conozco la palabra:   <B>.", Icono::Exclamacion, true);
 
     ASSERT_EQ(contestador.Cajas.size(), 4u);
     EXPECT_EQ(contestador.Inesperadas, 0);
