@@ -1,15 +1,18 @@
 #pragma once
-// A game with no window for tests: the designed board, the start-up tables, a
-// seeded random source, a given word list and a new game dealt. Board helpers
-// lay fixed tiles and tiles of this turn the way the game itself leaves them.
+// A game with no real window for tests: the designed board, the start-up
+// tables, a seeded random source, a given word list and a new game dealt.
+// Board helpers lay fixed tiles and tiles of this turn the way the game itself
+// leaves them; the free helpers set racks and bag and read the log.
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
 #include "game/Comprobacion.h"
 #include "game/Juego.h"
+#include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
 #include "game/VentanaGuionizada.h"
@@ -17,11 +20,13 @@
 
 namespace tablerix {
 
-class JuegoDePrueba {
+// `V` is the scripted window or a test's own subclass of it.
+template <class V>
+class JuegoDePruebaCon {
 public:
     // `palabras` in UTF-8 ("ÑU" is fine), in word-list order.
-    explicit JuegoDePrueba(std::initializer_list<std::string_view> palabras = {},
-                           std::uint64_t semilla = 1) {
+    explicit JuegoDePruebaCon(std::initializer_list<std::string_view> palabras = {},
+                              std::uint64_t semilla = 1) {
         DisenoInicial(J.Form1);
         LeerPremios(J);
         ConstruirValores(J);
@@ -34,23 +39,18 @@ public:
         NuevaPartida(J);
     }
 
-    VentanaGuionizada Ventana;
+    V Ventana;
     Juego J{Ventana};
 
     // A tile fixed in an earlier move: black, on the tile background, in Tablero.
     void Fijar(int casilla, char letra) {
         Casilla& c = J.Form1.Label1[casilla];
-        c.Letra = letra;
-        c.ColorLetra = kNegro;
-        c.Fondo = kColorFicha;
-        c.Marca = '0';
-        c.Movible = false;
+        c = {letra, kNegro, '0', false, kColorFicha};
         J.Tablero[casilla] = letra;
     }
     // A word of fixed tiles from `casilla` going right ('H') or down ('V').
     void Fijar(int casilla, std::string_view palabra, char direccion = 'H') {
-        std::string letras = Txt(palabra);
-        for (char letra : letras) {
+        for (char letra : Txt(palabra)) {
             Fijar(casilla, letra);
             casilla += direccion == 'H' ? 1 : kLado;
         }
@@ -59,14 +59,10 @@ public:
     // A tile laid this turn: red, marked, movable.
     void Poner(int casilla, char letra) {
         Casilla& c = J.Form1.Label1[casilla];
-        c.Letra = letra;
-        c.ColorLetra = kRojo;
-        c.Marca = '1';
-        c.Movible = true;
+        c = {letra, kRojo, '1', true, c.Fondo};
     }
     void Poner(int casilla, std::string_view palabra, char direccion = 'H') {
-        std::string letras = Txt(palabra);
-        for (char letra : letras) {
+        for (char letra : Txt(palabra)) {
             Poner(casilla, letra);
             casilla += direccion == 'H' ? 1 : kLado;
         }
@@ -100,4 +96,51 @@ public:
     }
 };
 
+using JuegoDePrueba = JuegoDePruebaCon<VentanaGuionizada>;
+
+namespace prueba {
+
+// Rack p holds exactly `fichas` (Windows-1252, '*' a blank) in slots 1..n, and
+// its display shows them as a new game or a refill leaves it.
+inline void DarAtril(Juego& j, int p, std::string_view fichas) {
+    for (int k = 1; k <= kRanuras; ++k) {
+        char f = k <= static_cast<int>(fichas.size()) ? fichas[k - 1] : kSinFicha;
+        j.Atriles[p][k] = f;
+        if (p == 1)
+            j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+        else
+            j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+    }
+}
+
+// Rack p as text, '.' for an empty slot.
+inline std::string Atril(const Juego& j, int p) {
+    std::string s;
+    for (int k = 1; k <= kRanuras; ++k) s += j.Atriles[p][k] ? j.Atriles[p][k] : '.';
+    return s;
+}
+
+// The bag holds only `fichas`, in slots 1, 2, ...
+inline void BolsaCon(Juego& j, std::string_view fichas) {
+    for (char& f : j.Bolsa) f = kSinFicha;
+    j.FichasEnBolsa = 0;
+    for (char f : fichas) j.Bolsa[++j.FichasEnBolsa] = f;
+    j.Form1.Label7 = std::to_string(j.FichasEnBolsa);
+}
+
+// Log lines from `desde` on.
+inline std::vector<std::string> LineasDesde(const Juego& j, std::size_t desde) {
+    const auto& l = j.Form1.lstPartida;
+    if (desde >= l.size()) return {};
+    return {l.begin() + static_cast<std::ptrdiff_t>(desde), l.end()};
+}
+
+// Windows-1252 lines from UTF-8 literals.
+inline std::vector<std::string> Lineas(std::initializer_list<std::string_view> lineas) {
+    std::vector<std::string> r;
+    for (std::string_view l : lineas) r.push_back(Txt(l));
+    return r;
+}
+
+}  // namespace prueba
 }  // namespace tablerix
