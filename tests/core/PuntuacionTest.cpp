@@ -1,5 +1,7 @@
 #include "game/Puntuacion.h"
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "JuegoDePrueba.h"
@@ -7,142 +9,66 @@
 namespace tablerix {
 namespace {
 
-class Puntuacion : public ::testing::Test {
-protected:
+TEST(Puntuacion, ValoresDeLasLetras) {
     JuegoDePrueba t;
-    Juego& j = t.J;
+    const std::pair<char, int> casos[] = {{'A', 1}, {'Q', 5}, {kEnie, 8}, {'Z', 8},
+                                          // no entry: worth nothing
+                                          {kBlanco, 0}, {'W', 0}, {'a', 0}, {'\xF1', 0}};
+    for (auto [letra, valor] : casos) EXPECT_EQ(ValorLetra(t.J, letra), valor) << letra;
+}
 
-    void Puntuar(int inicio, char direccion) {
-        t.MarcarOcupadas();
-        PuntuarPalabra(j, inicio, direccion);
+// Words scored from their start square on boards laid by each case; the
+// notation lists the letters in the order they are visited.
+TEST(Puntuacion, PalabrasYSuNotacion) {
+    struct Caso {
+        const char* Que;
+        std::function<void(JuegoDePrueba&)> Preparar;
+        int Inicio;
+        char Direccion;
+        const char* Palabra;
+        const char* Notacion;
+        int Puntos;
+    };
+    const Caso casos[] = {
+        {"down: the start, upwards nearest first, then downwards; 52 is a double letter",
+         [](auto& t) { t.Fijar(7, "CA", 'V'), t.Poner(37, "SA", 'V'); }, 37, 'V', "CASA",
+         "1+1+3+1*2=7", 7},
+        {"a single letter", [](auto& t) { t.Poner(1, 'F'); }, 1, 'H', "F", "4=4", 4},
+        {"fixed tiles on premium colours score their plain value",
+         [](auto& t) {
+             t.Fijar(3, 'C'), t.Fijar(0, 'A'), t.Poner(1, "RR");
+             t.J.Form1.Label1[3].Fondo = kLetraX2;
+             t.J.Form1.Label1[0].Fondo = kPalabraX3;
+         },
+         1, 'H', "ARRC", "1+1+1+3=6", 6},
+        {"row 3: two double words", [](auto& t) { t.Poner(48, "AAAAAAAAA"); }, 48, 'H',
+         "AAAAAAAAA", "(1+1+1+1+1*2+1+1+1+1)x4=40", 40},
+        {"row 0: two triple words", [](auto& t) { t.Poner(0, "AAAAAAAA"); }, 0, 'H', "AAAAAAAA",
+         "(1+1+1+1*2+1+1+1+1)x9=81", 81},
+        {"row 7: a triple and the centre's double", [](auto& t) { t.Poner(105, "AAAAAAAA"); },
+         112, 'H', "AAAAAAAA", "(1+1+1+1+1*2+1+1+1)x6=54", 54},
+        {"column 14 ends at the bottom edge", [](auto& t) { t.Poner(209, "ES", 'V'); }, 224, 'V',
+         "ES", "(1+1)x3=6", 6},
+        {"column 12 ends at the top edge", [](auto& t) { t.Poner(12, "YA", 'V'); }, 12, 'V', "YA",
+         "4+1=5", 5},
+        {"an unmarked square ends the word",
+         [](auto& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '0'; }, 110, 'H', "CA",
+         "3+1=4", 4},
+        {"a blank given its letter counts",
+         [](auto& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '3'; }, 110, 'H',
+         "CASA", "(3+1+1+1)x2=12", 12},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.Que);
+        JuegoDePrueba t;
+        c.Preparar(t);
+        for (Casilla& q : t.J.Form1.Label1)
+            if (q.Letra != kCasillaVacia && q.Marca == '0' && q.ColorLetra == kNegro) q.Marca = '1';
+        PuntuarPalabra(t.J, c.Inicio, c.Direccion);
+        EXPECT_EQ(t.J.Palabra, c.Palabra);
+        EXPECT_EQ(t.J.Notacion, c.Notacion);
+        EXPECT_EQ(t.J.PuntosPalabra, c.Puntos);
     }
-};
-
-TEST_F(Puntuacion, ValoresDeLasLetras) {
-    EXPECT_EQ(ValorLetra(j, 'A'), 1);
-    EXPECT_EQ(ValorLetra(j, 'Q'), 5);
-    EXPECT_EQ(ValorLetra(j, kEnie), 8);
-    EXPECT_EQ(ValorLetra(j, 'Z'), 8);
-    // No entry: worth nothing.
-    EXPECT_EQ(ValorLetra(j, kBlanco), 0);
-    EXPECT_EQ(ValorLetra(j, 'W'), 0);
-    EXPECT_EQ(ValorLetra(j, 'a'), 0);
-    EXPECT_EQ(ValorLetra(j, '\xF1'), 0);  // ñ
-}
-
-TEST_F(Puntuacion, PrimeraPalabraSobreElCentroDoblaLaPalabra) {
-    t.Poner(110, "CASA");
-    Puntuar(110, 'H');
-    EXPECT_EQ(j.Palabra, "CASA");
-    EXPECT_EQ(j.Notacion, "(3+1+1+1)x2=12");
-    EXPECT_EQ(j.PuntosPalabra, 12);
-    EXPECT_EQ(j.MultiplicadorPalabra, 2);
-}
-
-TEST_F(Puntuacion, LasLetrasSeAnotanEnElOrdenEnQueSeVisitan) {
-    t.Fijar(108, "CA");
-    t.Poner(110, "SA");
-    Puntuar(110, 'H');
-    EXPECT_EQ(j.Palabra, "CASA");
-    EXPECT_EQ(j.Notacion, "1+1+3+1=6");
-    EXPECT_EQ(j.PuntosPalabra, 6);
-
-    // The same vertically: start, then upwards nearest first, then downwards.
-    JuegoDePrueba v;
-    v.Fijar(7, "CA", 'V');
-    v.Poner(37, "SA", 'V');
-    v.MarcarOcupadas();
-    PuntuarPalabra(v.J, 37, 'V');
-    EXPECT_EQ(v.J.Palabra, "CASA");
-    EXPECT_EQ(v.J.Notacion, "1+1+3+1*2=7");  // square 52 is a double letter
-}
-
-TEST_F(Puntuacion, PremiosDeLetra) {
-    j.Notacion.clear();
-    t.Poner(3, 'C');  // double letter
-    PuntuarLetra(j, 'C', 3);
-    EXPECT_EQ(j.PuntosLetra, 6);
-    EXPECT_EQ(j.Notacion, "3*2+");
-
-    j.Notacion.clear();
-    t.Poner(20, 'C');  // triple letter
-    PuntuarLetra(j, 'C', 20);
-    EXPECT_EQ(j.PuntosLetra, 9);
-    EXPECT_EQ(j.Notacion, "3*3+");
-}
-
-TEST_F(Puntuacion, LosPremiosSoloCuentanBajoFichasDeEsteTurno) {
-    // A fixed tile still showing the premium colour scores its plain value.
-    t.Fijar(3, 'C');
-    j.Form1.Label1[3].Fondo = kLetraX2;
-    t.Fijar(0, 'A');
-    j.Form1.Label1[0].Fondo = kPalabraX3;
-    t.Poner(1, "RR");
-    Puntuar(1, 'H');
-    EXPECT_EQ(j.Palabra, "ARRC");
-    EXPECT_EQ(j.Notacion, "1+1+1+3=6");
-    EXPECT_EQ(j.MultiplicadorPalabra, 1);
-}
-
-TEST_F(Puntuacion, LosPremiosDePalabraSeMultiplicanEntreSi) {
-    // Row 3: double word on columns 3 and 11, double letter on column 7.
-    t.Poner(48, "AAAAAAAAA");
-    Puntuar(48, 'H');
-    EXPECT_EQ(j.Notacion, "(1+1+1+1+1*2+1+1+1+1)x4=40");
-    EXPECT_EQ(j.PuntosPalabra, 40);
-
-    // Row 0: triple word on columns 0 and 7.
-    t.Poner(0, "AAAAAAAA");
-    Puntuar(0, 'H');
-    EXPECT_EQ(j.Notacion, "(1+1+1+1*2+1+1+1+1)x9=81");
-    EXPECT_EQ(j.PuntosPalabra, 81);
-
-    // Row 7: triple word on column 0, double word on the centre.
-    JuegoDePrueba m;
-    m.Poner(105, "AAAAAAAA");
-    m.MarcarOcupadas();
-    PuntuarPalabra(m.J, 112, 'H');
-    EXPECT_EQ(m.J.MultiplicadorPalabra, 6);
-    EXPECT_EQ(m.J.PuntosPalabra, 54);
-}
-
-TEST_F(Puntuacion, LaPalabraSeDetieneEnLosBordes) {
-    // Columns 13 and 14 of row 1, then column 0 of row 2: two words, not one.
-    t.Poner(28, "OS");
-    t.Poner(30, 'A');
-    t.Poner(31, 'L');
-    Puntuar(28, 'H');
-    EXPECT_EQ(j.Palabra, "OS");
-    Puntuar(30, 'H');
-    EXPECT_EQ(j.Palabra, "AL");
-
-    // Column 14, rows 13 and 14: the bottom edge ends it; row 0 the top.
-    t.Poner(209, "ES", 'V');
-    Puntuar(224, 'V');
-    EXPECT_EQ(j.Palabra, "ES");
-    t.Poner(12, "YA", 'V');
-    Puntuar(12, 'V');
-    EXPECT_EQ(j.Palabra, "YA");
-}
-
-TEST_F(Puntuacion, UnaLetraSolaSeAnotaConSuValor) {
-    t.Poner(1, 'F');
-    Puntuar(1, 'H');
-    EXPECT_EQ(j.Palabra, "F");
-    EXPECT_EQ(j.Notacion, "4=4");
-    EXPECT_EQ(j.PuntosPalabra, 4);
-}
-
-TEST_F(Puntuacion, SoloCuentanLasCasillasMarcadas) {
-    // A tile that the scorer is not told about (mark "0") ends the word.
-    t.Poner(110, "CASA");
-    t.MarcarOcupadas();
-    j.Form1.Label1[112].Marca = '0';
-    PuntuarPalabra(j, 110, 'H');
-    EXPECT_EQ(j.Palabra, "CA");
-    j.Form1.Label1[112].Marca = '3';  // a blank given its letter counts
-    PuntuarPalabra(j, 110, 'H');
-    EXPECT_EQ(j.Palabra, "CASA");
 }
 
 }  // namespace
