@@ -2,76 +2,38 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <string_view>
-#include <vector>
 
+#include "wordlist/Archivos.h"
 #include "wordlist/ListaPalabras.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
 namespace {
 
-class ListaEnviada : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        std::ifstream archivo(std::string(TABLERIX_DATA_DIR) + "/Tablerix.pal", std::ios::binary);
-        ASSERT_TRUE(archivo) << "cannot open the shipped word list";
-        bytes_.assign(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
-        // Cut at LF only, so that a line without its CR is caught below.
-        std::string_view resto = bytes_;
-        for (size_t fin; (fin = resto.find('\n')) != std::string_view::npos;) {
-            lineas_.push_back(resto.substr(0, fin));
-            resto.remove_prefix(fin + 1);
-        }
-        sin_final_ = resto;
-        for (std::string_view linea : lineas_)
-            palabras_.push_back(linea.substr(0, linea.size() - (linea.ends_with('\r') ? 1 : 0)));
-    }
-
-    static bool Contiene(const std::string& palabra) {
-        return std::binary_search(palabras_.begin(), palabras_.end(), palabra,
-                                  ListaPalabras::Menor);
-    }
-
-    static std::string bytes_;
-    static std::vector<std::string_view> lineas_;    // cut at LF, CR still on
-    static std::vector<std::string_view> palabras_;  // the lines without CR
-    static std::string_view sin_final_;
-};
-
-std::string ListaEnviada::bytes_;
-std::vector<std::string_view> ListaEnviada::lineas_;
-std::vector<std::string_view> ListaEnviada::palabras_;
-std::string_view ListaEnviada::sin_final_;
-
-TEST_F(ListaEnviada, CadaLineaEsUnaPalabraEnMayusculasConCrLf) {
-    EXPECT_TRUE(sin_final_.empty()) << "the last line has no line end";
+TEST(ListaEnviada, PalabrasEnMayusculasConCrLfEnOrdenYSinRepetidos) {
+    const std::optional<std::string> bytes =
+        LeerArchivo(std::string(TABLERIX_DATA_DIR) + "/Tablerix.pal");
+    ASSERT_TRUE(bytes) << "cannot open the shipped word list";
+    ASSERT_TRUE(bytes->ends_with("\r\n")) << "the last line has no line end";
+    std::vector<std::string_view> palabras;
     int malas = 0;
-    for (std::string_view linea : lineas_) {
-        bool bien = !linea.empty() && linea.back() == '\r';
-        std::string_view palabra = bien ? linea.substr(0, linea.size() - 1) : linea;
-        bien = bien && palabra.size() >= 2 && palabra.size() <= 15;
-        for (char c : palabra) bien = bien && ((c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie);
-        if (!bien && ++malas <= 5) ADD_FAILURE() << "bad line: " << AUtf8(linea);
+    // Cut at LF only, so that a line without its CR is caught.
+    for (size_t inicio = 0, fin; (fin = bytes->find('\n', inicio)) != std::string::npos; inicio = fin + 1) {
+        std::string_view linea = std::string_view(*bytes).substr(inicio, fin - inicio);
+        bool bien = linea.ends_with('\r') && linea.size() >= 3 && linea.size() <= 16;
+        linea.remove_suffix(linea.ends_with('\r') ? 1 : 0);
+        for (char c : linea) bien = bien && ((c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie);
+        if (!palabras.empty() && !ListaPalabras::Menor(palabras.back(), linea)) bien = false;
+        if (!bien && ++malas <= 5) ADD_FAILURE() << "bad or out of order: " << AUtf8(linea);
+        palabras.push_back(linea);
     }
     EXPECT_EQ(malas, 0);
-}
+    EXPECT_GT(palabras.size(), 400000u);
+    EXPECT_LT(palabras.size(), 1200000u);
 
-TEST_F(ListaEnviada, EstaEnOrdenDeListaSinRepetidos) {
-    int fuera = 0;
-    for (size_t i = 1; i < palabras_.size(); ++i) {
-        if (!ListaPalabras::Menor(palabras_[i - 1], palabras_[i]) && ++fuera <= 5)
-            ADD_FAILURE() << AUtf8(palabras_[i - 1]) << " is not before " << AUtf8(palabras_[i]);
-    }
-    EXPECT_EQ(fuera, 0);
-}
-
-TEST_F(ListaEnviada, TieneUnTamanoSensatoYLasPalabrasEsperadas) {
-    EXPECT_GT(lineas_.size(), 400000u);
-    EXPECT_LT(lineas_.size(), 1200000u);
+    auto contiene = [&](const char* utf8) {
+        return std::binary_search(palabras.begin(), palabras.end(), Txt(utf8), ListaPalabras::Menor);
+    };
     // Plain words, plurals folded from a derived form (NACIONES), prefixed forms
     // (TELEFONO), verb forms with enclitics, and words with Ñ first or inside;
     // the binary search also needs leading-Ñ words between N and O.
@@ -79,12 +41,12 @@ TEST_F(ListaEnviada, TieneUnTamanoSensatoYLasPalabrasEsperadas) {
          {"CASA",     "CASAS",      "AGUA",   "PERRO",        "ZOO",    "XI",      "NACIONES",
           "TELEFONO", "CANTABAMOS", "DAMELO", "HACIENDOSELO", "ÑANDU",  "ÑANDUES", "ÑAME",
           "AÑO",      "AÑOS",       "NIÑO",   "ZUÑO",         "NUTRIZ", "OASIS"})
-        EXPECT_TRUE(Contiene(Txt(utf8))) << utf8;
+        EXPECT_TRUE(contiene(utf8)) << utf8;
     // Proper nouns, acronyms, abbreviations (SRA comes from sr/GS), units and
     // symbols, and a word with W.
     for (const char* utf8 :
          {"MADRID", "ONU", "USB", "ETC", "SRA", "PAG", "AVDA", "KM", "CM", "PH", "KIWI"})
-        EXPECT_FALSE(Contiene(utf8)) << utf8;
+        EXPECT_FALSE(contiene(utf8)) << utf8;
 }
 
 }  // namespace
