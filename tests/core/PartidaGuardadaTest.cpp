@@ -176,6 +176,15 @@ TEST_F(PartidaGuardadaTest, UnArchivoDanadoNoTocaLaPartida) {
     }
 }
 
+TEST_F(PartidaGuardadaTest, NoGuardaAntesDeEmpezarNiDespuesDeAcabar) {
+    GuardarPartida(J);  // no word laid yet
+    Jugar();
+    J.PartidaEnCurso = false;
+    GuardarPartida(J);
+    EXPECT_EQ(Ventana.Registro.size(), 2u);  // the scenarios show the two messages
+    EXPECT_FALSE(ExisteArchivo(Ruta()));
+}
+
 TEST_F(PartidaGuardadaTest, UnFalloAlGuardarAvisaYConservaLaAnterior) {
     Jugar();
     Escribir(prueba::BytesPartidaConocida());

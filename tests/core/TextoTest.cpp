@@ -16,11 +16,5 @@ TEST(Texto, ConvierteEntreUtf8YWindows1252) {
     EXPECT_EQ(Txt("日"), "?");
 }
 
-TEST(Texto, MayusculasYBlancos) {
-    EXPECT_EQ(Mayusculas(Txt("año1,")), Txt("AÑO1,"));
-    EXPECT_EQ(SinBlancos("  OS "), "OS");
-    EXPECT_EQ(SinBlancos("   "), "");
-}
-
 }  // namespace
 }  // namespace tablerix
