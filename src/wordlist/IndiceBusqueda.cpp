@@ -213,17 +213,6 @@ std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes, std::st
     return mascara;
 }
 
-bool IndiceBusqueda::Existe(std::string_view palabra) const {
-    std::uint8_t letras[kLongitudMaxima];
-    if (!Codificar(palabra, letras)) return false;
-    const int L = static_cast<int>(palabra.size());
-    long hoja = Hoja(L, letras);
-    if (hoja >= 0 && HojaViva(L, static_cast<std::uint32_t>(hoja))) return true;
-    for (const Anadida& a : anadidas_[L])
-        if (std::equal(letras, letras + L, a.Letras.begin())) return true;
-    return false;
-}
-
 std::size_t IndiceBusqueda::MemoriaUsada() const {
     std::size_t total = 0;
     for (const Arbol& a : arboles_)

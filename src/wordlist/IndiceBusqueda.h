@@ -67,7 +67,6 @@ public:
 
     // Letters c for which antes + c + despues is a live entry.
     std::uint32_t LetrasQueCompletan(std::string_view antes, std::string_view despues) const;
-    bool Existe(std::string_view palabra) const;
 
     // Words added since the last rebuild (tests watch the rebuild through it).
     int NumAnadidas() const { return numAnadidas_; }
