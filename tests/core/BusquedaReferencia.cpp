@@ -21,8 +21,9 @@ int Sortear(Juego& j) { return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqu
 // first, else a blank; false when one is missing.
 bool CabeEnAtril(const std::string& letras, std::string resto) {
     for (char f : letras) {
-        std::size_t p = EsLetraDeFicha(f) ? resto.find(f) : std::string::npos;
-        if (p == std::string::npos && EsLetraDeFicha(f)) p = resto.find('*');
+        if (!EsLetraDeFicha(f)) return false;
+        std::size_t p = resto.find(f);
+        if (p == std::string::npos) p = resto.find('*');
         if (p == std::string::npos) return false;
         resto[p] = '.';
     }
@@ -36,22 +37,27 @@ std::string AtrilDelTurno(const Juego& j) {
     return r;
 }
 
+int Valor(const Juego& j, char c) {
+    for (int e = 1; e <= 26; ++e)
+        if (j.Valores[e][0] == c) return j.Valores[e][1] - '0';
+    return 0;
+}
+
+// Every word of the window's length that fits it and the rack, laid on trial,
+// marked like the player's tiles, judged by the move check and lifted again.
 void ProbarVentana(Juego& j, const std::string& v) {
     const int paso = j.DireccionActual == 'H' ? 1 : kLado;
     for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
-        std::string t;  // the tiles to lay, '-' over the board's letters
+        std::string t, colocar;  // the tiles to lay, '-' over the board's letters
         bool encaja = true;
         for (std::size_t k = 0; k < v.size(); ++k) {
             encaja &= v[k] == '?' || v[k] == w[k];
             t += v[k] == '?' ? w[k] : '-';
+            if (v[k] == '?') colocar += w[k];
         }
-        std::string colocar = t;
-        std::erase(colocar, '-');
         if (!encaja || !CabeEnAtril(colocar, AtrilDelTurno(j))) continue;
-
-        // Laid on trial, marked like the player's tiles, and lifted after the check.
         auto poner = [&](bool encima) {
             for (std::size_t k = 0; k < t.size(); ++k) {
                 if (t[k] == '-') continue;
@@ -80,42 +86,33 @@ void ProbarVentana(Juego& j, const std::string& v) {
     }
 }
 
-// Every window of the line `p` ('?' where open) with 1 to 7 open squares and
-// no letter touching either end.
-void ProbarLinea(Juego& j, const std::string& p) {
-    const int paso = j.DireccionActual == 'H' ? 1 : kLado;
-    for (int s = 1; s <= kLado; ++s) {
-        j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + (s - 1) * paso);
-        for (int n = 1; n <= 16 - s; ++n) {
-            const std::string v = p.substr(s - 1, n);
-            const bool nadaDetras = s + n > kLado || p[s + n - 1] == '?';
-            const bool nadaDelante = s == 1 || p[s - 2] == '?';
-            const auto huecos = std::count(v.begin(), v.end(), '?');
-            if (nadaDetras && nadaDelante && huecos < n && huecos >= 1 && huecos <= 7) ProbarVentana(j, v);
-        }
-    }
-}
-
 }  // namespace
 
 void BuscarMejorJugadaReferencia(Juego& j) {
-    j.NumPalabrasJugada = 0;
+    j.NumPalabrasJugada = j.MejorPuntos = j.MejorInicio = 0;
     j.PalabrasJugada.clear();
-    j.OrdenadorNoJuega = false;
-    j.MejorPuntos = 0;
     j.MejorFichas.clear();
     j.MejorDireccion = '\0';
-    j.MejorInicio = 0;
+    j.OrdenadorNoJuega = false;
     for (char d : {'H', 'V'}) {
+        const int paso = d == 'H' ? 1 : kLado;
         for (int l = 0; l < kLado; ++l) {
             j.LineaActual = static_cast<std::int16_t>(d == 'H' ? kLado * l : l);
             j.DireccionActual = d;
-            std::string p;
-            for (int k = 0; k < kLado; ++k) {
-                const char c = j.Tablero[d == 'H' ? kLado * l + k : l + kLado * k];
-                p += c == ' ' ? '?' : c;
+            std::string p;  // the line, '?' where open
+            for (int k = 0; k < kLado; ++k) p += j.Tablero[j.LineaActual + k * paso];
+            std::replace(p.begin(), p.end(), ' ', '?');
+            // Every window of 1 to 7 open squares, with a letter, and no letter touching either end.
+            for (int s = 0; s < kLado && p != std::string(kLado, '?'); ++s) {
+                j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + s * paso);
+                for (int n = 1; s + n <= kLado; ++n) {
+                    const std::string v = p.substr(s, n);
+                    const auto huecos = std::count(v.begin(), v.end(), '?');
+                    if ((s + n == kLado || p[s + n] == '?') && (s == 0 || p[s - 1] == '?') && huecos < n &&
+                        huecos >= 1 && huecos <= 7)
+                        ProbarVentana(j, v);
+                }
             }
-            if (p != std::string(kLado, '?')) ProbarLinea(j, p);
             // Rows fill the first half, columns the second, each rounded down.
             j.Form1.AnchoProgreso = kAnchoProgreso * (l + (d == 'H' ? 0 : 14)) / 28;
         }
@@ -131,29 +128,21 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
     for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         const std::size_t L = w.size();
-        if (L >= 8) continue;
-        if (CabeEnAtril(w, r)) {
-            auto valor = [&](char c) {
-                for (int e = 1; e <= 26; ++e)
-                    if (j.Valores[e][0] == c) return j.Valores[e][1] - '0';
-                return 0;
-            };
+        if (L < 8 && CabeEnAtril(w, r)) {
             // Letter L - 4 stands on the double-letter square.
-            int s = L >= 5 ? valor(w[L - 5]) : 0;
+            int s = L >= 5 ? Valor(j, w[L - 5]) : 0;
             std::string notacion;
             for (std::size_t k = 0; k < L; ++k) {
-                s += valor(w[k]);
-                notacion += std::string(k ? "+" : "") + std::to_string(valor(w[k]));
-                if (k + 5 == L) notacion += "x2";
+                s += Valor(j, w[k]);
+                notacion += std::string(k ? "+" : "") + std::to_string(Valor(j, w[k])) + (k + 5 == L ? "x2" : "");
             }
-            notacion = "(" + notacion + ")x2=" + std::to_string(2 * s);
             const int total = 2 * s + (L == 7 ? 50 : 0);
             if (total > mejor) {
                 mejor = total;
                 j.MejorFichas = w;
                 j.PalabrasJugada = {w};
                 j.NumPalabrasJugada = 1;
-                j.Form1.List3 = {w, notacion};
+                j.Form1.List3 = {w, "(" + notacion + ")x2=" + std::to_string(2 * s)};
                 if (L == 7) j.Form1.List3.push_back("Todas las fichas: +50");
                 j.PuntosMejor = static_cast<std::int16_t>(total);
             }

@@ -6,7 +6,6 @@
 
 #include "BusquedaReferencia.h"
 #include "JuegoDePrueba.h"
-#include "PosicionesAleatorias.h"
 #include "computer/Busqueda.h"
 
 namespace tablerix {
@@ -21,15 +20,14 @@ void Preparar(JuegoDePrueba& p, std::string palabras, std::string_view atril, in
     const std::string t = Txt(atril);
     p.J.Turno = 2;
     for (int k = 1; k <= kRanuras; ++k) p.J.Atriles[2][k] = k <= static_cast<int>(t.size()) ? t[k - 1] : kSinFicha;
-    MarcarOcupadas(p.J);
+    p.MarcarOcupadas();
     p.J.PrimeraJugada = false;
     p.J.PasoBusqueda = static_cast<std::int16_t>(paso);
 }
 
 // The fast search and the described loops from the same seed must agree; the
 // fast one's record stays in p.J. Returns the opening search's total.
-template <class Rapida, class Referencia>
-int Comparar(JuegoDePrueba& p, Rapida rapida, Referencia referencia, std::uint64_t semilla = 1) {
+int Comparar(JuegoDePrueba& p, auto rapida, auto referencia, std::uint64_t semilla = 1) {
     const auto esperado = Ejecutar(p.J, semilla, referencia);
     EXPECT_EQ(Ejecutar(p.J, semilla, rapida), esperado);
     return std::get<0>(esperado);
@@ -80,15 +78,13 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         Preparar(p, c.palabras, c.atril);
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia);
         const Juego& j = p.J;
-        EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) +
-                      std::string(j.MejorDireccion != 0, j.MejorDireccion) + " " + std::to_string(j.MejorPuntos),
-                  c.jugada);
+        EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) + std::string(j.MejorDireccion != 0, j.MejorDireccion) +
+                      " " + std::to_string(j.MejorPuntos), c.jugada);
         EXPECT_EQ(j.Form1.List3, c.lineas);
         if (c.ventanas) {
             EXPECT_EQ(Sorteos(p.J, 1), c.ventanas);
         }
-        EXPECT_TRUE(p.Ventana.Mensajes.empty());
-        EXPECT_TRUE(p.Ventana.Registro.empty());
+        EXPECT_TRUE(p.Ventana.Mensajes.empty() && p.Ventana.Registro.empty());
     }
 }
 
@@ -100,8 +96,7 @@ TEST(BusquedaJugada, TrialChecksStaySilentAndAnUnsetStrideScansEverything) {
     p.J.Form1.Label1[98].Marca = '3';  // not at rest: every candidate meets the real check
     p.J.Silencioso = false;  // left loud by the caller: AL's cross word EL would be offered
     BuscarMejorJugada(p.J);
-    EXPECT_TRUE(p.Ventana.Mensajes.empty());
-    EXPECT_FALSE(p.J.Lista.ExistePalabra("EL"));
+    EXPECT_TRUE(p.Ventana.Mensajes.empty() && !p.J.Lista.ExistePalabra("EL"));
     EXPECT_FALSE(p.J.Silencioso) << "left as the caller had it";
     EXPECT_EQ(p.J.MejorFichas + " " + std::to_string(p.J.MejorInicio), "-S 98");
 }
@@ -146,9 +141,7 @@ TEST(BusquedaPrimeraJugada, BestWordItsPlaceNotationAndTotal) {
         JuegoDePrueba p;
         Preparar(p, c.palabras, c.atril);
         EXPECT_EQ(Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia), c.total);
-        EXPECT_EQ(p.J.MejorFichas, c.total ? c.lineas[0] : "");
         EXPECT_EQ(p.J.Form1.List3, c.lineas);
-        EXPECT_EQ(p.J.PuntosMejor, c.total ? c.total : -1);
         if (c.total) {
             EXPECT_EQ(InicioPrimeraPalabra(static_cast<int>(p.J.MejorFichas.size())) + 1, c.primera);
         }

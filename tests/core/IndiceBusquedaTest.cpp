@@ -19,11 +19,9 @@ Encuentros PorIndice(const IndiceBusqueda& indice, const Restricciones& r) {
     indice.Recorrer(r, [&](const std::uint8_t* letras, Posiciones ps) {
         std::string palabra;
         for (int k = 0; k < r.Longitud; ++k) palabra += LetraDeCodigo(letras[k]);
-        int anterior = 0;
-        for (int p : ps) {
+        for (int anterior = 0; int p : ps) {
             EXPECT_GT(p, anterior) << "positions of a word ascend";
-            anterior = p;
-            e.emplace(palabra, p);
+            e.emplace(palabra, anterior = p);
         }
     });
     return e;
@@ -33,12 +31,11 @@ Encuentros PorRecorrido(const std::vector<std::string>& palabras, const Restricc
     Encuentros e;
     for (std::size_t i = 1; i < palabras.size(); ++i) {
         const std::string& w = palabras[i];
-        if (static_cast<int>(w.size()) != r.Longitud) continue;
         auto atril = r.Atril;
         int blancos = r.Blancos;
-        bool cabe = true;
+        bool cabe = static_cast<int>(w.size()) == r.Longitud;
         for (int d = 0; d < r.Longitud && cabe; ++d) {
-            int c = CodigoLetra(w[d]);
+            const int c = CodigoLetra(w[d]);
             if (c < 0) cabe = false;
             else if (r.Fija[d] >= 0) cabe = r.Fija[d] == c;
             else if (!(r.Permitidas[d] >> c & 1u)) cabe = false;
@@ -59,17 +56,18 @@ std::string PalabraAleatoria(std::mt19937& g) {
     return w;
 }
 
-void ComprobarIgual(const IndiceBusqueda& indice, const std::vector<std::string>& lista, std::mt19937& g) {
+void ComprobarIgual(const IndiceBusqueda& indice, const ListaPalabras& lista, std::mt19937& g) {
+    auto letra = [&] { return CodigoLetra(kAlfabeto[g() % kAlfabeto.size()]); };
     for (int k = 0; k < 300; ++k) {
         Restricciones r;
         r.Longitud = 2 + static_cast<int>(g() % 5);
         for (int d = 0; d < r.Longitud; ++d) {
-            r.Fija[d] = g() % 4 == 0 ? static_cast<std::int8_t>(CodigoLetra(kAlfabeto[g() % kAlfabeto.size()])) : -1;
+            r.Fija[d] = static_cast<std::int8_t>(g() % 4 == 0 ? letra() : -1);
             r.Permitidas[d] = g() % 4 == 0 ? (g() & kTodasLasLetras) : kTodasLasLetras;
         }
-        for (int t = 0; t < 5; ++t) ++r.Atril[CodigoLetra(kAlfabeto[g() % kAlfabeto.size()])];
-        r.Blancos = g() % 4 == 0 ? 1 : 0;
-        ASSERT_EQ(PorIndice(indice, r), PorRecorrido(lista, r)) << "query " << k;
+        for (int t = 0; t < 5; ++t) ++r.Atril[letra()];
+        r.Blancos = g() % 4 == 0;
+        ASSERT_EQ(PorIndice(indice, r), PorRecorrido(lista.Palabras(), r)) << "query " << k;
     }
 }
 
@@ -84,8 +82,7 @@ TEST(IndiceBusqueda, MeetsWhatAPlainScanAcceptsThroughInclusionsRemovalsAndRebui
     ListaPalabras lista;
     IndiceBusqueda indice(lista);
     lista.CargarDesdeTexto(texto);
-    ComprobarIgual(indice, lista.Palabras(), g);
-
+    ComprobarIgual(indice, lista, g);
     // A new word, the equal of an entry, or a removal; an inclusion shifts
     // every later position.
     for (int paso = 0; paso < 60; ++paso) {
@@ -95,8 +92,7 @@ TEST(IndiceBusqueda, MeetsWhatAPlainScanAcceptsThroughInclusionsRemovalsAndRebui
         else lista.IncluirPalabra(w = PalabraAleatoria(g));
     }
     EXPECT_GT(indice.NumAnadidas(), 0);
-    ComprobarIgual(indice, lista.Palabras(), g);
-
+    ComprobarIgual(indice, lista, g);
     for (int incluidas = indice.NumAnadidas(); incluidas < 2050;) {
         std::string w = PalabraAleatoria(g) + PalabraAleatoria(g);
         if (lista.ExistePalabra(w)) continue;
@@ -104,7 +100,7 @@ TEST(IndiceBusqueda, MeetsWhatAPlainScanAcceptsThroughInclusionsRemovalsAndRebui
         ++incluidas;
     }
     EXPECT_EQ(indice.NumAnadidas(), 2050 - 2001) << "rebuilt at the 2001st";
-    ComprobarIgual(indice, lista.Palabras(), g);
+    ComprobarIgual(indice, lista, g);
 }
 
 TEST(IndiceBusqueda, CrossLettersSeeOnlyLiveEntries) {
@@ -117,13 +113,11 @@ TEST(IndiceBusqueda, CrossLettersSeeOnlyLiveEntries) {
             if (indice.LetrasQueCompletan(antes, despues) >> c & 1u) s += LetraDeCodigo(c);
         return s;
     };
-    EXPECT_EQ(letras("CA", "A"), "PS");
-    EXPECT_EQ(letras("", "ASA"), "C");
-    EXPECT_EQ(letras("CASA", ""), "S");
+    EXPECT_EQ(letras("CA", "A") + letras("", "ASA") + letras("CASA", ""), "PSCS");
     lista.BorrarPalabra("CAPA");
     EXPECT_EQ(letras("CA", "A"), "PS") << "one of two equal entries is left";
     lista.BorrarPalabra("CAPA");
-    std::string cana = "CA\xD1""A";
+    std::string cana = "CA\xD1" "A";
     lista.IncluirPalabra(cana);
     EXPECT_EQ(letras("CA", "A"), "\xD1S");
 }

@@ -1,8 +1,12 @@
-// Tablerix.ini as we write it and as we read it back. Damaged files are refused
-// through the game in PartidaGuardadaTest.
+// Tablerix.ini as we write it and as we read it back, and random damage to it.
+// Damaged files are refused through the game in PartidaGuardadaTest.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "PartidaConocida.h"
+#include "game/Nivel.h"
 #include "savegame/EscrituraPartida.h"
 #include "savegame/LecturaPartida.h"
 
@@ -21,28 +25,73 @@ TEST(ArchivoPartida, EscribeLaDisposicionExactaYLaLee) {
 }
 
 TEST(ArchivoPartida, AceptaVariantesDeUnEscritorFiel) {
-    // Headers are never compared; a comma ends an item as a line end does.
-    EXPECT_EQ(InterpretarPartida(Cambiado("[Puntos]", "[Marcador]")),
-              InterpretarPartida(BytesPartidaConocida()));
-    EXPECT_EQ(InterpretarPartida(Cambiado("E\r\nD\r\n", "E,D\r\n")),
-              InterpretarPartida(BytesPartidaConocida()));
-    // Blanks around numbers are skipped (the known file has scores without them).
-    std::optional<DatosPartida> d = InterpretarPartida(Cambiado("26\r\n0\r\n", " 26 \r\n-3 \r\n"));
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->Puntos, (std::array<std::string, 2>{"26", "-3"}));
-
+    const auto conocida = InterpretarPartida(BytesPartidaConocida());
+    auto con = [&](auto cambiar) {
+        auto d = conocida;
+        cambiar(*d);
+        return d;
+    };
+    // Headers are never compared; a comma ends an item as a line end does;
+    // blanks around numbers are skipped (the known file has scores without them).
+    EXPECT_EQ(InterpretarPartida(Cambiado("[Puntos]", "[Marcador]")), conocida);
+    EXPECT_EQ(InterpretarPartida(Cambiado("E\r\nD\r\n", "E,D\r\n")), conocida);
+    EXPECT_EQ(InterpretarPartida(Cambiado("26\r\n0\r\n", " 26 \r\n-3 \r\n")),
+              con([](DatosPartida& d) { d.Puntos[1] = "-3"; }));
     // The log runs to the end of the file, with or without a final CR LF; a
     // comma splits a log line in two.
-    std::string sinFinal = BytesPartidaConocida();
-    sinFinal.resize(sinFinal.size() - 2);
-    d = InterpretarPartida(sinFinal);
-    ASSERT_TRUE(d);
-    EXPECT_EQ(d->Listado.size(), 9u);
-    d = InterpretarPartida(Cambiado("-----Total: 26", "Se suma lo del Ordenador: 5, 6"));
-    ASSERT_TRUE(d);
-    ASSERT_EQ(d->Listado.size(), 11u);
-    EXPECT_EQ(d->Listado[5], "Se suma lo del Ordenador: 5");
-    EXPECT_EQ(d->Listado[6], "6");
+    const std::string bytes = BytesPartidaConocida();
+    EXPECT_EQ(InterpretarPartida(bytes.substr(0, bytes.size() - 2)), con([](DatosPartida& d) { d.Listado.pop_back(); }));
+    EXPECT_EQ(InterpretarPartida(Cambiado("-----Total: 26", "Se suma lo del Ordenador: 5, 6")), con([](DatosPartida& d) {
+                  d.Listado[5] = "Se suma lo del Ordenador: 5";
+                  d.Listado.insert(d.Listado.begin() + 6, "6");
+              }));
+}
+
+bool EsLetra(char c) { return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie; }
+bool EsRanura(char c) { return c == kSinFicha || c == kBlanco || EsLetra(c); }
+
+// Whatever the reader accepts must be a game the rest of the program can use.
+void ComprobarUsable(const DatosPartida& d) {
+    for (char c : d.Tablero) ASSERT_TRUE(c == kCasillaVacia || EsLetra(c));
+    for (const auto& atril : d.Atriles) ASSERT_TRUE(std::all_of(atril.begin(), atril.end(), EsRanura));
+    ASSERT_TRUE(std::all_of(d.Bolsa.begin(), d.Bolsa.end(), EsRanura));
+    ASSERT_EQ(d.FichasEnBolsa, kFichasBolsa + 1 - std::count(d.Bolsa.begin(), d.Bolsa.end(), kSinFicha));
+    ASSERT_GE(NivelDePaso(d.PasoBusqueda), 0);
+    ASSERT_TRUE(d.PasesSeguidos == 0 || d.PasesSeguidos == 1);
+    // What we accept, we write back in a form that reads the same.
+    ASSERT_EQ(InterpretarPartida(FormatearPartida(d)), d);
+}
+
+TEST(ArchivoPartidaFuzz, ArchivosDanadosAlAzar) {
+    constexpr int kIteraciones = 20000;
+    const std::string bueno = BytesPartidaConocida();
+    const char utiles[] = "\r\n,\" -.*0123456789AZ[]\xD1W\x00\xFF";  // bytes the reader looks at
+    std::mt19937_64 motor(20261206);
+    auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(motor); };
+    auto byte = [&] { return entre(0, 1) ? utiles[entre(0, sizeof utiles - 2)] : static_cast<char>(entre(0, 255)); };
+    int aceptados = 0;
+    for (int i = 0; i < kIteraciones && !HasFatalFailure(); ++i) {
+        std::string s = bueno;
+        for (int cambios = entre(1, 4); cambios > 0; --cambios) {
+            const size_t p = s.empty() ? 0 : entre(0, static_cast<int>(s.size()) - 1);
+            switch (s.empty() ? 1 : entre(0, 4)) {
+                case 0: s[p] = byte(); break;
+                case 1: s.insert(p, 1, byte()); break;
+                case 2: s.erase(p, entre(1, 40)); break;
+                case 3: s.resize(p); break;
+                // A stretch repeated elsewhere shifts whole lines.
+                default: s.insert(entre(0, static_cast<int>(s.size())), s.substr(p, entre(1, 60)));
+            }
+        }
+        const std::optional<DatosPartida> d = InterpretarPartida(s);
+        if (!d) continue;
+        ++aceptados;
+        SCOPED_TRACE("iteration " + std::to_string(i));
+        ComprobarUsable(*d);
+    }
+    // Damage to the log alone keeps a file loadable, so some must pass; most must not.
+    EXPECT_GT(aceptados, 0);
+    EXPECT_LT(aceptados, kIteraciones / 2);
 }
 
 }  // namespace

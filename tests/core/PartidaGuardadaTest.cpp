@@ -54,12 +54,9 @@ protected:
         J.PrimeraJugada = false;
         J.Form1.Label4 = {"12", "0"};
         J.PasesSeguidos = 1;
-        for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12"})
-            AgregarLinea(J, linea);
-        CerrarBloque(J);
-        AgregarLinea(J, "-----Ordenador-----");
-        AgregarLinea(J, " (Pasa)");
-        CerrarBloque(J);
+        for (const char* linea :
+             {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12", "", "-----Ordenador-----", " (Pasa)", ""})
+            if (*linea) AgregarLinea(J, linea); else CerrarBloque(J);  // "" closes a block
     }
 
     std::string Ruta() const { return RutaPartidaGuardada(J); }

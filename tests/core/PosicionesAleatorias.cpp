@@ -25,18 +25,11 @@ void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
 
 void VaciarTablero(Juego& j) {
     j.Tablero = TableroVacio();
-    for (int q = 0; q < kCasillas; ++q) {
-        j.Form1.Label1[q] = Casilla{};
-        j.Form1.Label1[q].Fondo = static_cast<Color>(std::stol(j.Premios[q]));
-    }
+    for (int q = 0; q < kCasillas; ++q) j.Form1.Label1[q] = {.Fondo = static_cast<Color>(std::stol(j.Premios[q]))};
 }
 
 void FijarFicha(Juego& j, int casilla, char letra) {
-    Casilla& c = j.Form1.Label1[casilla];
-    c.Letra = letra;
-    c.ColorLetra = kNegro;
-    c.Fondo = kColorFicha;
-    c.Marca = '0';
+    j.Form1.Label1[casilla] = {letra, kNegro, '0', false, kColorFicha};
     j.Tablero[casilla] = letra;
 }
 
