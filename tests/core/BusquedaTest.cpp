@@ -78,8 +78,9 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         Preparar(p, c.palabras, c.atril);
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia);
         const Juego& j = p.J;
-        EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) + std::string(j.MejorDireccion != 0, j.MejorDireccion) +
-                      " " + std::to_string(j.MejorPuntos), c.jugada);
+        EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) +
+                      std::string(j.MejorDireccion != 0, j.MejorDireccion) + " " + std::to_string(j.MejorPuntos),
+                  c.jugada);
         EXPECT_EQ(j.Form1.List3, c.lineas);
         if (c.ventanas) {
             EXPECT_EQ(Sorteos(p.J, 1), c.ventanas);

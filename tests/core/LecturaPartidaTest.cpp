@@ -40,8 +40,10 @@ TEST(ArchivoPartida, AceptaVariantesDeUnEscritorFiel) {
     // The log runs to the end of the file, with or without a final CR LF; a
     // comma splits a log line in two.
     const std::string bytes = BytesPartidaConocida();
-    EXPECT_EQ(InterpretarPartida(bytes.substr(0, bytes.size() - 2)), con([](DatosPartida& d) { d.Listado.pop_back(); }));
-    EXPECT_EQ(InterpretarPartida(Cambiado("-----Total: 26", "Se suma lo del Ordenador: 5, 6")), con([](DatosPartida& d) {
+    EXPECT_EQ(InterpretarPartida(bytes.substr(0, bytes.size() - 2)),
+              con([](DatosPartida& d) { d.Listado.pop_back(); }));
+    EXPECT_EQ(InterpretarPartida(Cambiado("-----Total: 26", "Se suma lo del Ordenador: 5, 6")),
+              con([](DatosPartida& d) {
                   d.Listado[5] = "Se suma lo del Ordenador: 5";
                   d.Listado.insert(d.Listado.begin() + 6, "6");
               }));
@@ -68,7 +70,9 @@ TEST(ArchivoPartidaFuzz, ArchivosDanadosAlAzar) {
     const char utiles[] = "\r\n,\" -.*0123456789AZ[]\xD1W\x00\xFF";  // bytes the reader looks at
     std::mt19937_64 motor(20261206);
     auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(motor); };
-    auto byte = [&] { return entre(0, 1) ? utiles[entre(0, sizeof utiles - 2)] : static_cast<char>(entre(0, 255)); };
+    auto byte = [&] {
+        return entre(0, 1) ? utiles[entre(0, sizeof utiles - 2)] : static_cast<char>(entre(0, 255));
+    };
     int aceptados = 0;
     for (int i = 0; i < kIteraciones && !HasFatalFailure(); ++i) {
         std::string s = bueno;

@@ -39,14 +39,10 @@ Instantanea Tomar(const Juego& j) {
 class PartidaGuardadaTest : public ::testing::Test {
 protected:
     PartidaGuardadaTest() {
-        J.Carpeta = (fs::temp_directory_path() / ("tablerix-guardado-" + std::to_string(::getpid())))
-                        .string();
+        J.Carpeta = (fs::temp_directory_path() / ("tablerix-guardado-" + std::to_string(::getpid()))).string();
         fs::create_directories(J.Carpeta);
     }
-    ~PartidaGuardadaTest() override {
-        std::error_code error;
-        fs::remove_all(J.Carpeta, error);
-    }
+    ~PartidaGuardadaTest() override { std::error_code e; fs::remove_all(J.Carpeta, e); }
 
     // A game under way: the player laid CASA through the centre, the computer passed.
     void Jugar() {
@@ -54,8 +50,8 @@ protected:
         J.PrimeraJugada = false;
         J.Form1.Label4 = {"12", "0"};
         J.PasesSeguidos = 1;
-        for (const char* linea :
-             {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12", "", "-----Ordenador-----", " (Pasa)", ""})
+        for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12", "",
+                                  "-----Ordenador-----", " (Pasa)", ""})
             if (*linea) AgregarLinea(J, linea); else CerrarBloque(J);  // "" closes a block
     }
 
