@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "BusquedaReferencia.h"
 #include "JuegoDePrueba.h"
@@ -30,11 +29,11 @@ std::string Muestra() {
 }
 
 std::string Describir(const Juego& j) {
-    std::ostringstream o;
-    for (int r = 0; r < kLado; ++r) o << std::string(j.Tablero.data() + r * kLado, kLado) << "|\n";
-    o << "rack '";
-    for (int k = 1; k <= kRanuras; ++k) o << (j.Atriles[j.Turno][k] ? j.Atriles[j.Turno][k] : '_');
-    return o.str() + "' stride " + std::to_string(j.PasoBusqueda);
+    std::string s;
+    for (int r = 0; r < kLado; ++r) s += std::string(j.Tablero.data() + r * kLado, kLado) + "|\n";
+    s += "rack '";
+    for (int k = 1; k <= kRanuras; ++k) s += j.Atriles[j.Turno][k] ? j.Atriles[j.Turno][k] : '_';
+    return s + "' stride " + std::to_string(j.PasoBusqueda);
 }
 
 // One series of self-play positions; on each, a fresh rack of either side (now

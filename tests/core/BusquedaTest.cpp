@@ -17,9 +17,8 @@ using Lineas = std::vector<std::string>;
 void Preparar(JuegoDePrueba& p, std::string palabras, std::string_view atril, int paso = 1) {
     std::replace(palabras.begin(), palabras.end(), ' ', '\n');
     p.J.Lista.CargarDesdeTexto(palabras + "\n");
-    const std::string t = Txt(atril);
     p.J.Turno = 2;
-    for (int k = 1; k <= kRanuras; ++k) p.J.Atriles[2][k] = k <= static_cast<int>(t.size()) ? t[k - 1] : kSinFicha;
+    prueba::DarAtril(p.J, 2, Txt(atril));
     p.MarcarOcupadas();
     p.J.PrimeraJugada = false;
     p.J.PasoBusqueda = static_cast<std::int16_t>(paso);

@@ -16,12 +16,13 @@ namespace {
 using prueba::BytesPartidaConocida;
 using prueba::Cambiado;
 
-TEST(ArchivoPartida, EscribeLaDisposicionExactaYLaLee) {
-    const DatosPartida conocida = prueba::PartidaConocida();
-    EXPECT_EQ(FormatearPartida(conocida), BytesPartidaConocida());
-    DatosPartida esperada = conocida;
-    esperada.Listado[8] = "(Pasa)";  // the reader skips leading blanks, also in the log
-    EXPECT_EQ(InterpretarPartida(BytesPartidaConocida()), esperada);
+// The writer's bytes for a game set by hand are in the save-and-load scenario
+// (without the CRs); reading a file and writing it back gives the same bytes.
+TEST(ArchivoPartida, LeerYEscribirDevuelveLosMismosBytes) {
+    const std::optional<DatosPartida> d = InterpretarPartida(BytesPartidaConocida());
+    ASSERT_TRUE(d);
+    // The reader skips leading blanks, also in the log.
+    EXPECT_EQ(FormatearPartida(*d), Cambiado(" (Pasa)", "(Pasa)"));
 }
 
 TEST(ArchivoPartida, AceptaVariantesDeUnEscritorFiel) {

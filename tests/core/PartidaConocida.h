@@ -1,36 +1,12 @@
 #pragma once
-// One saved game known byte for byte, shared by the file tests.
+// One saved game known byte for byte, shared by the file tests: the player laid
+// CAÑA, the computer passed, and only three tiles are left in the bag.
 #include <stdexcept>
 #include <string>
 
-#include "savegame/DatosPartida.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix::prueba {
-
-// Put together for the file's layout: the player laid CAÑA, the computer passed,
-// and only three tiles are left in the bag.
-inline DatosPartida PartidaConocida() {
-    DatosPartida d;
-    const std::string fila = Txt("CAÑA");
-    for (int i = 0; i < 4; ++i) d.Tablero[7 * kLado + 6 + i] = fila[i];
-    const char* jugador = "E*RATOS";
-    const char* ordenador = "DIJULNM";
-    for (int k = 1; k <= kRanuras; ++k) {
-        d.Atriles[1][k] = jugador[k - 1];
-        d.Atriles[2][k] = ordenador[k - 1];
-    }
-    d.Bolsa[5] = 'B';
-    d.Bolsa[50] = kEnie;
-    d.Bolsa[100] = kBlanco;
-    d.FichasEnBolsa = 3;
-    d.Puntos = {"26", "0"};
-    d.PasesSeguidos = 1;
-    d.PasoBusqueda = 7;
-    d.Listado = {"*** INICIO DE PARTIDA ***", "", "-----Jugador-----", Txt("CAÑA"),
-                 "(3+1+8+1)x2=26", "-----Total: 26", "", "-----Ordenador-----", " (Pasa)", ""};
-    return d;
-}
 
 // Lines written with LF here for legibility; the file has CR LF.
 inline std::string ConCrLf(const std::string& texto) {
