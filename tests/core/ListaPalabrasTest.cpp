@@ -16,9 +16,7 @@ namespace fs = std::filesystem;
 
 using Lista = std::vector<std::string>;
 
-Lista Entradas(const ListaPalabras& l) {
-    return {l.Palabras().begin() + 1, l.Palabras().end()};
-}
+Lista Entradas(const ListaPalabras& l) { return {l.Palabras().begin() + 1, l.Palabras().end()}; }
 
 ListaPalabras ListaDe(std::string_view texto) {
     ListaPalabras l;
