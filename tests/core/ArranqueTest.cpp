@@ -14,53 +14,36 @@
 namespace tablerix {
 namespace {
 
-TEST(Arranque, ElTableroDisenadoTieneSusPremios) {
-    ModeloVentana f;
+TEST(Arranque, TableroPremiosValoresYLeyenda) {
+    VentanaGuionizada v;
+    Juego j(v);
+    ModeloVentana& f = j.Form1;
     DisenoInicial(f);
     std::map<Color, int> cuenta;
     for (const Casilla& c : f.Label1) ++cuenta[c.Fondo];
-    EXPECT_EQ(cuenta[kPalabraX3], 8);
-    EXPECT_EQ(cuenta[kPalabraX2], 17);
-    EXPECT_EQ(cuenta[kLetraX3], 12);
-    EXPECT_EQ(cuenta[kLetraX2], 24);
-    EXPECT_EQ(cuenta[kColorVentana], 164);
-    // Row 3: L2 .. .. W2 .. .. .. L2 .. .. .. W2 .. .. L2
-    const Color fila3[kLado] = {kLetraX2,     kColorVentana, kColorVentana, kPalabraX2,
-                                kColorVentana, kColorVentana, kColorVentana, kLetraX2,
-                                kColorVentana, kColorVentana, kColorVentana, kPalabraX2,
-                                kColorVentana, kColorVentana, kLetraX2};
-    for (int c = 0; c < kLado; ++c) EXPECT_EQ(f.Label1[45 + c].Fondo, fila3[c]) << c;
-    // The board looks the same from all four sides.
+    EXPECT_EQ(cuenta, (std::map<Color, int>{{kPalabraX3, 8}, {kPalabraX2, 17}, {kLetraX3, 12},
+                                            {kLetraX2, 24}, {kColorVentana, 164}}));
+    // Row 3 (L2 at 0, 7 and 14, W2 at 3 and 11); the board looks the same from all four sides.
+    for (int c = 0; c < kLado; ++c)
+        EXPECT_EQ(f.Label1[45 + c].Fondo, c % 7 == 0 ? kLetraX2 : c == 3 || c == 11 ? kPalabraX2 : kColorVentana) << c;
     for (int i = 0; i < kCasillas; ++i) {
-        int fila = i / kLado, col = i % kLado;
+        const int fila = i / kLado, col = i % kLado;
         EXPECT_EQ(f.Label1[i].Fondo, f.Label1[fila * kLado + (kLado - 1 - col)].Fondo);
         EXPECT_EQ(f.Label1[i].Fondo, f.Label1[(kLado - 1 - fila) * kLado + col].Fondo);
         EXPECT_EQ(f.Label1[i].Fondo, f.Label1[col * kLado + fila].Fondo);
     }
-}
 
-TEST(Arranque, PremiosValoresYLeyenda) {
-    VentanaGuionizada v;
-    Juego j(v);
-    DisenoInicial(j.Form1);
     LeerPremios(j);
     EXPECT_EQ(j.Premios[kCentro], std::to_string(kPalabraX2));
     EXPECT_EQ(j.Premios[0], "8438015");  // RGB(255, 192, 128)
-
-    ConstruirValores(j);
-    EXPECT_EQ(j.Valores[0], "");
-    EXPECT_EQ(j.Valores[1], "A1");
-    EXPECT_EQ(j.Valores[15], "\xD1" "8");
-    EXPECT_EQ(j.Valores[16], "O1");
-    EXPECT_EQ(j.Valores[26], "Z8");
-
-    j.Form1.lblPuntos = "viejo";
+    ConstruirValores(j);  // the letters' values are read back through the legend and in scoring
+    f.lblPuntos = "viejo";
     ConstruirLeyenda(j);
-    const std::string& l = j.Form1.lblPuntos;
-    EXPECT_EQ(l.substr(0, 20), " A-1   B-3   C-3   D");
-    EXPECT_NE(l.find(" N-1   \xD1-8   O-1   P-3"), std::string::npos);
-    EXPECT_EQ(l.find('W'), std::string::npos);
+    const std::string& l = f.lblPuntos;
     EXPECT_EQ(l.size(), 26u * 6u);
+    EXPECT_EQ(l.substr(0, 20), " A-1   B-3   C-3   D");
+    EXPECT_EQ(l.substr(13 * 6, 24), " N-1   \xD1-8   O-1   P-3  ");
+    EXPECT_EQ(l.find('W'), std::string::npos);
     EXPECT_EQ(l.substr(l.size() - 12), " Y-4   Z-8  ");
 }
 
@@ -70,8 +53,7 @@ namespace fs = std::filesystem;
 class VentanaDeArranque : public VentanaGuionizada {
 public:
     const Juego* J = nullptr;
-    bool ValoresAlVerAcercaDe = true;
-    bool PrincipalAntesDeCargar = false;
+    bool ValoresAlVerAcercaDe = true, PrincipalAntesDeCargar = false;
     int EventosAntesDeCargar = -1;
 
     void MostrarAcercaDe() override {
@@ -89,13 +71,12 @@ class Arrancando : public ::testing::Test {
 protected:
     VentanaDeArranque v;
     Juego j{v};
-    fs::path raiz;
+    const fs::path raiz = fs::temp_directory_path() /
+        ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
+         ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
     void SetUp() override {
         v.J = &j;
-        raiz = fs::temp_directory_path() /
-               ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(raiz);
         fs::create_directories(raiz / "usuario");
         fs::create_directories(raiz / "datos");
@@ -104,10 +85,8 @@ protected:
         j.Azar.Sembrar(3);
     }
     void TearDown() override { fs::remove_all(raiz); }
-
     void Escribir(const std::string& carpeta, std::string_view bytes) {
-        std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary)
-            .write(bytes.data(), bytes.size());
+        std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary).write(bytes.data(), bytes.size());
     }
 };
 
@@ -116,43 +95,33 @@ TEST_F(Arrancando, LaSecuenciaCompleta) {
     j.Lista.DiccionarioModificado = true;
     j.Form1.Label1[0].Fondo = kNegro;
     ASSERT_TRUE(Arrancar(j, false));
-
     EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"about", "main", "progress 1"}));
     EXPECT_FALSE(v.ValoresAlVerAcercaDe);  // nothing of the game before the about window closes
     EXPECT_TRUE(v.PrincipalAntesDeCargar);
     EXPECT_GE(v.EventosAntesDeCargar, 1);  // painted before the progress window
     EXPECT_TRUE(v.Mensajes.empty());
-
     // Whatever the window held, the design rules; the list loaded is unchanged.
     EXPECT_EQ(j.Form1.Label1[0].Fondo, kPalabraX3);
     EXPECT_FALSE(j.Lista.DiccionarioModificado);
     EXPECT_EQ(j.Form1.AltoPartida, kAltoPartida);
 }
 
-TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSiNoLaDeLosDatos) {
-    Escribir(j.CarpetaDatos, "CASA\r\nOS\r\nSOL\r\n");
-    ASSERT_TRUE(CargarListaPalabras(j));
-    EXPECT_EQ(j.Lista.NumPalabras(), 3);
-
-    Escribir(j.Carpeta, "MAR\r\n");
-    ASSERT_TRUE(CargarListaPalabras(j));
-    EXPECT_EQ(j.Lista.NumPalabras(), 1);
-    EXPECT_TRUE(j.Lista.ExistePalabra("MAR"));
-    EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"progress 1", "progress 1"}));
-}
-
-TEST_F(Arrancando, GuardarLaListaEnLaCarpetaDelUsuario) {
+TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {
     Escribir(j.CarpetaDatos, "CASA\r\nSOL\r\n");
     ASSERT_TRUE(CargarListaPalabras(j));
+    EXPECT_EQ(j.Lista.NumPalabras(), 2);
     std::string nueva = "MAR";
     j.Lista.IncluirPalabra(nueva);
     GuardarListaPalabras(j);
-    EXPECT_EQ(v.Ventanas.back(), "progress 2");
+    EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"progress 1", "progress 2"}));
     EXPECT_TRUE(v.Mensajes.empty());
     EXPECT_FALSE(j.Lista.DiccionarioModificado);
-    // The shipped list is left alone.
+    // The shipped list is left alone, and the user's one is read from now on.
     EXPECT_EQ(LeerArchivo(j.Carpeta + "/Tablerix.pal"), "CASA\r\nMAR\r\nSOL\r\n");
     EXPECT_EQ(LeerArchivo(j.CarpetaDatos + "/Tablerix.pal"), "CASA\r\nSOL\r\n");
+    Escribir(j.Carpeta, "MAR\r\n");
+    ASSERT_TRUE(CargarListaPalabras(j));
+    EXPECT_EQ(j.Lista.NumPalabras(), 1);
 
     // A failed save says so and leaves the list marked as changed.
     j.Lista.IncluirPalabra(nueva = "LUZ");

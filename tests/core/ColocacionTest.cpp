@@ -19,14 +19,13 @@ protected:
         prueba::DarAtril(j, 1, "ABCDEFG");
         t.Fijar(112, 'Z');
     }
-
     // The letters of the visible rack slots; hidden slots must all come after.
     std::string Atril() const {
         std::string s;
         bool oculta = false;
         for (const FichaJugador& r : f.Label5) {
+            EXPECT_FALSE(oculta && r.Visible) << "a visible slot after a hidden one";
             oculta = oculta || !r.Visible;
-            EXPECT_TRUE(!oculta || !r.Visible) << "a visible slot after a hidden one";
             if (r.Visible) s += r.Letra;
         }
         return s;
@@ -41,39 +40,32 @@ TEST_F(Colocacion, LoQueNoSePuedeArrastrarOSoltarNoCambiaNada) {
     f.shpAzul.Visible = true;
     DeAtrilACasilla(6, 0);
     EXPECT_FALSE(f.shpAzul.Visible);  // any drag hides the computer's frame
-    EmpezarArrastreCasilla(j, 113);   // empty
-    EmpezarArrastreAtril(j, 6);       // now hidden
+    DeAtrilACasilla(0, 100);
+    // An empty square, a hidden slot, indexes off the rack or the board.
+    EmpezarArrastreCasilla(j, 113);
+    EmpezarArrastreAtril(j, 6);
     for (int malo : {-1, 7, 1000}) EmpezarArrastreAtril(j, malo);
     for (int malo : {-1, 225, 1000}) EmpezarArrastreCasilla(j, malo);
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);
-
-    // A drop without a drag, outside, or on nothing, changes nothing.
+    // A drop without a drag, outside, off the board or rack; a laid tile onto another or onto the rack.
     EmpezarArrastreAtril(j, 3);
     SoltarFuera(j);
     SoltarEnCasilla(j, 5);
     SoltarEnAtril(j, 0);
-    EmpezarArrastreAtril(j, 0);
-    SoltarEnCasilla(j, 225);
+    DeAtrilACasilla(0, 225);
     EmpezarArrastreAtril(j, 0);
     SoltarEnAtril(j, -3);
-    // A laid tile onto another, or onto the rack: it stays where it is.
-    DeAtrilACasilla(0, 100);
     EmpezarArrastreCasilla(j, 0);
     SoltarEnCasilla(j, 100);
     EmpezarArrastreCasilla(j, 100);
     SoltarEnAtril(j, 0);
-    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
-    EXPECT_EQ(f.Label1[5].Letra, kCasillaVacia);
-    EXPECT_EQ(f.Label1[0].Letra, 'G');
-    EXPECT_EQ(f.Label1[100].Letra, 'A');
-    EXPECT_EQ(Atril(), "BCDEF");
-
-    // Neither the left button, nor a fixed tile, nor a square off the board.
+    // Neither the left button, nor a fixed tile, nor a square off the board takes back.
     PulsarCasilla(j, 100, false);
     PulsarCasilla(j, 112, true);
     PulsarCasilla(j, 500, true);
-    EXPECT_EQ(f.Label1[100].Letra, 'A');
-    EXPECT_EQ(f.Label1[112].Letra, 'Z');
+    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
+    EXPECT_EQ(f.Label1[5].Letra, kCasillaVacia);
+    EXPECT_EQ((std::string{f.Label1[0].Letra, f.Label1[100].Letra, f.Label1[112].Letra}), "GAZ");
     EXPECT_EQ(Atril(), "BCDEF");
 }
 
@@ -84,7 +76,6 @@ TEST_F(Colocacion, ElBotonDerechoConFichasRaras) {
     PulsarCasilla(j, 60, true);
     EXPECT_EQ(f.Label1[60].Letra, 'Q');
     EXPECT_EQ(Atril(), "ABCDEFG");
-
     // A blank given a letter in a check that was not fixed goes back as a blank.
     prueba::DarAtril(j, 1, "*BCDEFG");
     DeAtrilACasilla(0, 61);
@@ -104,10 +95,8 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     EXPECT_FALSE(f.shpAzul.Visible);
     EXPECT_EQ(f.Label1[111], Casilla{});
     EXPECT_EQ(f.Label1[112].Letra, 'Z');  // fixed tiles stay
-    for (int k = 0; k < kRanuras; ++k)
-        EXPECT_EQ(f.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
+    for (int k = 0; k < kRanuras; ++k) EXPECT_EQ(f.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
     EXPECT_TRUE(f.Habilitada && t.Ventana.Habilitada);
-
     // The rack shrank (empty bag) while the display still showed seven slots:
     // the empty ones are hidden and never dragged.
     j.Atriles[1][6] = j.Atriles[1][7] = kSinFicha;
@@ -116,7 +105,6 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     f.Label5[6].Visible = true;
     EmpezarArrastreAtril(j, 6);
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);
-
     // With no game on, it only hides the frame.
     DeAtrilACasilla(0, 60);
     j.PartidaEnCurso = false;
@@ -127,19 +115,13 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
 }
 
 TEST_F(Colocacion, SeleccionParaCambiar) {
-    // Outside exchange mode the slots drag: a click selects nothing.
-    PulsarAtril(j, 1);
+    PulsarAtril(j, 1);  // outside exchange mode the slots drag: a click selects nothing
     EXPECT_EQ(f.Label5[1].Fondo, kColorFicha);
-
     for (FichaJugador& r : f.Label5) r.Arrastrable = false;
     f.Label5[2].Fondo = kAzul;  // a selection shows magenta; a click on any other colour clears it
-    PulsarAtril(j, 1);
-    PulsarAtril(j, 2);
-    PulsarAtril(j, 7);
-    PulsarAtril(j, -1);
+    for (int ranura : {1, 2, 7, -1}) PulsarAtril(j, ranura);
     EXPECT_EQ(f.Label5[1].Fondo, kMagenta);
     EXPECT_EQ(f.Label5[2].Fondo, kColorFicha);
-
     j.PartidaEnCurso = false;
     PulsarAtril(j, 1);
     EXPECT_EQ(f.Label5[1].Fondo, kMagenta);

@@ -3,6 +3,7 @@
 // tables, a seeded random source, a given word list and a new game dealt.
 // Board helpers lay fixed tiles and tiles of this turn the way the game itself
 // leaves them; the free helpers set racks and bag and read the log.
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -44,44 +45,28 @@ public:
 
     // A tile fixed in an earlier move: black, on the tile background, in Tablero.
     void Fijar(int casilla, char letra) {
-        Casilla& c = J.Form1.Label1[casilla];
-        c = {letra, kNegro, '0', false, kColorFicha};
+        J.Form1.Label1[casilla] = {letra, kNegro, '0', false, kColorFicha};
         J.Tablero[casilla] = letra;
     }
-    // A word of fixed tiles from `casilla` going right ('H') or down ('V').
-    void Fijar(int casilla, std::string_view palabra, char direccion = 'H') {
-        for (char letra : Txt(palabra)) {
-            Fijar(casilla, letra);
-            casilla += direccion == 'H' ? 1 : kLado;
-        }
-    }
-
     // A tile laid this turn: red, marked, movable.
     void Poner(int casilla, char letra) {
         Casilla& c = J.Form1.Label1[casilla];
         c = {letra, kRojo, '1', true, c.Fondo};
     }
+    // Words from `casilla` going right ('H') or down ('V').
+    void Fijar(int casilla, std::string_view palabra, char direccion = 'H') {
+        for (char letra : Txt(palabra)) Fijar(Avanzar(casilla, direccion), letra);
+    }
     void Poner(int casilla, std::string_view palabra, char direccion = 'H') {
-        for (char letra : Txt(palabra)) {
-            Poner(casilla, letra);
-            casilla += direccion == 'H' ? 1 : kLado;
-        }
+        for (char letra : Txt(palabra)) Poner(Avanzar(casilla, direccion), letra);
     }
 
-    // Prepares the board as the player's OK does: every occupied square
-    // marked, the red ones counted.
-    void MarcarOcupadas() {
-        J.FichasColocadas = 0;
-        for (Casilla& c : J.Form1.Label1) {
-            if (c.Letra == kCasillaVacia) continue;
-            c.Marca = '1';
-            if (c.ColorLetra == kRojo) ++J.FichasColocadas;
-        }
-    }
-    // Runs the move check on the board so prepared; afterwards the fixed
-    // tiles are at rest again, as the player's turn leaves them.
+    // Runs the move check as the player's OK does (every occupied square
+    // marked, the red ones counted); afterwards the fixed tiles are at rest again.
     void Comprobar(bool silencioso = false) {
-        MarcarOcupadas();
+        J.FichasColocadas = 0;
+        for (Casilla& c : J.Form1.Label1)
+            if (c.Letra != kCasillaVacia) c.Marca = '1', J.FichasColocadas += c.ColorLetra == kRojo;
         J.Silencioso = silencioso;
         ComprobarJugada(J);
         for (Casilla& c : J.Form1.Label1)
@@ -93,6 +78,14 @@ public:
         std::vector<std::string> textos;
         for (const auto& m : Ventana.Mensajes) textos.push_back(m.Texto);
         return textos;
+    }
+
+private:
+    // Returns `casilla` and moves it one square on.
+    static int Avanzar(int& casilla, char direccion) {
+        const int actual = casilla;
+        casilla += direccion == 'H' ? 1 : kLado;
+        return actual;
     }
 };
 
@@ -106,10 +99,8 @@ inline void DarAtril(Juego& j, int p, std::string_view fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? fichas[k - 1] : kSinFicha;
         j.Atriles[p][k] = f;
-        if (p == 1)
-            j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
-        else
-            j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+        if (p == 1) j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+        else j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
     }
 }
 
@@ -131,8 +122,7 @@ inline void BolsaCon(Juego& j, std::string_view fichas) {
 // Log lines from `desde` on.
 inline std::vector<std::string> LineasDesde(const Juego& j, std::size_t desde) {
     const auto& l = j.Form1.lstPartida;
-    if (desde >= l.size()) return {};
-    return {l.begin() + static_cast<std::ptrdiff_t>(desde), l.end()};
+    return {l.begin() + static_cast<std::ptrdiff_t>(std::min(desde, l.size())), l.end()};
 }
 
 // Windows-1252 lines from UTF-8 literals.

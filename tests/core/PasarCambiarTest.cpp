@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "JuegoDePrueba.h"
 #include "computer/Eventos.h"
 #include "computer/Turno.h"
@@ -9,10 +11,8 @@ namespace tablerix {
 namespace {
 
 using prueba::Atril;
-using prueba::BolsaCon;
 using prueba::DarAtril;
 using prueba::Lineas;
-using prueba::LineasDesde;
 
 // The scenarios play the pass question, the exchange's selection and refusals
 // and the games that end on passes. With an empty word list and SOL on the
@@ -30,8 +30,10 @@ protected:
         DarAtril(j, 2, "HIJKMNO");
         desde = j.Form1.lstPartida.size();
     }
-    void Seleccionar(std::initializer_list<int> ranuras) {
-        for (int r : ranuras) Atril_Pulsar(j, r);
+    // The log since the set-up: the player's block, then the computer's exchange.
+    void RegistroEs(const char* jugador, const char* jugada) {
+        EXPECT_EQ(prueba::LineasDesde(j, desde),
+                  Lineas({jugador, jugada, "", "-----Ordenador-----", " (Cambia fichas)", ""}));
     }
 };
 
@@ -40,18 +42,15 @@ TEST_F(PasarCambiar, PasarEnModoCambioTerminaElModoYDevuelveLoPuesto) {
     Casilla_Soltar(j, 96);
     cmdCambiar_Click(j);
     EXPECT_EQ(j.Form1.Label1[96].Letra, kCasillaVacia);  // the exchange takes laid tiles back
-    Seleccionar({4});
+    Atril_Pulsar(j, 4);
     cmdCambiar_Click(j);  // pressed again: the selection starts afresh
     EXPECT_EQ(j.Form1.Label5[4].Fondo, kColorFicha);
-    Seleccionar({0});
-
+    Atril_Pulsar(j, 0);
     t.Ventana.Respuestas = {Respuesta::Aceptar};
     cmdPasar_Click(j);
-    EXPECT_EQ(LineasDesde(j, desde), Lineas({"-----Jugador-----", " (Pasa)", "",
-                                             "-----Ordenador-----", " (Cambia fichas)", ""}));
+    RegistroEs("-----Jugador-----", " (Pasa)");
     EXPECT_EQ(j.Form1.ModoLabel9, '0');
-    for (int k = 0; k < kRanuras; ++k)
-        EXPECT_EQ(j.Form1.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
+    for (int k = 0; k < kRanuras; ++k) EXPECT_EQ(j.Form1.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
     EXPECT_EQ(Atril(j, 1), "ABCDEFG");
 }
 
@@ -60,11 +59,9 @@ TEST_F(PasarCambiar, UnCambioSinFichasSeleccionadasNoCuentaComoPase) {
     const int bolsa = j.FichasEnBolsa;
     cmdCambiar_Click(j);
     cmdOk_Click(j);
-    EXPECT_EQ(LineasDesde(j, desde), Lineas({"-----Jugador------", " (Cambia fichas)", "",
-                                             "-----Ordenador-----", " (Cambia fichas)", ""}));
+    RegistroEs("-----Jugador------", " (Cambia fichas)");
     EXPECT_TRUE(j.PartidaEnCurso);
     EXPECT_EQ(j.PasesSeguidos, 0);
-    EXPECT_EQ(Atril(j, 1), "ABCDEFG");
     EXPECT_EQ(j.FichasEnBolsa, bolsa - 3);  // only the computer's three left the game
 }
 
@@ -73,10 +70,10 @@ TEST_F(PasarCambiar, LasFichasDevueltasOcupanLasRanurasLibresMasBajas) {
     j.Bolsa[0] = j.Bolsa[4] = j.Bolsa[9] = kSinFicha;
     j.FichasEnBolsa = 98;
     EmpezarCambio(j);
-    Seleccionar({5, 1});
+    Atril_Pulsar(j, 5);
+    Atril_Pulsar(j, 1);
     ASSERT_TRUE(CompletarCambio(j));
-    EXPECT_EQ(j.Bolsa[4], 'B');
-    EXPECT_EQ(j.Bolsa[9], 'F');
+    EXPECT_EQ((std::string{j.Bolsa[4], j.Bolsa[9]}), "BF");
     EXPECT_EQ(j.FichasEnBolsa, 100);
     EXPECT_EQ(Atril(j, 1), "A.CDE.G");
     EXPECT_EQ(j.Form1.ModoLabel9, '0');
@@ -86,9 +83,7 @@ TEST_F(PasarCambiar, LasFichasDevueltasOcupanLasRanurasLibresMasBajas) {
 // goes last, and a short rack gives up all it has.
 TEST(CambioOrdenador, ElBlancoSaleElUltimo) {
     struct Caso {
-        const char* Atril;
-        const char* Bolsa;
-        const char* Queda;
+        const char *Atril, *Bolsa, *Queda;
         int EnBolsa;
     };
     const Caso casos[] = {{"*AEIOU", "KKKKKKKK", "*UKKKKK", 3},
@@ -98,14 +93,12 @@ TEST(CambioOrdenador, ElBlancoSaleElUltimo) {
         SCOPED_TRACE(c.Atril);
         JuegoDePrueba t;
         DarAtril(t.J, 2, c.Atril);
-        BolsaCon(t.J, c.Bolsa);
+        prueba::BolsaCon(t.J, c.Bolsa);
         t.J.PasesSeguidos = 1;
         CambiarOPasar(t.J);
         EXPECT_EQ(Atril(t.J, 2), c.Queda);
-        EXPECT_EQ(t.J.FichasEnBolsa, c.EnBolsa);
-        EXPECT_EQ(t.J.PasesSeguidos, 0);
-        EXPECT_TRUE(t.J.OrdenadorNoJuega);
-        EXPECT_FALSE(t.J.JugadaValida);
+        EXPECT_EQ(std::tuple(t.J.FichasEnBolsa, t.J.PasesSeguidos, t.J.OrdenadorNoJuega, t.J.JugadaValida),
+                  std::tuple(c.EnBolsa, 0, true, false));
     }
 }
 

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "JuegoDePrueba.h"
 #include "computer/Eventos.h"
 
 namespace tablerix {
 namespace {
-
-using prueba::Atril;
-using prueba::DarAtril;
 
 // The proposals themselves, their rack matching and OK are the scenarios';
 // here what the recommendation leaves around them. AS is the one word to find.
@@ -19,7 +18,7 @@ protected:
         ElegirNivel(j, 0);
         t.Fijar(110, "CASA");
         j.PrimeraJugada = false;
-        DarAtril(j, 1, "EAOAIUL");
+        prueba::DarAtril(j, 1, "EAOAIUL");
     }
     // The rack display, '.' for a hidden slot.
     std::string Mostrado() const {
@@ -36,18 +35,13 @@ TEST_F(Recomendacion, LoPuestoVuelveAntesYNadaDuraderoCambia) {
     Atril_EmpezarArrastre(j, 6);
     Casilla_Soltar(j, 20);
     MnuRecom_Click(j);
-
     EXPECT_EQ(j.Form1.Label1[20].Letra, kCasillaVacia);
     EXPECT_EQ(j.Form1.Label1[97], (Casilla{'A', kRojo, '1', false, kColorVentana}));
     for (int q = 110; q <= 113; ++q) EXPECT_EQ(j.Form1.Label1[q].Marca, '0');
-    EXPECT_EQ(Mostrado(), "EOAIUL.");
-    EXPECT_EQ(Atril(j, 1), "EAOAIUL");
-    EXPECT_EQ(j.Tablero[97], kCasillaVacia);
-    EXPECT_EQ(j.Form1.Label4[0], "0");
-    EXPECT_EQ(j.Turno, 1);
-    EXPECT_TRUE(j.Form1.Habilitada);
-    EXPECT_FALSE(j.Form1.ProgresoVisible);
-    EXPECT_EQ(t.Ventana.LlamadasEnfocarOk, 1);
+    EXPECT_EQ(Mostrado() + prueba::Atril(j, 1), "EOAIUL.EAOAIUL");
+    EXPECT_EQ(std::tuple(j.Tablero[97], j.Form1.Label4[0], j.Turno, j.Form1.Habilitada,
+                         j.Form1.ProgresoVisible, t.Ventana.LlamadasEnfocarOk),
+              std::tuple(kCasillaVacia, std::string("0"), 1, true, false, 1));
 }
 
 TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
@@ -71,10 +65,9 @@ TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
     t.Ventana.RespuestaAutomatica = Respuesta::Cancelar;
     MnuRecom_Click(j);
     j.Lista.QuitarObservador(&espia);
-
     EXPECT_FALSE(espia.Habilitada);
     EXPECT_EQ(espia.Estado, Txt("Estoy buscando una recomendación. Espera..."));
-    // The only word vetoed, nothing is left to propose.
+    // The only word vetoed, nothing is left to propose; the window is back.
     EXPECT_FALSE(j.Lista.ExistePalabra("AS"));
     EXPECT_EQ(t.Textos().back(), "No encuentro combinaciones.");
     EXPECT_EQ(Mostrado(), "EAOAIUL");
