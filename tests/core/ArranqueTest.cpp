@@ -103,7 +103,6 @@ TEST_F(Arrancando, LaSecuenciaCompleta) {
     // Whatever the window held, the design rules; the list loaded is unchanged.
     EXPECT_EQ(j.Form1.Label1[0].Fondo, kPalabraX3);
     EXPECT_FALSE(j.Lista.DiccionarioModificado);
-    EXPECT_EQ(j.Form1.AltoPartida, kAltoPartida);
 }
 
 TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {

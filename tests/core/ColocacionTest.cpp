@@ -19,17 +19,6 @@ protected:
         prueba::DarAtril(j, 1, "ABCDEFG");
         t.Fijar(112, 'Z');
     }
-    // The letters of the visible rack slots; hidden slots must all come after.
-    std::string Atril() const {
-        std::string s;
-        bool oculta = false;
-        for (const FichaJugador& r : f.Label5) {
-            EXPECT_FALSE(oculta && r.Visible) << "a visible slot after a hidden one";
-            oculta = oculta || !r.Visible;
-            if (r.Visible) s += r.Letra;
-        }
-        return s;
-    }
     void DeAtrilACasilla(int ranura, int casilla) {
         EmpezarArrastreAtril(j, ranura);
         SoltarEnCasilla(j, casilla);
@@ -66,7 +55,7 @@ TEST_F(Colocacion, LoQueNoSePuedeArrastrarOSoltarNoCambiaNada) {
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);
     EXPECT_EQ(f.Label1[5].Letra, kCasillaVacia);
     EXPECT_EQ((std::string{f.Label1[0].Letra, f.Label1[100].Letra, f.Label1[112].Letra}), "GAZ");
-    EXPECT_EQ(Atril(), "BCDEF");
+    EXPECT_EQ(prueba::Mostrado(j), "BCDEF..");
 }
 
 TEST_F(Colocacion, ElBotonDerechoConFichasRaras) {
@@ -75,14 +64,14 @@ TEST_F(Colocacion, ElBotonDerechoConFichasRaras) {
     f.Label1[60] = {'Q', kRojo, '1', true, f.Label1[60].Fondo};
     PulsarCasilla(j, 60, true);
     EXPECT_EQ(f.Label1[60].Letra, 'Q');
-    EXPECT_EQ(Atril(), "ABCDEFG");
+    EXPECT_EQ(prueba::Mostrado(j), "ABCDEFG");
     // A blank given a letter in a check that was not fixed goes back as a blank.
     prueba::DarAtril(j, 1, "*BCDEFG");
     DeAtrilACasilla(0, 61);
     f.Label1[61].Letra = 'E';
     f.Label1[61].Marca = '3';
     PulsarCasilla(j, 61, true);
-    EXPECT_EQ(Atril(), "BCDEFG*");
+    EXPECT_EQ(prueba::Mostrado(j), "BCDEFG*");
 }
 
 TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
@@ -95,13 +84,13 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     EXPECT_FALSE(f.shpAzul.Visible);
     EXPECT_EQ(f.Label1[111], Casilla{});
     EXPECT_EQ(f.Label1[112].Letra, 'Z');  // fixed tiles stay
-    for (int k = 0; k < kRanuras; ++k) EXPECT_EQ(f.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
+    EXPECT_EQ(f.Label5, prueba::EnReposo("ABCDEFG"));
     EXPECT_TRUE(f.Habilitada && t.Ventana.Habilitada);
     // The rack shrank (empty bag) while the display still showed seven slots:
     // the empty ones are hidden and never dragged.
     j.Atriles[1][6] = j.Atriles[1][7] = kSinFicha;
     Deshacer(j);
-    EXPECT_EQ(Atril(), "ABCDE");
+    EXPECT_EQ(prueba::Mostrado(j), "ABCDE..");
     f.Label5[6].Visible = true;
     EmpezarArrastreAtril(j, 6);
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);

@@ -4,6 +4,7 @@
 // Board helpers lay fixed tiles and tiles of this turn the way the game itself
 // leaves them; the free helpers set racks and bag and read the log.
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -109,6 +110,20 @@ inline std::string Atril(const Juego& j, int p) {
     std::string s;
     for (int k = 1; k <= kRanuras; ++k) s += j.Atriles[p][k] ? j.Atriles[p][k] : '.';
     return s;
+}
+
+// The rack display, '.' for a hidden slot.
+inline std::string Mostrado(const Juego& j) {
+    std::string s;
+    for (const FichaJugador& r : j.Form1.Label5) s += r.Visible ? r.Letra : '.';
+    return s;
+}
+
+// The player's rack display as a new game or a refill leaves it for `letras`.
+inline std::array<FichaJugador, kRanuras> EnReposo(std::string_view letras) {
+    std::array<FichaJugador, kRanuras> r;
+    for (int k = 0; k < kRanuras; ++k) r[k].Letra = letras[k];
+    return r;
 }
 
 // The bag holds only `fichas`, in slots 1, 2, ...

@@ -68,8 +68,7 @@ TEST(NuevaPartida, DejaTodoComoAlEmpezar) {
     EXPECT_EQ(j.Form1.Label1[112], Casilla{.Fondo = kPalabraX2});
     EXPECT_EQ(j.Form1.Label1[113], Casilla{});
     EXPECT_EQ(j.Form1.Label1[20], Casilla{.Fondo = kLetraX3});
-    for (int k = 0; k < kRanuras; ++k)
-        EXPECT_EQ(j.Form1.Label5[k], (FichaJugador{.Letra = j.Atriles[1][k + 1]}));
+    EXPECT_EQ(j.Form1.Label5, prueba::EnReposo(Atril(j, 1)));
 }
 
 // The scenario draws the last tiles into a closed-up rack; here the gaps.

@@ -50,7 +50,7 @@ TEST_F(PasarCambiar, PasarEnModoCambioTerminaElModoYDevuelveLoPuesto) {
     cmdPasar_Click(j);
     RegistroEs("-----Jugador-----", " (Pasa)");
     EXPECT_EQ(j.Form1.ModoLabel9, '0');
-    for (int k = 0; k < kRanuras; ++k) EXPECT_EQ(j.Form1.Label5[k], (FichaJugador{.Letra = "ABCDEFG"[k]}));
+    EXPECT_EQ(j.Form1.Label5, prueba::EnReposo("ABCDEFG"));
     EXPECT_EQ(Atril(j, 1), "ABCDEFG");
 }
 

@@ -20,12 +20,6 @@ protected:
         j.PrimeraJugada = false;
         prueba::DarAtril(j, 1, "EAOAIUL");
     }
-    // The rack display, '.' for a hidden slot.
-    std::string Mostrado() const {
-        std::string s;
-        for (const FichaJugador& r : j.Form1.Label5) s += r.Visible ? r.Letra : '.';
-        return s;
-    }
     JuegoDePrueba t;
     Juego& j = t.J;
 };
@@ -38,7 +32,7 @@ TEST_F(Recomendacion, LoPuestoVuelveAntesYNadaDuraderoCambia) {
     EXPECT_EQ(j.Form1.Label1[20].Letra, kCasillaVacia);
     EXPECT_EQ(j.Form1.Label1[97], (Casilla{'A', kRojo, '1', false, kColorVentana}));
     for (int q = 110; q <= 113; ++q) EXPECT_EQ(j.Form1.Label1[q].Marca, '0');
-    EXPECT_EQ(Mostrado() + prueba::Atril(j, 1), "EOAIUL.EAOAIUL");
+    EXPECT_EQ(prueba::Mostrado(j) + prueba::Atril(j, 1), "EOAIUL.EAOAIUL");
     EXPECT_EQ(std::tuple(j.Tablero[97], j.Form1.Label4[0], j.Turno, j.Form1.Habilitada,
                          j.Form1.ProgresoVisible, t.Ventana.LlamadasEnfocarOk),
               std::tuple(kCasillaVacia, std::string("0"), 1, true, false, 1));
@@ -70,7 +64,7 @@ TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
     // The only word vetoed, nothing is left to propose; the window is back.
     EXPECT_FALSE(j.Lista.ExistePalabra("AS"));
     EXPECT_EQ(t.Textos().back(), "No encuentro combinaciones.");
-    EXPECT_EQ(Mostrado(), "EAOAIUL");
+    EXPECT_EQ(prueba::Mostrado(j), "EAOAIUL");
     for (const Casilla& c : j.Form1.Label1) EXPECT_FALSE(c.Letra != kCasillaVacia && c.ColorLetra == kRojo);
     EXPECT_TRUE(j.Form1.Habilitada);
 }

@@ -44,7 +44,7 @@ TEST(Turno, PrimeraPalabraYRespuestaDelOrdenador) {
     // The player keeps L, E, N in front and draws four; the computer keeps
     // E, I, O, U, T, R in front and draws one. Its frame and display are the scenario's.
     EXPECT_EQ(Atril(j, 1).substr(0, 3) + Atril(j, 2).substr(0, 6), "LENEIOUTR");
-    for (int k = 0; k < kRanuras; ++k) EXPECT_EQ(j.Form1.Label5[k], (FichaJugador{.Letra = j.Atriles[1][k + 1]}));
+    EXPECT_EQ(j.Form1.Label5, prueba::EnReposo(Atril(j, 1)));
     EXPECT_EQ(j.FichasEnBolsa, 86 - 5);
     // Handed back with nothing of the search left behind.
     EXPECT_EQ(std::tuple(j.Turno, j.Form1.ModoLabel9, j.Form1.Habilitada, t.Ventana.Habilitada,
