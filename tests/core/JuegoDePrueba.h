@@ -62,12 +62,17 @@ public:
         for (char letra : Txt(palabra)) Poner(Avanzar(casilla, direccion), letra);
     }
 
-    // Runs the move check as the player's OK does (every occupied square
-    // marked, the red ones counted); afterwards the fixed tiles are at rest again.
-    void Comprobar(bool silencioso = false) {
+    // Prepares the board as the player's OK does: every occupied square
+    // marked, the red ones counted.
+    void MarcarOcupadas() {
         J.FichasColocadas = 0;
         for (Casilla& c : J.Form1.Label1)
             if (c.Letra != kCasillaVacia) c.Marca = '1', J.FichasColocadas += c.ColorLetra == kRojo;
+    }
+    // Runs the move check on the board so prepared; afterwards the fixed
+    // tiles are at rest again, as the player's turn leaves them.
+    void Comprobar(bool silencioso = false) {
+        MarcarOcupadas();
         J.Silencioso = silencioso;
         ComprobarJugada(J);
         for (Casilla& c : J.Form1.Label1)
