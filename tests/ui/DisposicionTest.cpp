@@ -42,7 +42,7 @@ TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSays) {
 
 TEST_F(Disposicion, WidgetsShowTheModel) {
     ModeloVentana& m = j.Form1;
-    m.Label1[112] = {kEnie, kNegro, '0', false, kPalabraX2};
+    m.Label1[112] = {kEnie, kNegro, '0', false, kPalabraX3};
     m.ProgresoVisible = true;
     m.AnchoProgreso = 120;
     m.shpAzul = {true, {68, 200, 73, 25}};
@@ -51,7 +51,7 @@ TEST_F(Disposicion, WidgetsShowTheModel) {
 
     EXPECT_EQ(form->Label1[112]->Texto(), QStringLiteral("Ñ"));
     EXPECT_EQ(form->Label1[112]->ColorTexto(), QColor(Qt::black));
-    EXPECT_EQ(form->Label1[112]->Fondo(), QColor(128, 255, 128));
+    EXPECT_EQ(form->Label1[112]->Fondo(), QColor(255, 192, 128));
     EXPECT_EQ(form->shpCorto->geometry(), QRect(44, 396, 120, 9));
     EXPECT_EQ(form->shpRojo->geometry(), form->Label1[40]->geometry());
     const QImage imagen = form->Cliente->grab().toImage();

@@ -54,6 +54,7 @@ TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosed)
     form->Mostrar();
     contestador.Hacer([](QWidget* elector) {
         EXPECT_EQ(static_cast<Form3*>(elector)->cmdLetra[23]->text(), QStringLiteral("X"));  // no W
+        EXPECT_EQ(static_cast<Form3*>(elector)->cmdLetra[25]->geometry(), QRect(96, 72, 25, 25));
         static_cast<Form3*>(elector)->cmdLetra[14]->click();
     });
     EXPECT_EQ(ventana.ElegirLetra(140, 248), kEnie);
