@@ -1,4 +1,4 @@
-// The fast searches against the described loops (BusquedaReferencia) on
+// The fast searches against the plain reference loops (BusquedaReferencia) on
 // positions from self-play over a sample of the shipped list: the same best
 // move, word record, progress fill and random sequence, at strides 1, 5 and 13
 // from the same seed, as the list loses vetoed words and gains new ones.
@@ -44,7 +44,7 @@ std::string Describir(const Juego& j) {
 // best move are vetoed and a word of the board's letters is included.
 class BusquedaIgualdad : public ::testing::TestWithParam<int> {};
 
-TEST_P(BusquedaIgualdad, SameResultsAsTheDescribedLoops) {
+TEST_P(BusquedaIgualdad, SameResultsAsTheReferenceLoops) {
     JuegoDePrueba p;
     Juego& j = p.J;
     static const std::string muestra = Muestra();

@@ -1,5 +1,5 @@
 #pragma once
-// The computer's searches exactly as the rules describe their loops: every
+// The computer's searches as plain loops: every
 // window against the whole list, every fitting word laid on trial and judged by
 // the real move check. Slow; the fast searches must give the same results.
 #include <cstdint>

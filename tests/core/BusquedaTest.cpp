@@ -1,5 +1,5 @@
 // The move search and the opening search on small boards whose outcome is
-// known, each run beside the described loops from the same seed.
+// known, each run beside the plain reference loops from the same seed.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -24,7 +24,7 @@ void Preparar(JuegoDePrueba& p, std::string palabras, std::string_view atril, in
     p.J.PasoBusqueda = static_cast<std::int16_t>(paso);
 }
 
-// The fast search and the described loops from the same seed must agree; the
+// The fast search and the plain reference loops from the same seed must agree; the
 // fast one's record stays in p.J. Returns the opening search's total.
 int Comparar(JuegoDePrueba& p, auto rapida, auto referencia, std::uint64_t semilla = 1) {
     const auto esperado = Ejecutar(p.J, semilla, referencia);

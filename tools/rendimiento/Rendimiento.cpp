@@ -2,7 +2,7 @@
 //   tablerix-rendimiento [WORDLIST] [POSITIONS] [REFERENCE_POSITIONS]
 // Mid-game positions come from seeded self-play. Window repaints are not
 // timed (the window here does nothing). The last line is the speed-up over
-// the described loops on the first positions.
+// the plain reference loops on the first positions.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
     }
     Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
 
-    // The described loops on the first positions, and whether they agree.
+    // The reference loops on the first positions, and whether they agree.
     std::vector<double> referencia, rapida;
     int iguales = 0;
     const int n = std::min<int>(numReferencia, static_cast<int>(posiciones.size()));
@@ -160,7 +160,7 @@ int main(int argc, char** argv) {
                                                j.Form1.List3, j.Azar.Siguiente());
     }
     const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
-    Imprimir("described loops, stride 1", cr, referencia.size());
+    Imprimir("reference loops, stride 1", cr, referencia.size());
     std::printf("  same best move, word record and random sequence: %d of %d\n", iguales, n);
     std::printf("peak memory at the end: %.1f MB (VmHWM)\n", PicoMemoriaKb() / 1024.0);
     std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n", cr.Mediana / cf.Mediana, n);
