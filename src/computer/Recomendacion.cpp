@@ -11,16 +11,17 @@ namespace tablerix {
 namespace {
 
 // Hides the rack tile a proposed letter comes from: the first shown tile of
-// that letter, else the blank.
-void TomarDelAtril(ModeloVentana& f, char letra) {
+// that letter, else the blank. True when it was the blank.
+bool TomarDelAtril(ModeloVentana& f, char letra) {
     for (char buscada : {letra, kBlanco}) {
         for (FichaJugador& r : f.Label5) {
             if (r.Visible && r.Letra == buscada) {
                 r.Visible = false;
-                return;
+                return buscada == kBlanco;
             }
         }
     }
+    return false;
 }
 
 void CerrarHuecosAtril(ModeloVentana& f) {
@@ -63,7 +64,7 @@ void Recomendar(Juego& j) {
     for (Casilla& c : f.Label1) {
         if (c.Letra != kCasillaVacia && c.ColorLetra == kRojo) {
             c.Marca = '1';
-            TomarDelAtril(f, c.Letra);
+            c.Blanco = TomarDelAtril(f, c.Letra);
         } else {
             c.Marca = '0';
         }

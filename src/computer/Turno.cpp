@@ -64,6 +64,7 @@ bool FijarJugadaJugador(Juego& j) {
             c.Fondo = kColorFicha;
         }
         c.Movible = false;
+        c.Blanco = false;
         c.Marca = '0';
     }
     // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.

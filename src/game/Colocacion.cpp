@@ -19,12 +19,14 @@ void VaciarCasilla(Casilla& c) {
     c.Letra = kCasillaVacia;
     c.Marca = '0';
     c.Movible = false;
+    c.Blanco = false;
 }
 
 void PonerEnCasilla(Casilla& c, char letra) {
     c.Letra = letra;
     c.Marca = '1';
     c.Movible = true;
+    c.Blanco = false;
 }
 
 // The recorded drag source, read once and cleared: every drop ends the drag.
@@ -48,6 +50,7 @@ void SoltarDesdeCasilla(Juego& j, int desde, int t) {
     ModeloVentana& f = j.Form1;
     if (!EsCasilla(desde) || !f.Label1[desde].Movible) return;
     PonerEnCasilla(f.Label1[t], f.Label1[desde].Letra);
+    f.Label1[t].Blanco = f.Label1[desde].Blanco;
     VaciarCasilla(f.Label1[desde]);
 }
 
@@ -97,7 +100,7 @@ void PulsarCasilla(Juego& j, int casilla, bool derecho) {
     if (n >= kRanuras) return;
     Casilla& c = f.Label1[casilla];
     // The tile goes to the end of the rack, not to the slot it came from.
-    f.Label5[n].Letra = c.Marca == '3' ? kBlanco : c.Letra;
+    f.Label5[n].Letra = c.Marca == '3' || c.Blanco ? kBlanco : c.Letra;
     f.Label5[n].Visible = true;
     VaciarCasilla(c);
 }

@@ -29,6 +29,9 @@ struct Casilla {  // Label1(i)
     char Marca = '0';  // '0' at rest, '1' occupied / laid this turn, '3' blank given a letter
     bool Movible = false;
     Color Fondo = kColorVentana;
+    // The tile laid this turn is a blank shown as its letter (a recommended
+    // opening): taken back, it returns to the rack as a blank.
+    bool Blanco = false;
     bool operator==(const Casilla&) const = default;
 };
 

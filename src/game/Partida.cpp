@@ -69,6 +69,7 @@ void NuevaPartida(Juego& j) {
         c.Letra = kCasillaVacia;
         c.Marca = '0';
         c.Movible = false;
+        c.Blanco = false;
         c.ColorLetra = kRojo;
         c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
         j.Tablero[i] = kCasillaVacia;

@@ -29,6 +29,7 @@ void PonerTablero(Juego& j, const DatosPartida& d) {
         j.Tablero[i] = d.Tablero[i];
         c.Marca = '0';
         c.Movible = false;
+        c.Blanco = false;
         c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
         c.ColorLetra = kRojo;
         if (d.Tablero[i] != kCasillaVacia) {

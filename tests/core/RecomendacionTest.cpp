@@ -69,5 +69,23 @@ TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
     EXPECT_TRUE(j.Form1.Habilitada);
 }
 
+TEST(RecomendacionApertura, ElBlancoPropuestoVuelveAlAtrilComoBlanco) {
+    JuegoDePrueba t({"CASA"});
+    Juego& j = t.J;
+    ElegirNivel(j, 0);
+    prueba::DarAtril(j, 1, "ASA*EIO");
+    t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
+    MnuRecom_Click(j);
+    ASSERT_EQ(j.Form1.Label1[111].Letra, 'C');  // the blank, shown as its letter
+    Casilla_Pulsar(j, 111, true);
+    EXPECT_EQ(prueba::Mostrado(j), "EIO*...");
+    // Moved first, it is still the blank.
+    MnuRecom_Click(j);
+    Casilla_EmpezarArrastre(j, 111);
+    Casilla_Soltar(j, 20);
+    Casilla_Pulsar(j, 20, true);
+    EXPECT_EQ(prueba::Mostrado(j), "EIO*...");
+}
+
 }  // namespace
 }  // namespace tablerix
