@@ -49,9 +49,7 @@ int main(int argc, char* argv[]) {
 
     tablerix::VentanaQt ventana;
     tablerix::Juego j(ventana);
-    const tablerix::Carpetas carpetas = tablerix::CarpetasDelPrograma();
-    j.Carpeta = carpetas.Carpeta;
-    j.CarpetaDatos = carpetas.CarpetaDatos;
+    tablerix::PonerCarpetasDelPrograma(j);
     ventana.CrearVentanaPrincipal(j);
     QTimer contestador;
     QObject::connect(&contestador, &QTimer::timeout, ContestarModales);

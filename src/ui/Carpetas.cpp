@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "game/Juego.h"
+
 namespace tablerix {
 namespace {
 std::string Local(const QString& ruta) { return QFile::encodeName(QDir::cleanPath(ruta)).toStdString(); }
@@ -26,6 +28,12 @@ Carpetas CarpetasDelPrograma() {
     return ElegirCarpetas(programa,
                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                           QDir(programa).filePath(QStringLiteral(TABLERIX_DATOS_DESDE_PROGRAMA)));
+}
+
+void PonerCarpetasDelPrograma(Juego& j) {
+    Carpetas carpetas = CarpetasDelPrograma();
+    j.Carpeta = carpetas.Carpeta;
+    j.CarpetaDatos = carpetas.CarpetaDatos;
 }
 
 }  // namespace tablerix

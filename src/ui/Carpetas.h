@@ -5,6 +5,8 @@
 
 namespace tablerix {
 
+struct Juego;
+
 struct Carpetas {
     std::string Carpeta;       // Juego::Carpeta: the word list and the saved game
     std::string CarpetaDatos;  // Juego::CarpetaDatos: the shipped files, empty when the same
@@ -20,5 +22,7 @@ Carpetas ElegirCarpetas(const QString& carpetaPrograma, const QString& carpetaUs
 // The same for this program: its own folder, the per-user data folder and the
 // data folder of an installation.
 Carpetas CarpetasDelPrograma();
+// Gives the game this program's folders.
+void PonerCarpetasDelPrograma(Juego& j);
 
 }  // namespace tablerix

@@ -12,9 +12,7 @@ int main(int argc, char* argv[]) {
 
     tablerix::VentanaQt ventana;
     tablerix::Juego j(ventana);
-    const tablerix::Carpetas carpetas = tablerix::CarpetasDelPrograma();
-    j.Carpeta = carpetas.Carpeta;
-    j.CarpetaDatos = carpetas.CarpetaDatos;
+    tablerix::PonerCarpetasDelPrograma(j);
     ventana.CrearVentanaPrincipal(j);
 
     // About window, main window, word list, first game; without a word list
