@@ -42,6 +42,22 @@ int ElegirRanura(Juego& j) {
 
 }  // namespace
 
+void PonerCasillaFija(Juego& j, int casilla, char letra) {
+    Casilla& c = j.Form1.Label1[casilla];
+    j.Tablero[casilla] = letra;
+    c.Letra = letra;
+    c.Marca = '0';
+    c.Movible = false;
+    c.Blanco = false;
+    if (letra == kCasillaVacia) {
+        c.ColorLetra = kRojo;
+        c.Fondo = static_cast<Color>(std::strtol(j.Premios[casilla].c_str(), nullptr, 10));
+    } else {
+        c.ColorLetra = kNegro;
+        c.Fondo = kColorFicha;
+    }
+}
+
 void NuevaPartida(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.lstPartida.clear();
@@ -64,16 +80,7 @@ void NuevaPartida(Juego& j) {
     j.Turno = 1;
     j.JugadorPasa = false;
 
-    for (int i = 0; i < kCasillas; ++i) {
-        Casilla& c = f.Label1[i];
-        c.Letra = kCasillaVacia;
-        c.Marca = '0';
-        c.Movible = false;
-        c.Blanco = false;
-        c.ColorLetra = kRojo;
-        c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
-        j.Tablero[i] = kCasillaVacia;
-    }
+    for (int i = 0; i < kCasillas; ++i) PonerCasillaFija(j, i, kCasillaVacia);
 
     PonerEstado(j, "Es tu turno.", '0');
     HabilitarVentana(j, true);

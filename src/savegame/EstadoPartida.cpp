@@ -1,10 +1,9 @@
 #include "savegame/EstadoPartida.h"
 
-#include <cstdlib>
-
 #include "game/Colocacion.h"
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
+#include "game/Partida.h"
 
 namespace tablerix {
 namespace {
@@ -24,20 +23,7 @@ void ReanudarTurnoJugador(Juego& j) {
 }
 
 void PonerTablero(Juego& j, const DatosPartida& d) {
-    for (int i = 0; i < kCasillas; ++i) {
-        Casilla& c = j.Form1.Label1[i];
-        j.Tablero[i] = d.Tablero[i];
-        c.Marca = '0';
-        c.Movible = false;
-        c.Blanco = false;
-        c.Fondo = static_cast<Color>(std::strtol(j.Premios[i].c_str(), nullptr, 10));
-        c.ColorLetra = kRojo;
-        if (d.Tablero[i] != kCasillaVacia) {
-            c.Fondo = kColorFicha;
-            c.ColorLetra = kNegro;
-        }
-        c.Letra = d.Tablero[i];
-    }
+    for (int i = 0; i < kCasillas; ++i) PonerCasillaFija(j, i, d.Tablero[i]);
 }
 
 void PonerAtriles(Juego& j, const DatosPartida& d) {
