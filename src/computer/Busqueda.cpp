@@ -33,7 +33,7 @@ constexpr auto kIntervaloCesion = std::chrono::milliseconds(15);
 
 // Lets the window repaint every few milliseconds of search.
 class Cesion {
-public:
+  public:
     explicit Cesion(Juego& j) : j_(j), ultima_(Reloj::now()) {}
     void Quizas() {
         if (Reloj::now() - ultima_ < kIntervaloCesion) return;
@@ -41,7 +41,7 @@ public:
         ultima_ = Reloj::now();
     }
 
-private:
+  private:
     Juego& j_;
     Reloj::time_point ultima_;
 };
@@ -53,11 +53,16 @@ struct Premio {
 
 Premio PremioDe(Color fondo) {
     switch (fondo) {
-        case kLetraX2: return {2, 1};
-        case kLetraX3: return {3, 1};
-        case kPalabraX2: return {1, 2};
-        case kPalabraX3: return {1, 3};
-        default: return {};
+        case kLetraX2:
+            return {2, 1};
+        case kLetraX3:
+            return {3, 1};
+        case kPalabraX2:
+            return {1, 2};
+        case kPalabraX3:
+            return {1, 3};
+        default:
+            return {};
     }
 }
 
@@ -83,8 +88,9 @@ bool PantallaEnReposo(const Juego& j) {
 }
 
 class BusquedaJugada {
-public:
-    explicit BusquedaJugada(Juego& j) : j_(j), cesion_(j), paso_(PasoDe(j)), rapida_(PantallaEnReposo(j)) {
+  public:
+    explicit BusquedaJugada(Juego& j)
+        : j_(j), cesion_(j), paso_(PasoDe(j)), rapida_(PantallaEnReposo(j)) {
         LeerAtril(j_, restricciones_);
         if (rapida_) PrepararTablas();
     }
@@ -105,7 +111,7 @@ public:
         if (rapida_ && j_.MejorPuntos > 0) RegistrarGanadora();
     }
 
-private:
+  private:
     int CasillaDeLinea(int k) const {
         return j_.DireccionActual == 'H' ? j_.LineaActual + k : k * kLado + j_.LineaActual;
     }
@@ -149,13 +155,15 @@ private:
         if (!conLetras) return;
         for (int s = 0; s < kLado; ++s) {
             j_.InicioVentana = static_cast<std::int16_t>(CasillaDeLinea(s));
-            if (s > 0 && linea[s - 1] != kCasillaVacia) continue;  // a letter precedes every window here
+            if (s > 0 && linea[s - 1] != kCasillaVacia)
+                continue;  // a letter precedes every window here
             int huecos = 0;
             for (int n = 1; s + n <= kLado; ++n) {
                 huecos += linea[s + n - 1] == kCasillaVacia;
                 if (huecos > 7) break;
                 bool cerrada = s + n == kLado || linea[s + n] == kCasillaVacia;
-                if (cerrada && huecos >= 1 && huecos < n) ProbarVentana(linea.data() + s, n, huecos);
+                if (cerrada && huecos >= 1 && huecos < n)
+                    ProbarVentana(linea.data() + s, n, huecos);
             }
         }
     }
@@ -167,15 +175,20 @@ private:
         for (int k = 0; k < n; ++k) {
             if (ventana[k] == kCasillaVacia) {
                 r.Fija[k] = -1;
-                r.Permitidas[k] = rapida_ ? cruce_[j_.DireccionActual == 'V'][CasillaDeVentana(j_.InicioVentana, k)].Permitidas
-                                          : kTodasLasLetras;
+                r.Permitidas[k] =
+                    rapida_
+                        ? cruce_[j_.DireccionActual == 'V'][CasillaDeVentana(j_.InicioVentana, k)]
+                              .Permitidas
+                        : kTodasLasLetras;
             } else {
                 r.Fija[k] = static_cast<std::int8_t>(CodigoLetra(ventana[k]));
                 if (r.Fija[k] < 0) return;  // no entry of the index holds that character
             }
         }
-        if (rapida_) PuntuarVentana(ventana, n, huecos, r0);
-        else ComprobarVentana(ventana, n, r0);
+        if (rapida_)
+            PuntuarVentana(ventana, n, huecos, r0);
+        else
+            ComprobarVentana(ventana, n, r0);
         cesion_.Quizas();
     }
 

@@ -12,10 +12,14 @@
 namespace tablerix {
 
 // The scan's stride. A level sets at least 1; an unset stride scans every entry.
-inline int PasoDe(const Juego& j) { return j.PasoBusqueda < 1 ? 1 : j.PasoBusqueda; }
+inline int PasoDe(const Juego& j) {
+    return j.PasoBusqueda < 1 ? 1 : j.PasoBusqueda;
+}
 
 // The scan starts at r0 = floor(u * stride) + 1: one draw per scan.
-inline int SortearInicio(Juego& j, int paso) { return static_cast<int>(j.Azar.Siguiente() * paso) + 1; }
+inline int SortearInicio(Juego& j, int paso) {
+    return static_cast<int>(j.Azar.Siguiente() * paso) + 1;
+}
 
 // The side to move's rack: tiles per letter, and blanks.
 inline void LeerAtril(const Juego& j, Restricciones& r) {
@@ -23,8 +27,10 @@ inline void LeerAtril(const Juego& j, Restricciones& r) {
     r.Blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
         char ficha = j.Atriles[j.Turno][k];
-        if (ficha == kBlanco) ++r.Blancos;
-        else if (CodigoLetra(ficha) >= 0) ++r.Atril[CodigoLetra(ficha)];
+        if (ficha == kBlanco)
+            ++r.Blancos;
+        else if (CodigoLetra(ficha) >= 0)
+            ++r.Atril[CodigoLetra(ficha)];
     }
 }
 
@@ -45,7 +51,8 @@ struct Eleccion {
     std::array<std::uint8_t, kLongitudMaxima> Letras{};
 
     void Considerar(int puntos, int posicion, const std::uint8_t* letras, int longitud) {
-        const bool mejor = puntos > Puntos || (puntos == Puntos && puntos > 0 && posicion < Posicion);
+        const bool mejor =
+            puntos > Puntos || (puntos == Puntos && puntos > 0 && posicion < Posicion);
         if (!mejor) return;
         Puntos = puntos;
         Posicion = posicion;

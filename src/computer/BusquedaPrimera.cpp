@@ -19,10 +19,11 @@ struct PuntuacionPrimera {
     std::string Notacion;
 };
 
-
 // Laid from InicioPrimeraPalabra, the centre doubles the word, and from five
 // letters on, letter L - 4 (1-based) stands on the double-letter square of column 3.
-int LetraDoble(int L) { return L >= 5 ? L - 4 : 0; }
+int LetraDoble(int L) {
+    return L >= 5 ? L - 4 : 0;
+}
 
 int SumaPrimera(const int* valores, int L) {
     int suma = 0;
@@ -44,7 +45,8 @@ PuntuacionPrimera PuntuarPrimera(const Juego& j, const std::string& palabra) {
         if (k == LetraDoble(L)) notacion += "x2";
         if (k < L) notacion += '+';
     }
-    return {TotalPrimera(valores, L), "(" + notacion + ")x2=" + std::to_string(2 * SumaPrimera(valores, L))};
+    return {TotalPrimera(valores, L),
+            "(" + notacion + ")x2=" + std::to_string(2 * SumaPrimera(valores, L))};
 }
 
 }  // namespace

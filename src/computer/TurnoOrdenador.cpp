@@ -16,8 +16,8 @@ namespace {
 // Every proposed word is put to the user; a veto strikes it from the list.
 // False when a word was vetoed: the search must run again.
 bool ConfirmarPalabras(Juego& j) {
-    const std::size_t n = std::min<std::size_t>(std::max<int>(j.NumPalabrasJugada, 0),
-                                                j.PalabrasJugada.size());
+    const std::size_t n =
+        std::min<std::size_t>(std::max<int>(j.NumPalabrasJugada, 0), j.PalabrasJugada.size());
     for (std::size_t k = 0; k < n; ++k) {
         const std::string palabra = j.PalabrasJugada[k];
         if (!Preguntar(j, Txt("¿Aceptas esta palabra?") + "\r\r" + Mayusculas(palabra))) {

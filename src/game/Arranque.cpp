@@ -12,18 +12,22 @@ namespace {
 // Premium squares, row by row: T triple word, D double word, t triple letter,
 // d double letter, '.' plain.
 constexpr const char* kPremios[kLado] = {
-    "T..d...T...d..T", ".D...t...t...D.", "..D...d.d...D..", "d..D...d...D..d",
-    "....D.....D....", ".t...t...t...t.", "..d...d.d...d..", "T..d...D...d..T",
-    "..d...d.d...d..", ".t...t...t...t.", "....D.....D....", "d..D...d...D..d",
-    "..D...d.d...D..", ".D...t...t...D.", "T..d...T...d..T"};
+    "T..d...T...d..T", ".D...t...t...D.", "..D...d.d...D..", "d..D...d...D..d", "....D.....D....",
+    ".t...t...t...t.", "..d...d.d...d..", "T..d...D...d..T", "..d...d.d...d..", ".t...t...t...t.",
+    "....D.....D....", "d..D...d...D..d", "..D...d.d...D..", ".D...t...t...D.", "T..d...T...d..T"};
 
 Color ColorDePremio(char premio) {
     switch (premio) {
-        case 'T': return kPalabraX3;
-        case 'D': return kPalabraX2;
-        case 't': return kLetraX3;
-        case 'd': return kLetraX2;
-        default: return kColorVentana;
+        case 'T':
+            return kPalabraX3;
+        case 'D':
+            return kPalabraX2;
+        case 't':
+            return kLetraX3;
+        case 'd':
+            return kLetraX2;
+        default:
+            return kColorVentana;
     }
 }
 

@@ -5,8 +5,12 @@
 namespace tablerix {
 namespace {
 
-bool EsCasilla(int i) { return i >= 0 && i < kCasillas; }
-bool EsRanura(int i) { return i >= 0 && i < kRanuras; }
+bool EsCasilla(int i) {
+    return i >= 0 && i < kCasillas;
+}
+bool EsRanura(int i) {
+    return i >= 0 && i < kRanuras;
+}
 
 int RanurasVisibles(const ModeloVentana& f) {
     int n = 0;
@@ -90,7 +94,9 @@ void SoltarEnAtril(Juego& j, int ranura) {
     std::swap(atril[origen.Indice].Letra, atril[ranura].Letra);
 }
 
-void SoltarFuera(Juego& j) { j.FichaArrastrada = {}; }
+void SoltarFuera(Juego& j) {
+    j.FichaArrastrada = {};
+}
 
 void PulsarCasilla(Juego& j, int casilla, bool derecho) {
     ModeloVentana& f = j.Form1;

@@ -12,14 +12,18 @@ namespace {
 constexpr const char* kBonificacion = "Todas las fichas: +50";
 constexpr int kPuntosBonificacion = 50;
 
-bool Fija(const Casilla& c) { return c.ColorLetra == kNegro && c.Letra != kCasillaVacia; }
-bool PuestaEsteTurno(const Casilla& c) { return c.ColorLetra == kRojo && c.Marca == '1'; }
+bool Fija(const Casilla& c) {
+    return c.ColorLetra == kNegro && c.Letra != kCasillaVacia;
+}
+bool PuestaEsteTurno(const Casilla& c) {
+    return c.ColorLetra == kRojo && c.Marca == '1';
+}
 
 // List4 is rebuilt on every check, thousands of times per search: its lines
 // are overwritten in place so their buffers are reused, and whatever was not
 // rewritten is dropped when the check ends, however it ends.
 class RegistroPalabras {
-public:
+  public:
     explicit RegistroPalabras(std::vector<std::string>& lineas) : lineas_(lineas) {}
     ~RegistroPalabras() { lineas_.resize(usadas_); }
     RegistroPalabras(const RegistroPalabras&) = delete;
@@ -33,7 +37,7 @@ public:
         ++usadas_;
     }
 
-private:
+  private:
     std::vector<std::string>& lineas_;
     size_t usadas_ = 0;
 };
@@ -86,8 +90,8 @@ void PreguntarBlanco(Juego& j, int casilla) {
 bool AceptarPalabra(Juego& j) {
     if (j.Lista.ExistePalabra(j.Palabra)) return true;
     if (j.Silencioso) return false;
-    std::string pregunta = "No conozco la palabra:   " + j.Palabra + "." + "\r" +
-                           "Quieres incluirla en la lista?";
+    std::string pregunta =
+        "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";
     if (!Preguntar(j, pregunta, Icono::Exclamacion)) return false;
     j.Lista.IncluirPalabra(j.Palabra);
     return true;

@@ -11,7 +11,7 @@ enum class Icono { Pregunta, Informacion, Exclamacion };
 enum class Respuesta { Aceptar, Cancelar };
 
 class InterfazVentana {
-public:
+  public:
     virtual ~InterfazVentana() = default;
 
     // Modal box titled "Tablerix": OK only, or OK and Cancel. Closing the box is Cancel.

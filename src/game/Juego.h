@@ -35,7 +35,7 @@ struct Juego {
     InterfazVentana& Ventana;
     ModeloVentana Form1;
     Aleatorio Azar;
-    ListaPalabras Lista;  // Palabras, NumPalabras, DiccionarioModificado
+    ListaPalabras Lista;           // Palabras, NumPalabras, DiccionarioModificado
     IndiceBusqueda Indice{Lista};  // follows Lista; declared after it
 
     // Where Tablerix.pal and Tablerix.ini are read and written; the shipped word
@@ -48,7 +48,7 @@ struct Juego {
     std::array<std::string, kCasillas> Premios;  // decimal text of each square's colour
 
     std::array<char, kCasillas> Tablero = TableroVacio();  // fixed letters, ' ' for none
-    char Atriles[3][kRanuras + 1] = {};   // [1] player, [2] computer; slots 1..7; '\0' empty
+    char Atriles[3][kRanuras + 1] = {};          // [1] player, [2] computer; slots 1..7; '\0' empty
     std::array<char, kFichasBolsa + 1> Bolsa{};  // slots 1..100; '\0' drawn
     std::int16_t FichasEnBolsa = 0;
 

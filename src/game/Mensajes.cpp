@@ -16,14 +16,18 @@ void Advertir(Juego& j, const std::string& texto) {
     j.Ventana.MostrarMensaje(texto, Icono::Exclamacion, false);
 }
 
-void AgregarLinea(Juego& j, const std::string& linea) { j.Form1.lstPartida.push_back(linea); }
+void AgregarLinea(Juego& j, const std::string& linea) {
+    j.Form1.lstPartida.push_back(linea);
+}
 
 void CerrarBloque(Juego& j) {
     j.Form1.SeleccionPartida = static_cast<int>(j.Form1.lstPartida.size()) - 1;
     j.Form1.lstPartida.emplace_back();
 }
 
-int LeerPuntos(const std::string& etiqueta) { return std::atoi(etiqueta.c_str()); }
+int LeerPuntos(const std::string& etiqueta) {
+    return std::atoi(etiqueta.c_str());
+}
 
 void SumarPuntos(std::string& etiqueta, int puntos) {
     etiqueta = std::to_string(LeerPuntos(etiqueta) + puntos);

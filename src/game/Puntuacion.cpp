@@ -14,7 +14,9 @@ void AgregarNumero(std::string& texto, int numero) {
 }
 
 // A square belongs to a word while it carries the occupied marks.
-bool Ocupada(const Casilla& c) { return c.Marca == '1' || c.Marca == '3'; }
+bool Ocupada(const Casilla& c) {
+    return c.Marca == '1' || c.Marca == '3';
+}
 
 }  // namespace
 

@@ -6,7 +6,9 @@ namespace tablerix {
 
 // Colour value as the window keeps it: R + 256·G + 65536·B.
 using Color = std::int32_t;
-constexpr Color RGB(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+constexpr Color RGB(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 constexpr Color kRojo = RGB(255, 0, 0);
 constexpr Color kNegro = RGB(0, 0, 0);
@@ -23,7 +25,7 @@ constexpr Color kColorVentana = static_cast<Color>(0x80000005u);
 constexpr int kLado = 15;
 constexpr int kCasillas = 225;
 constexpr int kCentro = 112;
-constexpr int kRanuras = 7;      // rack slots
+constexpr int kRanuras = 7;  // rack slots
 constexpr int kFichasBolsa = 100;
 
 // Tiles are single chars: a letter, '*' for a blank, '\0' for an empty rack or
@@ -33,7 +35,11 @@ constexpr char kSinFicha = '\0';
 constexpr char kCasillaVacia = ' ';
 
 // 1-based row and column of a square, as the move check and the scorer use them.
-constexpr int FilaDe(int casilla) { return casilla / kLado + 1; }
-constexpr int ColumnaDe(int casilla) { return casilla - (FilaDe(casilla) - 1) * kLado + 1; }
+constexpr int FilaDe(int casilla) {
+    return casilla / kLado + 1;
+}
+constexpr int ColumnaDe(int casilla) {
+    return casilla - (FilaDe(casilla) - 1) * kLado + 1;
+}
 
 }  // namespace tablerix

@@ -18,9 +18,9 @@ struct SinRespuesta : std::runtime_error {
 };
 
 class VentanaGuionizada : public InterfazVentana {
-public:
-    std::deque<Respuesta> Respuestas;             // for boxes with Cancel, in order
-    std::deque<char> Letras;                      // for the letter chooser, in order
+  public:
+    std::deque<Respuesta> Respuestas;              // for boxes with Cancel, in order
+    std::deque<char> Letras;                       // for the letter chooser, in order
     std::optional<Respuesta> RespuestaAutomatica;  // when Respuestas is empty
 
     // One line per box or chooser: "[question] TEXT -> ok", "[info] TEXT",

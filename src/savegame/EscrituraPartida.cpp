@@ -4,7 +4,7 @@ namespace tablerix {
 namespace {
 
 class Escritura {
-public:
+  public:
     void Linea(std::string_view texto) {
         bytes_ += texto;
         bytes_ += "\r\n";
@@ -15,7 +15,7 @@ public:
     }
     std::string Bytes() && { return std::move(bytes_); }
 
-private:
+  private:
     std::string bytes_;
 };
 

@@ -9,12 +9,14 @@
 namespace tablerix {
 namespace {
 
-bool EsLetraDeFicha(char c) { return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie; }
+bool EsLetraDeFicha(char c) {
+    return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie;
+}
 
 // Every reading step fails once an item is missing or wrong; the caller
 // checks Bien() at the end and at the points where reading on is pointless.
 class Lectura {
-public:
+  public:
     explicit Lectura(std::string_view bytes) : lector_(bytes) {}
 
     bool Bien() const { return bien_; }
@@ -62,7 +64,7 @@ public:
         while (bien_ && lector_.Leer(e)) lineas.push_back(e);
     }
 
-private:
+  private:
     bool Leer(std::string& e) {
         if (bien_ && !lector_.Leer(e)) Fallar();
         return bien_;

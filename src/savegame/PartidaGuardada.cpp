@@ -15,11 +15,15 @@ namespace {
 // anything larger than this is not one and is refused without being read.
 constexpr size_t kLimitePartidaGuardada = 1024 * 1024;
 
-void NoHayPartida(Juego& j) { Advertir(j, "No hay ninguna partida guardada."); }
+void NoHayPartida(Juego& j) {
+    Advertir(j, "No hay ninguna partida guardada.");
+}
 
 }  // namespace
 
-std::string RutaPartidaGuardada(const Juego& j) { return j.Carpeta + "/Tablerix.ini"; }
+std::string RutaPartidaGuardada(const Juego& j) {
+    return j.Carpeta + "/Tablerix.ini";
+}
 
 void GuardarPartida(Juego& j) {
     if (j.PrimeraJugada) {

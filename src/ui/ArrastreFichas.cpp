@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
 #include "ui/Aplicacion.h"
 #include "ui/Etiqueta.h"
 #include "ui/Form1.h"
@@ -48,7 +48,8 @@ void ArrastreFichas::Pulsar(Qt::MouseButton boton, const QPoint& punto) {
             Casilla_EmpezarArrastre(j, casilla);
             EmpezarArrastre(*ventana_.Label1[casilla], punto);
         }
-    } else if (const int ranura = ventana_.RanuraEn(punto); ranura >= 0 && boton == Qt::LeftButton) {
+    } else if (const int ranura = ventana_.RanuraEn(punto);
+               ranura >= 0 && boton == Qt::LeftButton) {
         if (j.Form1.Label5[ranura].Arrastrable) {
             Atril_EmpezarArrastre(j, ranura);
             EmpezarArrastre(*ventana_.Label5[ranura], punto);

@@ -11,12 +11,12 @@ class Etiqueta;
 class Form1;
 
 class ArrastreFichas : public QObject {
-public:
+  public:
     explicit ArrastreFichas(Form1& ventana);
 
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-private:
+  private:
     void Pulsar(Qt::MouseButton boton, const QPoint& punto);
     void Mover(const QPoint& punto);
     void Soltar(const QPoint& punto);

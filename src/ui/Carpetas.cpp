@@ -10,7 +10,9 @@
 
 namespace tablerix {
 namespace {
-std::string Local(const QString& ruta) { return QFile::encodeName(QDir::cleanPath(ruta)).toStdString(); }
+std::string Local(const QString& ruta) {
+    return QFile::encodeName(QDir::cleanPath(ruta)).toStdString();
+}
 }  // namespace
 
 Carpetas ElegirCarpetas(const QString& carpetaPrograma, const QString& carpetaUsuario,

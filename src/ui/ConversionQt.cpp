@@ -7,9 +7,13 @@
 
 namespace tablerix {
 
-QString AQString(const std::string& cp1252) { return QString::fromUtf8(AUtf8(cp1252)); }
+QString AQString(const std::string& cp1252) {
+    return QString::fromUtf8(AUtf8(cp1252));
+}
 
-QString AQString(char letra) { return AQString(std::string(1, letra)); }
+QString AQString(char letra) {
+    return AQString(std::string(1, letra));
+}
 
 QString TextoDeMensaje(const std::string& cp1252) {
     QString texto = AQString(cp1252);

@@ -66,8 +66,7 @@ void Etiqueta::paintEvent(QPaintEvent*) {
     p.drawText(CajaTexto(), Banderas(), texto_);
 }
 
-Forma::Forma(QWidget* padre, const QRect& geometria, const QColor& color, bool rellena,
-             int grosor)
+Forma::Forma(QWidget* padre, const QRect& geometria, const QColor& color, bool rellena, int grosor)
     : QWidget(padre), color_(color), rellena_(rellena), grosor_(grosor) {
     setGeometry(geometria);
     setAttribute(Qt::WA_TransparentForMouseEvents);

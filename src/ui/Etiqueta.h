@@ -9,7 +9,7 @@
 namespace tablerix {
 
 class Etiqueta : public QWidget {
-public:
+  public:
     Etiqueta(QWidget* padre, const QRect& geometria, const QFont& fuente,
              Qt::Alignment alineacion = Qt::AlignLeft, bool borde = false);
 
@@ -27,10 +27,10 @@ public:
     // The font the text is drawn with: the label's, or smaller to make it fit.
     QFont FuenteDibujada() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
 
-private:
+  private:
     QRect CajaTexto() const;
     int Banderas() const { return static_cast<int>(alineacion_) | Qt::TextWordWrap; }
 
@@ -45,14 +45,14 @@ private:
 
 // A rectangle: an outline, or filled.
 class Forma : public QWidget {
-public:
+  public:
     Forma(QWidget* padre, const QRect& geometria, const QColor& color, bool rellena,
           int grosor = 1);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* evento) override;
 
-private:
+  private:
     QColor color_;
     bool rellena_;
     int grosor_;

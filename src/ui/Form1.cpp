@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <algorithm>
 
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
 #include "game/Nivel.h"
 #include "ui/Aplicacion.h"
 #include "ui/ArrastreFichas.h"
@@ -20,9 +20,13 @@ const QColor kVerde(0, 255, 0);
 const QColor kCianClaro(192, 255, 255);
 const QColor kGrisOscuro(64, 64, 64);
 
-QRect ARect(const Rectangulo& r) { return {r.Izquierda, r.Arriba, r.Ancho, r.Alto}; }
+QRect ARect(const Rectangulo& r) {
+    return {r.Izquierda, r.Arriba, r.Ancho, r.Alto};
+}
 
-QString LetraDe(char letra) { return letra == kSinFicha ? QString() : AQString(letra); }
+QString LetraDe(char letra) {
+    return letra == kSinFicha ? QString() : AQString(letra);
+}
 
 }  // namespace
 
@@ -66,8 +70,8 @@ void Form1::CrearEtiquetas() {
     for (int i = 0; i < kCasillas; ++i)
         Label1[i] = new Etiqueta(Cliente, ARect(GeometriaCasilla(i)), ficha, centro, true);
 
-    lblPuntos = new Etiqueta(Cliente, {4, 28, 37, 365}, Fuente("Courier New", 8), Qt::AlignLeft,
-                             true);
+    lblPuntos =
+        new Etiqueta(Cliente, {4, 28, 37, 365}, Fuente("Courier New", 8), Qt::AlignLeft, true);
     lblPuntos->PonerColorTexto(palette().color(QPalette::WindowText));
 
     shpMandos = new Forma(Cliente, {416, 64, 217, 125}, QColor(128, 128, 128), true);

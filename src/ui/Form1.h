@@ -1,6 +1,6 @@
 #pragma once
 // The main window. It shows the game's window model (Juego::Form1) and passes
-// every user action to the handlers of computer/Eventos.h; it holds no rule.
+// every user action to the handlers of app/Eventos.h; it holds no rule.
 #include <QAction>
 #include <QListWidget>
 #include <QMainWindow>
@@ -23,7 +23,7 @@ inline constexpr int kAnchoCliente = 642;
 inline constexpr int kAltoCliente = 408;
 
 class Form1 : public QMainWindow {
-public:
+  public:
     explicit Form1(Juego& j);
     ~Form1() override;
 
@@ -73,10 +73,10 @@ public:
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* evento) override;
 
-private:
+  private:
     void CrearEtiquetas();
     void CrearMandos();
     void CrearMenus();

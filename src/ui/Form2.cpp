@@ -12,8 +12,8 @@ Form2::Form2(QWidget* principal, int modo, std::function<void()> trabajo)
     setWindowTitle(principal ? principal->window()->windowTitle() : QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(232, 75);
-    lblProceso = new Etiqueta(this, {4, 20, 225, 25}, Fuente("MS Sans Serif", 12, true),
-                              Qt::AlignHCenter);
+    lblProceso =
+        new Etiqueta(this, {4, 20, 225, 25}, Fuente("MS Sans Serif", 12, true), Qt::AlignHCenter);
     lblProceso->PonerColorTexto(QColor(0, 0, 255));
     lblProceso->PonerTexto(QStringLiteral("Cargando Diccionario..."));
     for (QTimer* temporizador : {&Timer1, &Timer2}) {

@@ -12,7 +12,7 @@ namespace tablerix {
 class Etiqueta;
 
 class Form2 : public QDialog {
-public:
+  public:
     // modo 1 loads, 2 saves.
     Form2(QWidget* principal, int modo, std::function<void()> trabajo);
 
@@ -24,12 +24,12 @@ public:
     QTimer Timer1;  // load
     QTimer Timer2;  // save
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     void closeEvent(QCloseEvent* evento) override;
     void reject() override;
 
-private:
+  private:
     void Trabajar(QTimer& temporizador, const char* texto);
 
     std::function<void()> trabajo_;

@@ -7,7 +7,7 @@
 namespace tablerix {
 
 class Form3 : public QDialog {
-public:
+  public:
     explicit Form3(QWidget* principal);
 
     // The letter pressed (Windows-1252), or '\0' when the window was closed without one.
@@ -15,7 +15,7 @@ public:
 
     std::array<QPushButton*, 26> cmdLetra{};
 
-private:
+  private:
     char letraElegida_ = '\0';
 };
 

@@ -63,17 +63,16 @@ FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(
                         QStringLiteral("[click para cerrar]"), normal, Qt::AlignHCenter);
     // The links keep their designed place and grow to show the whole address.
     for (Etiqueta* enlace : {lblMail, lblURL})
-        enlace->resize(std::max(enlace->width(),
-                                QFontMetrics(normal).horizontalAdvance(enlace->Texto()) + 2),
-                       enlace->height());
+        enlace->resize(
+            std::max(enlace->width(), QFontMetrics(normal).horizontalAdvance(enlace->Texto()) + 2),
+            enlace->height());
     shpMarco = new Forma(this, {0, 0, 284, 420}, Qt::white, false);
     CopiarDePrincipal();
 }
 
 void FormQuillmar::Mostrar() {
-    const QRect sobre = principal_ && principal_->isVisible()
-                            ? principal_->frameGeometry()
-                            : screen()->availableGeometry();
+    const QRect sobre = principal_ && principal_->isVisible() ? principal_->frameGeometry()
+                                                              : screen()->availableGeometry();
     move(sobre.center() - QPoint(width() / 2, height() / 2));
     exec();
 }
@@ -115,6 +114,8 @@ void FormQuillmar::mousePressEvent(QMouseEvent* evento) {
         accept();
 }
 
-void FormQuillmar::keyPressEvent(QKeyEvent*) { accept(); }
+void FormQuillmar::keyPressEvent(QKeyEvent*) {
+    accept();
+}
 
 }  // namespace tablerix

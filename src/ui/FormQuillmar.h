@@ -12,7 +12,7 @@ inline constexpr char kCorreoContacto[] = "contacto@tablerix.example";
 inline constexpr char kSitioWeb[] = "tablerix.example";
 
 class FormQuillmar : public QDialog {
-public:
+  public:
     explicit FormQuillmar(QWidget* principal);
 
     // Centred over the main window when it is on screen, else on the screen.
@@ -30,14 +30,14 @@ public:
     Etiqueta* lblTexto;
     Etiqueta* lblClick;
 
-protected:
+  protected:
     void showEvent(QShowEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
 
-private:
+  private:
     void CopiarDePrincipal();
 
     QWidget* principal_;

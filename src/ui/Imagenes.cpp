@@ -53,15 +53,16 @@ QImage DibujarIcono(int lado) {
     p.setBrush(QColor(128, 255, 128));
     p.drawRect(QRectF(3, 3, 26, 3));
     p.setBrush(kTinta);
-    p.drawRect(QRectF(7, 9, 16, 4.5));     // bar of the T
-    p.drawRect(QRectF(12.75, 9, 4.5, 17)); // stem
-    p.drawRect(QRectF(24, 20, 2.2, 6));    // its value, 1
+    p.drawRect(QRectF(7, 9, 16, 4.5));      // bar of the T
+    p.drawRect(QRectF(12.75, 9, 4.5, 17));  // stem
+    p.drawRect(QRectF(24, 20, 2.2, 6));     // its value, 1
     return imagen;
 }
 
 QIcon IconoVentana() {
     QIcon icono;
-    for (int lado : {16, 32, 48, 64, 128, 256}) icono.addPixmap(QPixmap::fromImage(DibujarIcono(lado)));
+    for (int lado : {16, 32, 48, 64, 128, 256})
+        icono.addPixmap(QPixmap::fromImage(DibujarIcono(lado)));
     return icono;
 }
 
@@ -107,7 +108,8 @@ QPixmap Logo() {
             const Color premio = tablero.Label1[(f + 3) * kLado + c + 3].Fondo;
             QColor fondo = premio == kColorVentana ? QColor(235, 235, 225) : AQColor(premio);
             const double distancia = std::hypot(f - 3.5, c - 3.5) / std::hypot(3.5, 3.5);
-            const int alfa = static_cast<int>(std::lround(230 * std::pow(1.0 - distancia, 0.8)) + 25);
+            const int alfa =
+                static_cast<int>(std::lround(230 * std::pow(1.0 - distancia, 0.8)) + 25);
             fondo.setAlpha(alfa);
             p.setPen(QPen(QColor(60, 60, 60, alfa), 1));
             p.setBrush(fondo);

@@ -21,7 +21,9 @@ namespace tablerix {
 VentanaQt::VentanaQt() = default;
 VentanaQt::~VentanaQt() = default;
 
-void VentanaQt::CrearVentanaPrincipal(Juego& j) { form1_ = std::make_unique<Form1>(j); }
+void VentanaQt::CrearVentanaPrincipal(Juego& j) {
+    form1_ = std::make_unique<Form1>(j);
+}
 
 bool VentanaQt::Arrancar(Juego& j, bool sembrarDelReloj) {
     const bool arrancado = tablerix::Arrancar(j, sembrarDelReloj);
@@ -46,8 +48,7 @@ QMessageBox::Icon IconoQt(Icono icono) {
 }  // namespace
 
 Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) {
-    QMessageBox caja(IconoQt(icono), QString::fromLatin1(kTituloPrograma),
-                     TextoDeMensaje(texto),
+    QMessageBox caja(IconoQt(icono), QString::fromLatin1(kTituloPrograma), TextoDeMensaje(texto),
                      conCancelar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                      form1_.get());
     caja.setTextFormat(Qt::PlainText);  // words from the list are never markup
@@ -56,7 +57,7 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
     caja.exec();
     return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar
-                                                                  : Respuesta::Cancelar;
+                                                                : Respuesta::Cancelar;
 }
 
 char VentanaQt::ElegirLetra(int izquierda, int arriba) {
@@ -76,9 +77,13 @@ void VentanaQt::MostrarAcercaDe() {
     acercaDe.Mostrar();
 }
 
-void VentanaQt::MostrarVentanaPrincipal() { form1_->Mostrar(); }
+void VentanaQt::MostrarVentanaPrincipal() {
+    form1_->Mostrar();
+}
 
-void VentanaQt::Habilitar(bool habilitada) { form1_->setEnabled(habilitada); }
+void VentanaQt::Habilitar(bool habilitada) {
+    form1_->setEnabled(habilitada);
+}
 
 void VentanaQt::ProcesarEventos() {
     form1_->Pintar();

@@ -11,7 +11,7 @@ namespace tablerix {
 class Form1;
 
 class VentanaQt : public InterfazVentana {
-public:
+  public:
     VentanaQt();
     ~VentanaQt() override;
 
@@ -32,7 +32,7 @@ public:
     void AbrirDocumento(const std::string& direccion) override;
     void ModeloCambiado() override;
 
-private:
+  private:
     std::unique_ptr<Form1> form1_;
     bool repintePendiente_ = false;
 };

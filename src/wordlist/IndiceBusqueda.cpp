@@ -16,15 +16,20 @@ struct TablaCodigos {
     std::array<std::int8_t, 256> codigo{};
     TablaCodigos() {
         codigo.fill(-1);
-        for (int c = 0; c < kLetras; ++c) codigo[static_cast<unsigned char>(kAlfabeto[c])] = static_cast<std::int8_t>(c);
+        for (int c = 0; c < kLetras; ++c)
+            codigo[static_cast<unsigned char>(kAlfabeto[c])] = static_cast<std::int8_t>(c);
     }
 };
 const TablaCodigos kTabla;
 
 }  // namespace
 
-int CodigoLetra(char c) { return kTabla.codigo[static_cast<unsigned char>(c)]; }
-char LetraDeCodigo(int codigo) { return kAlfabeto[codigo]; }
+int CodigoLetra(char c) {
+    return kTabla.codigo[static_cast<unsigned char>(c)];
+}
+char LetraDeCodigo(int codigo) {
+    return kAlfabeto[codigo];
+}
 
 IndiceBusqueda::IndiceBusqueda(ListaPalabras& lista) : lista_(&lista) {
     lista_->AgregarObservador(this);
@@ -110,7 +115,8 @@ void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
                 actual[d] = id;
             }
             if (comun[k] < L) {
-                arbol.Nodos[actual[L]].PrimerHijo = static_cast<std::uint32_t>(arbol.InicioHoja.size());
+                arbol.Nodos[actual[L]].PrimerHijo =
+                    static_cast<std::uint32_t>(arbol.InicioHoja.size());
                 arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
             }
             arbol.Posicion.push_back(posiciones[L][orden[k]]);
@@ -169,7 +175,8 @@ void IndiceBusqueda::Borrada(int posicion, const std::string& palabra) {
         }
     }
     auto& lista = anadidas_[L];
-    auto a = std::find_if(lista.begin(), lista.end(), [&](const Anadida& x) { return x.Posicion == posicion; });
+    auto a = std::find_if(lista.begin(), lista.end(),
+                          [&](const Anadida& x) { return x.Posicion == posicion; });
     if (a != lista.end()) lista.erase(a);
 }
 
@@ -177,10 +184,13 @@ void IndiceBusqueda::Recargada() {
     if (lista_) Construir(lista_->Palabras());
 }
 
-std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes, std::string_view despues) const {
+std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes,
+                                                 std::string_view despues) const {
     const std::size_t L = antes.size() + 1 + despues.size();
     if (L > kLongitudMaxima) return 0;
-    std::uint8_t delante[kLongitudMaxima + 1] = {}, detras[kLongitudMaxima + 1] = {};  // one spare: quiets a false overflow warning
+    std::uint8_t delante[kLongitudMaxima + 1] = {},
+                                           detras[kLongitudMaxima + 1] =
+                                               {};  // one spare: quiets a false overflow warning
     if (!antes.empty() && !Codificar(antes, delante)) return 0;
     if (!despues.empty() && !Codificar(despues, detras)) return 0;
     const Arbol& arbol = arboles_[L];
@@ -200,8 +210,10 @@ std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes, std::st
             const int c = std::countr_zero(cs);
             std::uint32_t nodo = medio;
             bool llega = bajar(nodo, c);
-            for (std::size_t d = 0; d < despues.size() && llega; ++d) llega = bajar(nodo, detras[d]);
-            if (llega && HojaViva(static_cast<int>(L), arbol.Nodos[nodo].PrimerHijo)) mascara |= 1u << c;
+            for (std::size_t d = 0; d < despues.size() && llega; ++d)
+                llega = bajar(nodo, detras[d]);
+            if (llega && HojaViva(static_cast<int>(L), arbol.Nodos[nodo].PrimerHijo))
+                mascara |= 1u << c;
         }
     }
     for (const Anadida& a : anadidas_[L]) {
@@ -216,7 +228,8 @@ std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes, std::st
 std::size_t IndiceBusqueda::MemoriaUsada() const {
     std::size_t total = 0;
     for (const Arbol& a : arboles_)
-        total += a.Nodos.capacity() * sizeof(Nodo) + a.InicioHoja.capacity() * sizeof(std::uint32_t) +
+        total += a.Nodos.capacity() * sizeof(Nodo) +
+                 a.InicioHoja.capacity() * sizeof(std::uint32_t) +
                  a.Posicion.capacity() * sizeof(std::int32_t);
     for (const auto& l : anadidas_) total += l.capacity() * sizeof(Anadida);
     return total;

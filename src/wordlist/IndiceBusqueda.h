@@ -33,7 +33,7 @@ struct Restricciones {
     // Letters allowed at each position supplied by the rack.
     std::array<std::uint32_t, kLongitudMaxima> Permitidas{};
     std::array<std::uint8_t, kLetras> Atril{};  // tiles per letter code
-    int Blancos = 0;                             // a blank stands for any letter
+    int Blancos = 0;                            // a blank stands for any letter
 };
 
 // Positions of one word's entries, ascending; the live ones end at the first 0.
@@ -45,7 +45,7 @@ struct Posiciones {
 };
 
 class IndiceBusqueda : public ObservadorLista {
-public:
+  public:
     IndiceBusqueda() = default;  // follows no list: filled by Construir
     explicit IndiceBusqueda(ListaPalabras& lista);
     ~IndiceBusqueda() override;
@@ -72,15 +72,16 @@ public:
     int NumAnadidas() const { return numAnadidas_; }
     std::size_t MemoriaUsada() const;
 
-private:
+  private:
     struct Nodo {
         std::uint32_t Mascara = 0;     // letters of the children
         std::uint32_t PrimerHijo = 0;  // children are consecutive; a leaf's word number
     };
     struct Arbol {
-        std::vector<Nodo> Nodos;              // root first, level by level
-        std::vector<std::uint32_t> InicioHoja;  // word w's positions: [InicioHoja[w], InicioHoja[w+1])
-        std::vector<std::int32_t> Posicion;   // 0 past the live ones of a word
+        std::vector<Nodo> Nodos;  // root first, level by level
+        std::vector<std::uint32_t>
+            InicioHoja;                      // word w's positions: [InicioHoja[w], InicioHoja[w+1])
+        std::vector<std::int32_t> Posicion;  // 0 past the live ones of a word
     };
     struct Anadida {  // included after the last rebuild
         std::array<std::uint8_t, kLongitudMaxima> Letras{};
@@ -134,7 +135,8 @@ struct IndiceBusqueda::Recorrido {
             }
             return;
         }
-        std::uint32_t candidatas = n.Mascara & r.Permitidas[d] & (blancos > 0 ? kTodasLasLetras : disponibles);
+        std::uint32_t candidatas =
+            n.Mascara & r.Permitidas[d] & (blancos > 0 ? kTodasLasLetras : disponibles);
         while (candidatas) {
             int c = std::countr_zero(candidatas);
             candidatas &= candidatas - 1;

@@ -8,14 +8,14 @@
 namespace tablerix {
 
 class LectorElementos {
-public:
+  public:
     explicit LectorElementos(std::string_view texto) : texto_(texto) {}
 
     // False at the end of the text (reading there is an error for the callers).
     bool Leer(std::string& elemento);
     bool AlFinal() const { return pos_ >= texto_.size(); }
 
-private:
+  private:
     std::string_view texto_;
     size_t pos_ = 0;
 };

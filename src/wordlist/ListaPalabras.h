@@ -13,7 +13,7 @@ namespace tablerix {
 
 // Told of every change so that a search index can follow the positions.
 class ObservadorLista {
-public:
+  public:
     virtual ~ObservadorLista() = default;
     // `palabra` now stands at `posicion`; entries from there on moved up by one.
     virtual void Incluida(int posicion, const std::string& palabra) = 0;
@@ -24,7 +24,7 @@ public:
 };
 
 class ListaPalabras {
-public:
+  public:
     static const std::string kMarcaBorrada;  // thirty 'W'
 
     // Entries 1..NumPalabras(); Palabras()[0] exists and is empty.
@@ -55,7 +55,7 @@ public:
     void AgregarObservador(ObservadorLista* observador);
     void QuitarObservador(ObservadorLista* observador);
 
-private:
+  private:
     std::vector<std::string> palabras_{std::string()};
     RecuentoPalabras recuento_;  // live entries, placeholders left out
     std::vector<ObservadorLista*> observadores_;

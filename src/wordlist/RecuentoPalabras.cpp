@@ -24,7 +24,9 @@ void RecuentoPalabras::Reservar(size_t claves) {
     }
 }
 
-void RecuentoPalabras::Crecer() { Reservar(ranuras_.size()); }
+void RecuentoPalabras::Crecer() {
+    Reservar(ranuras_.size());
+}
 
 std::uint32_t RecuentoPalabras::Hash(std::string_view palabra) {
     std::uint64_t h = 1469598103934665603ull;  // FNV-1a
@@ -53,9 +55,8 @@ size_t RecuentoPalabras::Buscar(std::string_view palabra, std::uint32_t hash) co
         if (r.hash != hash) continue;
         std::uint32_t longitud;
         std::memcpy(&longitud, arena_.data() + r.desplazamiento + 4, sizeof longitud);
-        if (longitud == palabra.size() &&
-            std::memcmp(arena_.data() + r.desplazamiento + kCabecera, palabra.data(),
-                        longitud) == 0)
+        if (longitud == palabra.size() && std::memcmp(arena_.data() + r.desplazamiento + kCabecera,
+                                                      palabra.data(), longitud) == 0)
             return i;
     }
 }

@@ -11,7 +11,7 @@
 namespace tablerix {
 
 class RecuentoPalabras {
-public:
+  public:
     void Vaciar();
     void Reservar(size_t claves);
     void Sumar(std::string_view palabra);
@@ -22,7 +22,7 @@ public:
     void Restar(std::string_view palabra);  // nothing when absent
     int Cuenta(std::string_view palabra) const;
 
-private:
+  private:
     struct Ranura {
         std::uint32_t hash = 0;
         std::uint32_t desplazamiento = kLibre;

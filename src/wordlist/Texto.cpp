@@ -4,11 +4,10 @@ namespace tablerix {
 namespace {
 
 // Unicode code points of Windows-1252 bytes 0x80..0x9F (0 where undefined).
-constexpr char32_t kAlto[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr char32_t kAlto[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char32_t CodigoDe(unsigned char c) {
     if (c >= 0x80 && c < 0xA0) return kAlto[c - 0x80] ? kAlto[c - 0x80] : c;
@@ -72,9 +71,12 @@ std::string Mayusculas(std::string_view texto) {
         unsigned char c = static_cast<unsigned char>(ch);
         if (c >= 'a' && c <= 'z') ch = static_cast<char>(c - 32);
         // Latin-1 small letters 0xE0..0xFE map 32 down, except the division sign 0xF7.
-        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) ch = static_cast<char>(c - 32);
-        else if (c == 0x9A || c == 0x9C || c == 0x9E) ch = static_cast<char>(c - 16);  // š œ ž
-        else if (c == 0xFF) ch = static_cast<char>(0x9F);                              // ÿ
+        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+            ch = static_cast<char>(c - 32);
+        else if (c == 0x9A || c == 0x9C || c == 0x9E)
+            ch = static_cast<char>(c - 16);  // š œ ž
+        else if (c == 0xFF)
+            ch = static_cast<char>(0x9F);  // ÿ
     }
     return out;
 }

@@ -1,14 +1,12 @@
-#include "game/Arranque.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
 
-#include <unistd.h>
-
 #include "JuegoDePrueba.h"
+#include "game/Arranque.h"
 #include "wordlist/Archivos.h"
 
 namespace tablerix {
@@ -21,11 +19,17 @@ TEST(Arranque, TableroPremiosValoresYLeyenda) {
     DisenoInicial(f);
     std::map<Color, int> cuenta;
     for (const Casilla& c : f.Label1) ++cuenta[c.Fondo];
-    EXPECT_EQ(cuenta, (std::map<Color, int>{{kPalabraX3, 8}, {kPalabraX2, 17}, {kLetraX3, 12},
-                                            {kLetraX2, 24}, {kColorVentana, 164}}));
+    EXPECT_EQ(cuenta, (std::map<Color, int>{{kPalabraX3, 8},
+                                            {kPalabraX2, 17},
+                                            {kLetraX3, 12},
+                                            {kLetraX2, 24},
+                                            {kColorVentana, 164}}));
     // Row 3 (L2 at 0, 7 and 14, W2 at 3 and 11); the board looks the same from all four sides.
     for (int c = 0; c < kLado; ++c)
-        EXPECT_EQ(f.Label1[45 + c].Fondo, c % 7 == 0 ? kLetraX2 : c == 3 || c == 11 ? kPalabraX2 : kColorVentana) << c;
+        EXPECT_EQ(f.Label1[45 + c].Fondo, c % 7 == 0          ? kLetraX2
+                                          : c == 3 || c == 11 ? kPalabraX2
+                                                              : kColorVentana)
+            << c;
     for (int i = 0; i < kCasillas; ++i) {
         const int fila = i / kLado, col = i % kLado;
         EXPECT_EQ(f.Label1[i].Fondo, f.Label1[fila * kLado + (kLado - 1 - col)].Fondo);
@@ -51,7 +55,7 @@ namespace fs = std::filesystem;
 
 // Notes what the game holds when each window opens.
 class VentanaDeArranque : public VentanaGuionizada {
-public:
+  public:
     const Juego* J = nullptr;
     bool ValoresAlVerAcercaDe = true, PrincipalAntesDeCargar = false;
     int EventosAntesDeCargar = -1;
@@ -68,12 +72,12 @@ public:
 };
 
 class Arrancando : public ::testing::Test {
-protected:
+  protected:
     VentanaDeArranque v;
     Juego j{v};
     const fs::path raiz = fs::temp_directory_path() /
-        ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
-         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                          ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
 
     void SetUp() override {
         v.J = &j;
@@ -86,7 +90,8 @@ protected:
     }
     void TearDown() override { fs::remove_all(raiz); }
     void Escribir(const std::string& carpeta, std::string_view bytes) {
-        std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary).write(bytes.data(), bytes.size());
+        std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary)
+            .write(bytes.data(), bytes.size());
     }
 };
 

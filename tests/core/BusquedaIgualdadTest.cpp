@@ -70,7 +70,8 @@ TEST_P(BusquedaIgualdad, SameResultsAsTheReferenceLoops) {
         }
         for (const std::string& palabra : j.PalabrasJugada) j.Lista.BorrarPalabra(palabra);
         std::string nueva;
-        for (int k = 0; k < 2 + n % 4; ++k) nueva += j.Tablero[112 + k] != ' ' ? j.Tablero[112 + k] : 'A';
+        for (int k = 0; k < 2 + n % 4; ++k)
+            nueva += j.Tablero[112 + k] != ' ' ? j.Tablero[112 + k] : 'A';
         nueva += "S";
         if (!j.Lista.ExistePalabra(nueva)) j.Lista.IncluirPalabra(nueva);
     }

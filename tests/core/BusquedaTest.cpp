@@ -53,10 +53,20 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         // Windows hold 1 to 7 open squares and touch no letter at either end.
         // Row 7 around CASA: from column 0..6 to column 9..14 (31); each column
         // 6..9 likewise (35); no other line holds a letter.
-        {"CASA", "XXXXXXX", {{111, 'C'}, {112, 'A'}, {113, 'S'}, {114, 'A'}}, " 0 0", {"anterior"}, 31 + 4 * 35},
+        {"CASA",
+         "XXXXXXX",
+         {{111, 'C'}, {112, 'A'}, {113, 'S'}, {114, 'A'}},
+         " 0 0",
+         {"anterior"},
+         31 + 4 * 35},
         // ?A?A from square 111: PAPA comes first and would score as much as CAPA
         // but needs two blanks; the blank scores as the P it stands for.
-        {"PAPA CAPA CASA", "CSO*", {{112, 'A'}, {114, 'A'}}, "C-P- 111H 8", {"CAPA", "3+1+3+1=8"}, 0},
+        {"PAPA CAPA CASA",
+         "CSO*",
+         {{112, 'A'}, {114, 'A'}},
+         "C-P- 111H 8",
+         {"CAPA", "3+1+3+1=8"},
+         0},
         // First met wins among equal scores; row 7 comes before column 7. Row 7
         // and column 7 give 35 windows each; the whole line (14 open) never.
         {"AS AL", "LS", {{112, 'A'}}, "-S 112H 2", {"AS", "1+1=2"}, 2 * 35},
@@ -64,7 +74,12 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         // rejected silently; ES goes across from the E. The E's row and column
         // give 34 windows each: it stands 6 squares from an edge.
         {"AL ES", "LS", {{112, 'A'}, {98, 'E'}}, "-S 98H 2", {"ES", "1+1=2"}, 2 * 35 + 2 * 34},
-        {"AL ES EL", "LS", {{112, 'A'}, {98, 'E'}}, "-L 112H 4", {"AL", "1+1=2", "EL", "1+1=2"}, 2 * 35 + 2 * 34},
+        {"AL ES EL",
+         "LS",
+         {{112, 'A'}, {98, 'E'}},
+         "-L 112H 4",
+         {"AL", "1+1=2", "EL", "1+1=2"},
+         2 * 35 + 2 * 34},
         // Only tile letters are laid: a '*' would make the move check ask for a
         // blank's letter, a '.' would pass the rack check on a used slot, a '-'
         // would leave its square empty.
@@ -78,7 +93,8 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia);
         const Juego& j = p.J;
         EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) +
-                      std::string(j.MejorDireccion != 0, j.MejorDireccion) + " " + std::to_string(j.MejorPuntos),
+                      std::string(j.MejorDireccion != 0, j.MejorDireccion) + " " +
+                      std::to_string(j.MejorPuntos),
                   c.jugada);
         EXPECT_EQ(j.Form1.List3, c.lineas);
         if (c.ventanas) {
@@ -92,7 +108,7 @@ TEST(BusquedaJugada, TrialChecksStaySilentAndAnUnsetStrideScansEverything) {
     JuegoDePrueba p;
     p.Fijar(112, 'A');
     p.Fijar(98, 'E');
-    Preparar(p, "AL ES", "LS", 0);  // a stride never set by a level would never advance
+    Preparar(p, "AL ES", "LS", 0);     // a stride never set by a level would never advance
     p.J.Form1.Label1[98].Marca = '3';  // not at rest: every candidate meets the real check
     p.J.Silencioso = false;  // left loud by the caller: AL's cross word EL would be offered
     BuscarMejorJugada(p.J);
@@ -110,7 +126,8 @@ TEST(BusquedaJugada, StrideLargerThanTheList) {
     for (std::uint64_t semilla = 1; semilla <= 40; ++semilla) {
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia, semilla);
         conJugada.insert(p.J.MejorPuntos > 0);
-        conPalabra.insert(Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia, semilla) > 0);
+        conPalabra.insert(
+            Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia, semilla) > 0);
     }
     // Only an offset that falls on the list sees a word at all.
     EXPECT_EQ(conJugada, (std::set<bool>{false, true}));
@@ -128,7 +145,11 @@ TEST(BusquedaPrimeraJugada, BestWordItsPlaceNotationAndTotal) {
         {"ACEID", "ACEID", 18, 108, {"ACEID", "(1x2+3+1+1+2)x2=18"}},
         // The longer word, its letter L - 4 on the double-letter square.
         {"CASA CASERA", "AASCER*", 18, 107, {"CASERA", "(3+1x2+1+1+1+1)x2=18"}},
-        {"CASERAS", "CASERAS", 70, 106, {"CASERAS", "(3+1+1x2+1+1+1+1)x2=20", "Todas las fichas: +50"}},
+        {"CASERAS",
+         "CASERAS",
+         70,
+         106,
+         {"CASERAS", "(3+1+1x2+1+1+1+1)x2=20", "Todas las fichas: +50"}},
         // First met wins among equal totals.
         {"OSA ASA", "ASOA", 6, 111, {"OSA", "(1+1+1)x2=6"}},
         {"AS", "AS", 4, 112, {"AS", "(1+1)x2=4"}},
@@ -140,10 +161,12 @@ TEST(BusquedaPrimeraJugada, BestWordItsPlaceNotationAndTotal) {
         SCOPED_TRACE(c.palabras);
         JuegoDePrueba p;
         Preparar(p, c.palabras, c.atril);
-        EXPECT_EQ(Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia), c.total);
+        EXPECT_EQ(Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia),
+                  c.total);
         EXPECT_EQ(p.J.Form1.List3, c.lineas);
         if (c.total) {
-            EXPECT_EQ(InicioPrimeraPalabra(static_cast<int>(p.J.MejorFichas.size())) + 1, c.primera);
+            EXPECT_EQ(InicioPrimeraPalabra(static_cast<int>(p.J.MejorFichas.size())) + 1,
+                      c.primera);
         }
     }
 }

@@ -1,8 +1,7 @@
-#include "game/Colocacion.h"
-
 #include <gtest/gtest.h>
 
 #include "JuegoDePrueba.h"
+#include "game/Colocacion.h"
 
 namespace tablerix {
 namespace {
@@ -10,7 +9,7 @@ namespace {
 // The ordinary drags, drops and take-backs are the placement scenarios'; here
 // the drops that must do nothing, the odd tiles and the exchange selection.
 class Colocacion : public ::testing::Test {
-protected:
+  protected:
     JuegoDePrueba t;
     Juego& j = t.J;
     ModeloVentana& f = j.Form1;
@@ -36,7 +35,8 @@ TEST_F(Colocacion, LoQueNoSePuedeArrastrarOSoltarNoCambiaNada) {
     for (int malo : {-1, 7, 1000}) EmpezarArrastreAtril(j, malo);
     for (int malo : {-1, 225, 1000}) EmpezarArrastreCasilla(j, malo);
     EXPECT_EQ(j.FichaArrastrada.Indice, -1);
-    // A drop without a drag, outside, off the board or rack; a laid tile onto another or onto the rack.
+    // A drop without a drag, outside, off the board or rack; a laid tile onto another or onto the
+    // rack.
     EmpezarArrastreAtril(j, 3);
     SoltarFuera(j);
     SoltarEnCasilla(j, 5);

@@ -1,8 +1,7 @@
-#include "game/Comprobacion.h"
-
 #include <gtest/gtest.h>
 
 #include "JuegoDePrueba.h"
+#include "game/Comprobacion.h"
 
 namespace tablerix {
 namespace {
@@ -26,16 +25,36 @@ TEST(ComprobarJugada, RechazosYRegistro) {
         int Puntos;  // -1: refused
     };
     const std::vector<Caso> casos = {
-        {"first move off the centre: the centre rule", true, {{20, "OS"}},
-         Lineas({"La 1º palabra debe pasar por el centro."}), {}, -1},
-        {"eight tiles at once: no bonus, that is for exactly seven", true, {{106, "CASITASA"}},
-         {}, {"CASITASA", "(3+1+1*2+1+1+1+1+1)x2=22"}, 22},
-        {"L-shaped and unconnected: alignment is refused first", false, {{20, "OS"}, {36, "A"}},
-         Lineas({"La fichas no están alineadas."}), {}, -1},
-        {"a gap down column 6 beside the fixed A", false, {{96, "M"}, {141, "S"}},
-         {"Hay huecos entre las letras."}, {}, -1},
-        {"the fixed A bridges M above and S below", false, {{96, "M"}, {126, "S"}}, {},
-         {"MAS", "3*2+1+1*2=9"}, 9},
+        {"first move off the centre: the centre rule",
+         true,
+         {{20, "OS"}},
+         Lineas({"La 1º palabra debe pasar por el centro."}),
+         {},
+         -1},
+        {"eight tiles at once: no bonus, that is for exactly seven",
+         true,
+         {{106, "CASITASA"}},
+         {},
+         {"CASITASA", "(3+1+1*2+1+1+1+1+1)x2=22"},
+         22},
+        {"L-shaped and unconnected: alignment is refused first",
+         false,
+         {{20, "OS"}, {36, "A"}},
+         Lineas({"La fichas no están alineadas."}),
+         {},
+         -1},
+        {"a gap down column 6 beside the fixed A",
+         false,
+         {{96, "M"}, {141, "S"}},
+         {"Hay huecos entre las letras."},
+         {},
+         -1},
+        {"the fixed A bridges M above and S below",
+         false,
+         {{96, "M"}, {126, "S"}},
+         {},
+         {"MAS", "3*2+1+1*2=9"},
+         9},
         {"main word and both cross words", false, {{125, "OS"}}, {}, kOsCoAs, 10},
     };
     for (const Caso& c : casos) {
@@ -55,7 +74,7 @@ TEST(ComprobarJugada, RechazosYRegistro) {
 
 // OS under C A of CASA, with CO and AS across, on lists lacking some of them.
 class ConCasa : public ::testing::Test {
-protected:
+  protected:
     JuegoDePrueba t;
     Juego& j = t.J;
     void SetUp() override { t.Fijar(110, "CASA"), j.PrimeraJugada = false; }
@@ -103,7 +122,7 @@ TEST_F(ConCasa, EnSilencioNadaSePreguntaNiSeMuestraNiSeRestaura) {
 
 // Notes the red frame each time the chooser opens.
 class VentanaQueMira : public VentanaGuionizada {
-public:
+  public:
     const ModeloVentana* Modelo = nullptr;
     std::vector<Marco> Marcos;
     char ElegirLetra(int izquierda, int arriba) override {
@@ -131,7 +150,8 @@ TEST(Blancos, ElElectorSeColocaLejosDelBlancoYVuelveSiSeCierra) {
     EXPECT_FALSE(t.J.Form1.shpRojo.Visible);
     // Refused as not connected: a shape refusal restores the blanks too.
     EXPECT_EQ(t.Textos(), Lineas({"Tienes que utilizar alguna de las fichas colocadas."}));
-    EXPECT_EQ(t.J.Form1.Label1[75], (Casilla{kBlanco, kRojo, '1', true, t.J.Form1.Label1[75].Fondo}));
+    EXPECT_EQ(t.J.Form1.Label1[75],
+              (Casilla{kBlanco, kRojo, '1', true, t.J.Form1.Label1[75].Fondo}));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "game/FinPartida.h"
-
 #include <gtest/gtest.h>
 
 #include "JuegoDePrueba.h"
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
+#include "game/FinPartida.h"
 
 namespace tablerix {
 namespace {
@@ -25,9 +24,9 @@ TEST(FinPartida, AmbosConFichas) {
     const std::size_t desde = j.Form1.lstPartida.size();
     FinPartida(j);
     EXPECT_EQ(prueba::LineasDesde(j, desde),
-              (std::vector<std::string>{"*** FIN DE LA PARTIDA ***", "Ambos jugadores tienen fichas.",
-                                        "Se resta al Jugador: 13", "Se resta al Ordenador: 0", "",
-                                        "Gana el Ordenador."}));
+              (std::vector<std::string>{"*** FIN DE LA PARTIDA ***",
+                                        "Ambos jugadores tienen fichas.", "Se resta al Jugador: 13",
+                                        "Se resta al Ordenador: 0", "", "Gana el Ordenador."}));
     EXPECT_EQ(j.Form1.Label4, (std::array<std::string, 2>{"-11", "-5"}));
     EXPECT_EQ(j.Form1.SeleccionPartida, static_cast<int>(j.Form1.lstPartida.size()) - 1);
     ASSERT_EQ(t.Ventana.Mensajes.size(), 1u);

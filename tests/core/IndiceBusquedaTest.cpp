@@ -36,11 +36,16 @@ Encuentros PorRecorrido(const std::vector<std::string>& palabras, const Restricc
         bool cabe = static_cast<int>(w.size()) == r.Longitud;
         for (int d = 0; d < r.Longitud && cabe; ++d) {
             const int c = CodigoLetra(w[d]);
-            if (c < 0) cabe = false;
-            else if (r.Fija[d] >= 0) cabe = r.Fija[d] == c;
-            else if (!(r.Permitidas[d] >> c & 1u)) cabe = false;
-            else if (atril[c] > 0) --atril[c];
-            else cabe = blancos-- > 0;
+            if (c < 0)
+                cabe = false;
+            else if (r.Fija[d] >= 0)
+                cabe = r.Fija[d] == c;
+            else if (!(r.Permitidas[d] >> c & 1u))
+                cabe = false;
+            else if (atril[c] > 0)
+                --atril[c];
+            else
+                cabe = blancos-- > 0;
         }
         if (cabe) e.emplace(w, static_cast<int>(i));
     }
@@ -87,9 +92,12 @@ TEST(IndiceBusqueda, MeetsWhatAPlainScanAcceptsThroughInclusionsRemovalsAndRebui
     // every later position.
     for (int paso = 0; paso < 60; ++paso) {
         std::string w = lista.Palabras()[1 + g() % lista.NumPalabras()];
-        if (g() % 3 == 0) lista.BorrarPalabra(w);
-        else if (g() % 2 == 0) lista.IncluirPalabra(w);
-        else lista.IncluirPalabra(w = PalabraAleatoria(g));
+        if (g() % 3 == 0)
+            lista.BorrarPalabra(w);
+        else if (g() % 2 == 0)
+            lista.IncluirPalabra(w);
+        else
+            lista.IncluirPalabra(w = PalabraAleatoria(g));
     }
     EXPECT_GT(indice.NumAnadidas(), 0);
     ComprobarIgual(indice, lista, g);
@@ -117,7 +125,9 @@ TEST(IndiceBusqueda, CrossLettersSeeOnlyLiveEntries) {
     lista.BorrarPalabra("CAPA");
     EXPECT_EQ(letras("CA", "A"), "PS") << "one of two equal entries is left";
     lista.BorrarPalabra("CAPA");
-    std::string cana = "CA\xD1" "A";
+    std::string cana =
+        "CA\xD1"
+        "A";
     lista.IncluirPalabra(cana);
     EXPECT_EQ(letras("CA", "A"), "\xD1S");
 }

@@ -25,7 +25,7 @@ namespace tablerix {
 // `V` is the scripted window or a test's own subclass of it.
 template <class V>
 class JuegoDePruebaCon {
-public:
+  public:
     // `palabras` in UTF-8 ("ÑU" is fine), in word-list order.
     explicit JuegoDePruebaCon(std::initializer_list<std::string_view> palabras = {},
                               std::uint64_t semilla = 1) {
@@ -86,7 +86,7 @@ public:
         return textos;
     }
 
-private:
+  private:
     // Returns `casilla` and moves it one square on.
     static int Avanzar(int& casilla, char direccion) {
         const int actual = casilla;
@@ -105,8 +105,10 @@ inline void DarAtril(Juego& j, int p, std::string_view fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? fichas[k - 1] : kSinFicha;
         j.Atriles[p][k] = f;
-        if (p == 1) j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
-        else j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+        if (p == 1)
+            j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
+        else
+            j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
     }
 }
 

@@ -50,15 +50,21 @@ TEST(ArchivoPartida, AceptaVariantesDeUnEscritorFiel) {
               }));
 }
 
-bool EsLetra(char c) { return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie; }
-bool EsRanura(char c) { return c == kSinFicha || c == kBlanco || EsLetra(c); }
+bool EsLetra(char c) {
+    return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie;
+}
+bool EsRanura(char c) {
+    return c == kSinFicha || c == kBlanco || EsLetra(c);
+}
 
 // Whatever the reader accepts must be a game the rest of the program can use.
 void ComprobarUsable(const DatosPartida& d) {
     for (char c : d.Tablero) ASSERT_TRUE(c == kCasillaVacia || EsLetra(c));
-    for (const auto& atril : d.Atriles) ASSERT_TRUE(std::all_of(atril.begin(), atril.end(), EsRanura));
+    for (const auto& atril : d.Atriles)
+        ASSERT_TRUE(std::all_of(atril.begin(), atril.end(), EsRanura));
     ASSERT_TRUE(std::all_of(d.Bolsa.begin(), d.Bolsa.end(), EsRanura));
-    ASSERT_EQ(d.FichasEnBolsa, kFichasBolsa + 1 - std::count(d.Bolsa.begin(), d.Bolsa.end(), kSinFicha));
+    ASSERT_EQ(d.FichasEnBolsa,
+              kFichasBolsa + 1 - std::count(d.Bolsa.begin(), d.Bolsa.end(), kSinFicha));
     ASSERT_GE(NivelDePaso(d.PasoBusqueda), 0);
     ASSERT_TRUE(d.PasesSeguidos == 0 || d.PasesSeguidos == 1);
     // What we accept, we write back in a form that reads the same.
@@ -80,12 +86,21 @@ TEST(ArchivoPartidaFuzz, ArchivosDanadosAlAzar) {
         for (int cambios = entre(1, 4); cambios > 0; --cambios) {
             const size_t p = s.empty() ? 0 : entre(0, static_cast<int>(s.size()) - 1);
             switch (s.empty() ? 1 : entre(0, 4)) {
-                case 0: s[p] = byte(); break;
-                case 1: s.insert(p, 1, byte()); break;
-                case 2: s.erase(p, entre(1, 40)); break;
-                case 3: s.resize(p); break;
+                case 0:
+                    s[p] = byte();
+                    break;
+                case 1:
+                    s.insert(p, 1, byte());
+                    break;
+                case 2:
+                    s.erase(p, entre(1, 40));
+                    break;
+                case 3:
+                    s.resize(p);
+                    break;
                 // A stretch repeated elsewhere shifts whole lines.
-                default: s.insert(entre(0, static_cast<int>(s.size())), s.substr(p, entre(1, 60)));
+                default:
+                    s.insert(entre(0, static_cast<int>(s.size())), s.substr(p, entre(1, 60)));
             }
         }
         const std::optional<DatosPartida> d = InterpretarPartida(s);

@@ -18,7 +18,8 @@ TEST(ListaEnviada, PalabrasEnMayusculasConCrLfEnOrdenYSinRepetidos) {
     std::vector<std::string_view> palabras;
     int malas = 0;
     // Cut at LF only, so that a line without its CR is caught.
-    for (size_t inicio = 0, fin; (fin = bytes->find('\n', inicio)) != std::string::npos; inicio = fin + 1) {
+    for (size_t inicio = 0, fin; (fin = bytes->find('\n', inicio)) != std::string::npos;
+         inicio = fin + 1) {
         std::string_view linea = std::string_view(*bytes).substr(inicio, fin - inicio);
         bool bien = linea.ends_with('\r') && linea.size() >= 3 && linea.size() <= 16;
         linea.remove_suffix(linea.ends_with('\r') ? 1 : 0);
@@ -32,7 +33,8 @@ TEST(ListaEnviada, PalabrasEnMayusculasConCrLfEnOrdenYSinRepetidos) {
     EXPECT_LT(palabras.size(), 1200000u);
 
     auto contiene = [&](const char* utf8) {
-        return std::binary_search(palabras.begin(), palabras.end(), Txt(utf8), ListaPalabras::Menor);
+        return std::binary_search(palabras.begin(), palabras.end(), Txt(utf8),
+                                  ListaPalabras::Menor);
     };
     // Plain words, plurals folded from a derived form (NACIONES), prefixed forms
     // (TELEFONO), verb forms with enclitics, and words with Ñ first or inside;

@@ -1,12 +1,10 @@
-#include "wordlist/ListaPalabras.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "wordlist/Archivos.h"
+#include "wordlist/ListaPalabras.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
@@ -16,7 +14,9 @@ namespace fs = std::filesystem;
 
 using Lista = std::vector<std::string>;
 
-Lista Entradas(const ListaPalabras& l) { return {l.Palabras().begin() + 1, l.Palabras().end()}; }
+Lista Entradas(const ListaPalabras& l) {
+    return {l.Palabras().begin() + 1, l.Palabras().end()};
+}
 
 ListaPalabras ListaDe(std::string_view texto) {
     ListaPalabras l;
@@ -48,7 +48,9 @@ TEST(ListaPalabras, BorrarSustituyeSoloLaPrimeraIgual) {
 }
 
 TEST(ListaPalabras, IncluirRespetaElOrdenDeLaLista) {
-    const struct { const char *lista, *palabra, *resultado; } casos[] = {
+    const struct {
+        const char *lista, *palabra, *resultado;
+    } casos[] = {
         {"NUEZ\nOSO", "ÑANDU", "NUEZ\nÑANDU\nOSO"},  // a leading Ñ is keyed as NZ
         {"NZA\nNZZ", "ÑU", "NZA\nÑU\nNZZ"},
         {"AZUL\nBOTA", "año", "AZUL\nAÑO\nBOTA"},  // inside a word Ñ sorts after Z
@@ -67,14 +69,15 @@ TEST(ListaPalabras, IncluirRespetaElOrdenDeLaLista) {
 }
 
 class ArchivoLista : public ::testing::Test {
-protected:
+  protected:
     ArchivoLista() { fs::create_directories(carpeta_); }
     ~ArchivoLista() override { fs::remove_all(carpeta_); }
     std::string Ruta(const std::string& nombre) const { return (carpeta_ / nombre).string(); }
     void Escribir(const std::string& nombre, const std::string& bytes) const {
         ASSERT_TRUE(EscribirArchivoAtomico(Ruta(nombre), bytes));
     }
-    const fs::path carpeta_ = fs::temp_directory_path() / ("tablerix-lista-" + std::to_string(::getpid()));
+    const fs::path carpeta_ =
+        fs::temp_directory_path() / ("tablerix-lista-" + std::to_string(::getpid()));
 };
 
 TEST_F(ArchivoLista, GuardarYCargarDevuelvenLosMismosBytes) {

@@ -1,8 +1,7 @@
-#include "game/Nivel.h"
-
 #include <gtest/gtest.h>
 
 #include "JuegoDePrueba.h"
+#include "game/Nivel.h"
 
 namespace tablerix {
 namespace {
@@ -21,7 +20,8 @@ TEST(Nivel, ElPasoDaSuNivelYLoQueNoEsUnNivelNoCambiaNada) {
     ElegirNivel(t.J, -1);
     EXPECT_EQ(t.J.PasoBusqueda, 11);
     EXPECT_EQ(t.J.Form1.Label6, "Tragaperras");
-    EXPECT_EQ(t.J.Form1.MnuNiv, (std::array<bool, 8>{false, false, false, false, false, false, true}));
+    EXPECT_EQ(t.J.Form1.MnuNiv,
+              (std::array<bool, 8>{false, false, false, false, false, false, true}));
 }
 
 }  // namespace

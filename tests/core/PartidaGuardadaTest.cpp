@@ -1,9 +1,8 @@
 // Saving, loading and deleting the one saved game, through the game and a scripted window.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
-
-#include <unistd.h>
 
 #include "JuegoDePrueba.h"
 #include "PartidaConocida.h"
@@ -32,17 +31,22 @@ struct Instantanea {
 };
 
 Instantanea Tomar(const Juego& j) {
-    return {CopiarPartida(j), j.Form1, j.PartidaEnCurso, j.PrimeraJugada,
-            j.JugadorPasa, j.Turno, j.FichaArrastrada.Indice};
+    return {CopiarPartida(j), j.Form1, j.PartidaEnCurso,        j.PrimeraJugada,
+            j.JugadorPasa,    j.Turno, j.FichaArrastrada.Indice};
 }
 
 class PartidaGuardadaTest : public ::testing::Test {
-protected:
+  protected:
     PartidaGuardadaTest() {
-        J.Carpeta = (fs::temp_directory_path() / ("tablerix-guardado-" + std::to_string(::getpid()))).string();
+        J.Carpeta =
+            (fs::temp_directory_path() / ("tablerix-guardado-" + std::to_string(::getpid())))
+                .string();
         fs::create_directories(J.Carpeta);
     }
-    ~PartidaGuardadaTest() override { std::error_code e; fs::remove_all(J.Carpeta, e); }
+    ~PartidaGuardadaTest() override {
+        std::error_code e;
+        fs::remove_all(J.Carpeta, e);
+    }
 
     // A game under way: the player laid CASA through the centre, the computer passed.
     void Jugar() {
@@ -50,9 +54,12 @@ protected:
         J.PrimeraJugada = false;
         J.Form1.Label4 = {"12", "0"};
         J.PasesSeguidos = 1;
-        for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12", "",
-                                  "-----Ordenador-----", " (Pasa)", ""})
-            if (*linea) AgregarLinea(J, linea); else CerrarBloque(J);  // "" closes a block
+        for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12",
+                                  "", "-----Ordenador-----", " (Pasa)", ""})
+            if (*linea)
+                AgregarLinea(J, linea);
+            else
+                CerrarBloque(J);  // "" closes a block
     }
 
     std::string Ruta() const { return RutaPartidaGuardada(J); }
@@ -130,8 +137,11 @@ TEST_F(PartidaGuardadaTest, UnArchivoDanadoNoTocaLaPartida) {
     const std::string bueno = prueba::BytesPartidaConocida();
     const std::string fila = Txt("......CAÑA.....\r\n");
     std::vector<std::pair<std::string, std::string>> danados = {
-        {"binary garbage", std::string("\x7F" "ELF\x02\x01\x01\x00\x00\r\n\x00\xFE\xFF", 15)},
-        {"50 MB: fine to the reader, too big for a saved game", bueno + std::string(50u << 20, 'x')},
+        {"binary garbage", std::string("\x7F"
+                                       "ELF\x02\x01\x01\x00\x00\r\n\x00\xFE\xFF",
+                                       15)},
+        {"50 MB: fine to the reader, too big for a saved game",
+         bueno + std::string(50u << 20, 'x')},
         {"a letter in a number", Cambiado(" 3 \r\n", " 3a \r\n")},
         {"a number that is only a sign", Cambiado(" 1 \r\n", "-\r\n")},
         {"a number beyond 16 bits", Cambiado("26\r\n", "40000\r\n")},

@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "JuegoDePrueba.h"
-#include "computer/Eventos.h"
-#include "computer/Turno.h"
+#include "app/Eventos.h"
+#include "app/Turno.h"
 #include "computer/TurnoOrdenador.h"
 
 namespace tablerix {
@@ -18,7 +18,7 @@ using prueba::Lineas;
 // and the games that end on passes. With an empty word list and SOL on the
 // board the computer answers with an exchange while the bag holds tiles.
 class PasarCambiar : public ::testing::Test {
-protected:
+  protected:
     JuegoDePrueba t;
     Juego& j = t.J;
     std::size_t desde = 0;
@@ -97,7 +97,8 @@ TEST(CambioOrdenador, ElBlancoSaleElUltimo) {
         t.J.PasesSeguidos = 1;
         CambiarOPasar(t.J);
         EXPECT_EQ(Atril(t.J, 2), c.Queda);
-        EXPECT_EQ(std::tuple(t.J.FichasEnBolsa, t.J.PasesSeguidos, t.J.OrdenadorNoJuega, t.J.JugadaValida),
+        EXPECT_EQ(std::tuple(t.J.FichasEnBolsa, t.J.PasesSeguidos, t.J.OrdenadorNoJuega,
+                             t.J.JugadaValida),
                   std::tuple(c.EnBolsa, 0, true, false));
     }
 }

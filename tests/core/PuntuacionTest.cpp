@@ -1,20 +1,25 @@
-#include "game/Puntuacion.h"
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
-#include <gtest/gtest.h>
-
 #include "JuegoDePrueba.h"
+#include "game/Puntuacion.h"
 
 namespace tablerix {
 namespace {
 
 TEST(Puntuacion, ValoresDeLasLetras) {
     JuegoDePrueba t;
-    const std::pair<char, int> casos[] = {{'A', 1}, {'Q', 5}, {kEnie, 8}, {'Z', 8},
+    const std::pair<char, int> casos[] = {{'A', 1},
+                                          {'Q', 5},
+                                          {kEnie, 8},
+                                          {'Z', 8},
                                           // no entry: worth nothing
-                                          {kBlanco, 0}, {'W', 0}, {'a', 0}, {'\xF1', 0}};
+                                          {kBlanco, 0},
+                                          {'W', 0},
+                                          {'a', 0},
+                                          {'\xF1', 0}};
     for (auto [letra, valor] : casos) EXPECT_EQ(ValorLetra(t.J, letra), valor) << letra;
 }
 
@@ -32,7 +37,8 @@ TEST(Puntuacion, PalabrasYSuNotacion) {
     };
     const Caso casos[] = {
         {"down: the start, upwards nearest first, then downwards; 52 is a double letter",
-         [](T& t) { t.Fijar(7, "CA", 'V'), t.Poner(37, "SA", 'V'); }, 37, 'V', "CASA", "1+1+3+1*2=7", 7},
+         [](T& t) { t.Fijar(7, "CA", 'V'), t.Poner(37, "SA", 'V'); }, 37, 'V', "CASA",
+         "1+1+3+1*2=7", 7},
         {"a single letter", [](T& t) { t.Poner(1, 'F'); }, 1, 'H', "F", "4=4", 4},
         {"fixed tiles on premium colours score their plain value",
          [](T& t) {
@@ -44,14 +50,18 @@ TEST(Puntuacion, PalabrasYSuNotacion) {
          "(1+1+1+1+1*2+1+1+1+1)x4=40", 40},
         {"row 0: two triple words", [](T& t) { t.Poner(0, "AAAAAAAA"); }, 0, 'H', "AAAAAAAA",
          "(1+1+1+1*2+1+1+1+1)x9=81", 81},
-        {"row 7: a triple and the centre's double", [](T& t) { t.Poner(105, "AAAAAAAA"); }, 112, 'H',
-         "AAAAAAAA", "(1+1+1+1+1*2+1+1+1)x6=54", 54},
-        {"column 14 ends at the bottom edge", [](T& t) { t.Poner(209, "ES", 'V'); }, 224, 'V', "ES", "(1+1)x3=6", 6},
-        {"column 12 ends at the top edge", [](T& t) { t.Poner(12, "YA", 'V'); }, 12, 'V', "YA", "4+1=5", 5},
-        {"an unmarked square ends the word", [](T& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '0'; },
-         110, 'H', "CA", "3+1=4", 4},
-        {"a blank given its letter counts", [](T& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '3'; },
-         110, 'H', "CASA", "(3+1+1+1)x2=12", 12},
+        {"row 7: a triple and the centre's double", [](T& t) { t.Poner(105, "AAAAAAAA"); }, 112,
+         'H', "AAAAAAAA", "(1+1+1+1+1*2+1+1+1)x6=54", 54},
+        {"column 14 ends at the bottom edge", [](T& t) { t.Poner(209, "ES", 'V'); }, 224, 'V', "ES",
+         "(1+1)x3=6", 6},
+        {"column 12 ends at the top edge", [](T& t) { t.Poner(12, "YA", 'V'); }, 12, 'V', "YA",
+         "4+1=5", 5},
+        {"an unmarked square ends the word",
+         [](T& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '0'; }, 110, 'H', "CA",
+         "3+1=4", 4},
+        {"a blank given its letter counts",
+         [](T& t) { t.Poner(110, "CASA"), t.J.Form1.Label1[112].Marca = '3'; }, 110, 'H', "CASA",
+         "(3+1+1+1)x2=12", 12},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.Que);

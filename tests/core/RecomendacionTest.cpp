@@ -1,11 +1,10 @@
-#include "computer/Recomendacion.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "JuegoDePrueba.h"
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
+#include "computer/Recomendacion.h"
 
 namespace tablerix {
 namespace {
@@ -13,7 +12,7 @@ namespace {
 // The proposals themselves, their rack matching and OK are the scenarios';
 // here what the recommendation leaves around them. AS is the one word to find.
 class Recomendacion : public ::testing::Test {
-protected:
+  protected:
     Recomendacion() : t({"AS", "CASA"}) {
         ElegirNivel(j, 0);
         t.Fijar(110, "CASA");
@@ -41,7 +40,7 @@ TEST_F(Recomendacion, LoPuestoVuelveAntesYNadaDuraderoCambia) {
 TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
     // Sees the window when the word is vetoed, in the middle of the search.
     class Espia : public ObservadorLista {
-    public:
+      public:
         explicit Espia(Juego& j) : j_(j) {}
         void Incluida(int, const std::string&) override {}
         void Recargada() override {}
@@ -52,7 +51,7 @@ TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
         bool Habilitada = true;
         std::string Estado;
 
-    private:
+      private:
         Juego& j_;
     } espia(j);
     j.Lista.AgregarObservador(&espia);
@@ -65,7 +64,8 @@ TEST_F(Recomendacion, LaVentanaEstaDeshabilitadaMientrasBusca) {
     EXPECT_FALSE(j.Lista.ExistePalabra("AS"));
     EXPECT_EQ(t.Textos().back(), "No encuentro combinaciones.");
     EXPECT_EQ(prueba::Mostrado(j), "EAOAIUL");
-    for (const Casilla& c : j.Form1.Label1) EXPECT_FALSE(c.Letra != kCasillaVacia && c.ColorLetra == kRojo);
+    for (const Casilla& c : j.Form1.Label1)
+        EXPECT_FALSE(c.Letra != kCasillaVacia && c.ColorLetra == kRojo);
     EXPECT_TRUE(j.Form1.Habilitada);
 }
 

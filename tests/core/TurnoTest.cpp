@@ -1,11 +1,10 @@
-#include "computer/Turno.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "JuegoDePrueba.h"
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
+#include "app/Turno.h"
 
 namespace tablerix {
 namespace {
@@ -56,7 +55,7 @@ TEST(Turno, PrimeraPalabraYRespuestaDelOrdenador) {
 // A window whose pending events are the user pressing every button while the
 // computer thinks.
 class VentanaImpaciente : public VentanaGuionizada {
-public:
+  public:
     Juego* J = nullptr;
     int EventosDuranteBusqueda = 0;
     int EventosConVentanaHabilitada = 0;

@@ -11,7 +11,9 @@
 namespace tablerix::prueba {
 namespace {
 
-std::string Ruta(const QString& carpeta) { return QFile::encodeName(carpeta).toStdString(); }
+std::string Ruta(const QString& carpeta) {
+    return QFile::encodeName(carpeta).toStdString();
+}
 
 TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
     const struct {
@@ -35,10 +37,12 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
             lista.close();
         }
         if (fila.soloLectura) QFile::setPermissions(programa, QFile::ReadOwner | QFile::ExeOwner);
-        const Carpetas c = ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
+        const Carpetas c =
+            ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
         QFile::setPermissions(programa, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(c.Carpeta, Ruta(fila.alLado ? programa : usuario));
-        EXPECT_EQ(c.CarpetaDatos, fila.alLado ? "" : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
+        EXPECT_EQ(c.CarpetaDatos,
+                  fila.alLado ? "" : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
         EXPECT_EQ(QDir(usuario).exists(), !fila.alLado);
     }
 }

@@ -7,7 +7,7 @@ namespace tablerix::prueba {
 namespace {
 
 class Colocacion : public VentanaDePrueba {
-protected:
+  protected:
     void SetUp() override {
         DisenoInicial(j.Form1);
         j.PartidaEnCurso = true;

@@ -32,7 +32,8 @@ TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSays) {
         {form->shpLargo, {44, 396, 361, 9}, {}},
     };
     for (const auto& fila : tabla) {
-        SCOPED_TRACE(::testing::Message() << "at " << fila.posicion.x() << "," << fila.posicion.y());
+        SCOPED_TRACE(::testing::Message()
+                     << "at " << fila.posicion.x() << "," << fila.posicion.y());
         EXPECT_EQ(fila.widget->geometry(), fila.posicion);
         if (fila.color.isValid()) {
             EXPECT_EQ(imagen.pixelColor(fila.posicion.bottomLeft() + QPoint(3, -3)), fila.color);
@@ -56,7 +57,7 @@ TEST_F(Disposicion, WidgetsShowTheModel) {
     EXPECT_EQ(form->shpRojo->geometry(), form->Label1[40]->geometry());
     const QImage imagen = form->Cliente->grab().toImage();
     EXPECT_EQ(imagen.pixelColor(44 + 60, 400), QColor(0, 0, 255));  // progress drawn
-    EXPECT_EQ(imagen.pixelColor(68, 210), QColor(0, 0, 255));        // blue frame's left side
+    EXPECT_EQ(imagen.pixelColor(68, 210), QColor(0, 0, 255));       // blue frame's left side
 
     m.ProgresoVisible = false;
     m.shpAzul.Visible = false;

@@ -10,8 +10,9 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     MostrarActiva();
     j.CarpetaDatos = "/usr/share/tablerix";
     QTest::keyClick(form, Qt::Key_F1);
-    EXPECT_EQ(escritorio.Abiertas,
-              QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/usr/share/tablerix/Instrucciones.htm"))});
+    EXPECT_EQ(
+        escritorio.Abiertas,
+        QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/usr/share/tablerix/Instrucciones.htm"))});
 
     j.PartidaEnCurso = true;
     j.Form1.Label1[112].Letra = 'S';

@@ -11,7 +11,7 @@ namespace tablerix::prueba {
 namespace {
 
 class Partida : public VentanaDePrueba {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(carpeta.isValid());
         j.Carpeta = QFile::encodeName(carpeta.path()).toStdString();

@@ -31,7 +31,7 @@ struct CajaVista {
 // A short repeating timer finds the active modal window and applies the next
 // queued answer to it; one found with nothing queued fails the test and is closed.
 class Contestador {
-public:
+  public:
     Contestador() {
         temporizador_.setInterval(10);
         QObject::connect(&temporizador_, &QTimer::timeout, [this] { Mirar(); });
@@ -47,7 +47,7 @@ public:
     std::vector<CajaVista> Cajas;  // every message box answered, in order
     bool Vacio() const { return respuestas_.empty(); }
 
-private:
+  private:
     // Clicked with the mouse, so a box the disabled main window owns must still take input.
     void Pulsar(QWidget* ventana, QMessageBox::StandardButton boton) {
         auto* caja = qobject_cast<QMessageBox*>(ventana);
@@ -61,7 +61,8 @@ private:
     void Mirar() {
         QWidget* ventana = QApplication::activeModalWidget();
         // The progress window closes by itself once its work is done.
-        if (!ventana || !ventana->isVisible() || ventana == atendida_ || dynamic_cast<Form2*>(ventana))
+        if (!ventana || !ventana->isVisible() || ventana == atendida_ ||
+            dynamic_cast<Form2*>(ventana))
             return;
         atendida_ = ventana;
         if (!respuestas_.empty()) {
@@ -88,24 +89,25 @@ private:
 // Catches what the program hands to the desktop, so no test opens a browser.
 class Escucha : public QObject {
     Q_OBJECT
-public:
+  public:
     Escucha() {
-        for (const char* esquema : kEsquemas) QDesktopServices::setUrlHandler(esquema, this, "Abrir");
+        for (const char* esquema : kEsquemas)
+            QDesktopServices::setUrlHandler(esquema, this, "Abrir");
     }
     ~Escucha() override {
         for (const char* esquema : kEsquemas) QDesktopServices::unsetUrlHandler(esquema);
     }
     QList<QUrl> Abiertas;
 
-public slots:
+  public slots:
     void Abrir(const QUrl& url) { Abiertas << url; }
 
-private:
+  private:
     static constexpr const char* kEsquemas[] = {"file", "mailto", "http"};
 };
 
 class VentanaDePrueba : public ::testing::Test {
-protected:
+  protected:
     VentanaDePrueba() {
         ventana.CrearVentanaPrincipal(j);
         form = ventana.Principal();

@@ -12,7 +12,8 @@ namespace {
 
 using VentanasModales = VentanaDePrueba;
 
-TEST_F(VentanasModales, MessageBoxesCarryIconButtonsAndLineBreaksAndTakeAnswersWhileTheWindowIsDisabled) {
+TEST_F(VentanasModales,
+       MessageBoxesCarryIconButtonsAndLineBreaksAndTakeAnswersWhileTheWindowIsDisabled) {
     // The computer's words are put to the player with the main window disabled.
     form->Mostrar();
     ventana.Habilitar(false);
@@ -91,8 +92,9 @@ TEST_F(VentanasModales, AboutWindowLinksOpenMailAndWebAndAnyClickOrKeyClosesIt) 
     });
     form->About->trigger();  // returns only once closed
     EXPECT_TRUE(abierta);
-    EXPECT_EQ(escritorio.Abiertas, QList<QUrl>({QUrl(QStringLiteral("mailto:contacto@tablerix.example")),
-                                                 QUrl(QStringLiteral("http://tablerix.example"))}));
+    EXPECT_EQ(escritorio.Abiertas,
+              QList<QUrl>({QUrl(QStringLiteral("mailto:contacto@tablerix.example")),
+                           QUrl(QStringLiteral("http://tablerix.example"))}));
     contestador.Hacer([](QWidget* acerca) { QTest::keyClick(acerca, Qt::Key_A); });
     ventana.MostrarAcercaDe();
 }

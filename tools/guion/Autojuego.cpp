@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
 #include "game/Mensajes.h"
 
 namespace tablerix::guion {
@@ -40,8 +40,8 @@ void CambiarTodo(Juego& j) {
 
 std::string Tiempos(const char* nombre, const std::vector<double>& t) {
     char s[200];
-    std::snprintf(s, sizeof s, "%s searches %zu (median %.2f ms, p95 %.2f ms, max %.2f ms)",
-                  nombre, t.size(), Percentil(t, 0.5), Percentil(t, 0.95), Percentil(t, 1.0));
+    std::snprintf(s, sizeof s, "%s searches %zu (median %.2f ms, p95 %.2f ms, max %.2f ms)", nombre,
+                  t.size(), Percentil(t, 0.5), Percentil(t, 0.95), Percentil(t, 1.0));
     return s;
 }
 
@@ -51,8 +51,8 @@ struct Totales {
     long PuntosJugador = 0, PuntosOrdenador = 0;
 };
 
-void JugarPartida(Juego& j, VentanaConReloj& ventana, const NivelesAutojuego& niveles,
-                  int numero, Totales& tot, std::ostream& salida) {
+void JugarPartida(Juego& j, VentanaConReloj& ventana, const NivelesAutojuego& niveles, int numero,
+                  Totales& tot, std::ostream& salida) {
     MnuNew_Click(j);
     int turnos = 0;
     while (j.PartidaEnCurso) {
@@ -67,9 +67,12 @@ void JugarPartida(Juego& j, VentanaConReloj& ventana, const NivelesAutojuego& ni
         const bool propuesta = HayFichasPropuestas(j);
         if (niveles.Ordenador) MnuNiv_Click(j, *niveles.Ordenador);
         ventana.Deshabilitada.reset();
-        if (propuesta) cmdOk_Click(j);
-        else if (j.FichasEnBolsa > 0) CambiarTodo(j);
-        else cmdPasar_Click(j);
+        if (propuesta)
+            cmdOk_Click(j);
+        else if (j.FichasEnBolsa > 0)
+            CambiarTodo(j);
+        else
+            cmdPasar_Click(j);
         if (ventana.Deshabilitada) {
             tot.Ordenador.push_back(Milisegundos(Reloj::now() - *ventana.Deshabilitada));
             ++turnos;
@@ -106,9 +109,9 @@ void Autojugar(Juego& j, VentanaConReloj& ventana, int partidas, NivelesAutojueg
     for (int n = 1; n <= partidas; ++n) JugarPartida(j, ventana, niveles, n, tot, salida);
     ventana.RespuestaAutomatica = anterior;
     salida << "summary: " << partidas << " games, player won " << tot.GanaJugador
-           << ", computer won " << tot.GanaOrdenador << ", ties " << tot.Empates
-           << ", average JUG " << tot.PuntosJugador / partidas << " CPU "
-           << tot.PuntosOrdenador / partidas << "; " << Tiempos("computer", tot.Ordenador) << "; "
+           << ", computer won " << tot.GanaOrdenador << ", ties " << tot.Empates << ", average JUG "
+           << tot.PuntosJugador / partidas << " CPU " << tot.PuntosOrdenador / partidas << "; "
+           << Tiempos("computer", tot.Ordenador) << "; "
            << Tiempos("recommendation", tot.Recomendacion) << "\n";
 }
 

@@ -35,9 +35,9 @@ struct Comprobador {
 
     void Cuantos(size_t minimo, size_t maximo) const {
         if (args.size() < minimo || args.size() > maximo) {
-            std::string esperado = minimo == maximo ? std::to_string(minimo)
-                                                     : std::to_string(minimo) + " to " +
-                                                           std::to_string(maximo);
+            std::string esperado = minimo == maximo
+                                       ? std::to_string(minimo)
+                                       : std::to_string(minimo) + " to " + std::to_string(maximo);
             if (maximo == SIZE_MAX) esperado = "at least " + std::to_string(minimo);
             Falla("expected " + esperado + " argument(s), got " + std::to_string(args.size()));
         }
@@ -61,8 +61,7 @@ struct Comprobador {
         std::string f = Txt(args[i]);
         if (f.empty() || f.size() > maximo || !SonFichasValidas(f, conBlancos, conHuecos))
             Falla("bad tiles '" + args[i] + "' (up to " + std::to_string(maximo) +
-                  " of A-Z but W, Ñ" + (conBlancos ? ", *" : "") + (conHuecos ? ", _" : "") +
-                  ")");
+                  " of A-Z but W, Ñ" + (conBlancos ? ", *" : "") + (conHuecos ? ", _" : "") + ")");
         args[i] = f;
     }
 };
@@ -71,9 +70,8 @@ void Comprobar(Orden& o) {
     Comprobador c{o.Linea, o.Argumentos};
     const std::string& n = o.Nombre;
     static const std::map<std::string, int> kSinArgumentos = {
-        {"start", 0}, {"ok", 0},   {"pass", 0},   {"exchange", 0}, {"undo", 0},
-        {"recommend", 0}, {"new", 0}, {"save", 0}, {"load", 0},   {"delete", 0},
-        {"pcrack", 0}, {"close", 0}};
+        {"start", 0}, {"ok", 0},   {"pass", 0}, {"exchange", 0}, {"undo", 0},   {"recommend", 0},
+        {"new", 0},   {"save", 0}, {"load", 0}, {"delete", 0},   {"pcrack", 0}, {"close", 0}};
     if (kSinArgumentos.count(n)) {
         c.Cuantos(0, 0);
     } else if (n == "seed") {
@@ -163,8 +161,7 @@ void Comprobar(Orden& o) {
 
 bool SonFichasValidas(const std::string& fichas, bool conBlancos, bool conHuecos) {
     for (char c : fichas)
-        if (!EsLetra(c) && !(conBlancos && c == kBlanco) && !(conHuecos && c == '_'))
-            return false;
+        if (!EsLetra(c) && !(conBlancos && c == kBlanco) && !(conHuecos && c == '_')) return false;
     return true;
 }
 

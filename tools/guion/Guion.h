@@ -9,8 +9,7 @@ namespace tablerix::guion {
 
 // A script error: the line number (0 when it is not tied to a line) and the reason.
 struct ErrorGuion : std::runtime_error {
-    ErrorGuion(int linea, const std::string& motivo)
-        : std::runtime_error(motivo), Linea(linea) {}
+    ErrorGuion(int linea, const std::string& motivo) : std::runtime_error(motivo), Linea(linea) {}
     int Linea;
 };
 

@@ -13,16 +13,19 @@ char Minuscula(char c) {
     return c;
 }
 
-std::string LetraVisible(char c) { return c == kSinFicha ? "_" : AUtf8(std::string(1, c)); }
+std::string LetraVisible(char c) {
+    return c == kSinFicha ? "_" : AUtf8(std::string(1, c));
+}
 
-void Agregar(Lineas& a, const Lineas& b) { a.insert(a.end(), b.begin(), b.end()); }
+void Agregar(Lineas& a, const Lineas& b) {
+    a.insert(a.end(), b.begin(), b.end());
+}
 
 // Square under a window position of the board, -1 when the position is off the grid.
 int CasillaEn(int izquierda, int arriba) {
     const Rectangulo primera = GeometriaCasilla(0);
     int dx = izquierda - primera.Izquierda, dy = arriba - primera.Arriba;
-    if (dx < 0 || dy < 0 || dx % 24 || dy % 24 || dx / 24 >= kLado || dy / 24 >= kLado)
-        return -1;
+    if (dx < 0 || dy < 0 || dx % 24 || dy % 24 || dx / 24 >= kLado || dy / 24 >= kLado) return -1;
     return dy / 24 * kLado + dx / 24;
 }
 
@@ -31,9 +34,12 @@ int CasillaEn(int izquierda, int arriba) {
 std::string LineaVisible(const std::string& cp1252) {
     std::string s;
     for (char c : AUtf8(cp1252)) {
-        if (c == '\r') s += "\\r";
-        else if (c == '\n') s += "\\n";
-        else s += c;
+        if (c == '\r')
+            s += "\\r";
+        else if (c == '\n')
+            s += "\\n";
+        else
+            s += c;
     }
     return s;
 }
@@ -44,9 +50,12 @@ Lineas ImprimirTablero(const Juego& j) {
         std::string s;
         for (int col = 0; col < kLado; ++col) {
             const Casilla& c = j.Form1.Label1[fila * kLado + col];
-            if (c.Letra == kCasillaVacia) s += '.';
-            else if (c.ColorLetra == kNegro) s += AUtf8(std::string(1, c.Letra));
-            else s += AUtf8(std::string(1, Minuscula(c.Letra)));
+            if (c.Letra == kCasillaVacia)
+                s += '.';
+            else if (c.ColorLetra == kNegro)
+                s += AUtf8(std::string(1, c.Letra));
+            else
+                s += AUtf8(std::string(1, Minuscula(c.Letra)));
         }
         l.push_back(s);
     }
@@ -117,8 +126,7 @@ Lineas ImprimirMarco(const Juego& j) {
     const Rectangulo& p = m.Posicion;
     int primera = CasillaEn(p.Izquierda, p.Arriba);
     const Rectangulo casilla = GeometriaCasilla(0);
-    int ultima = CasillaEn(p.Izquierda + p.Ancho - casilla.Ancho,
-                           p.Arriba + p.Alto - casilla.Alto);
+    int ultima = CasillaEn(p.Izquierda + p.Ancho - casilla.Ancho, p.Arriba + p.Alto - casilla.Alto);
     if (primera < 0 || ultima < 0)
         return {"frame at " + std::to_string(p.Izquierda) + "," + std::to_string(p.Arriba) +
                 " size " + std::to_string(p.Ancho) + "x" + std::to_string(p.Alto)};
@@ -127,8 +135,8 @@ Lineas ImprimirMarco(const Juego& j) {
 
 Lineas ImprimirTodo(const Juego& j) {
     Lineas l = ImprimirTablero(j);
-    for (auto* f : {ImprimirAtriles, ImprimirPuntos, ImprimirBolsa, ImprimirEstado,
-                    ImprimirNivel, ImprimirPalabras, ImprimirMarco, ImprimirPartida})
+    for (auto* f : {ImprimirAtriles, ImprimirPuntos, ImprimirBolsa, ImprimirEstado, ImprimirNivel,
+                    ImprimirPalabras, ImprimirMarco, ImprimirPartida})
         Agregar(l, f(j));
     return l;
 }

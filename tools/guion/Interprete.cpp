@@ -6,19 +6,23 @@
 #include "Autojuego.h"
 #include "Impresion.h"
 #include "Preparacion.h"
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
 #include "game/Arranque.h"
 
 namespace tablerix::guion {
 namespace {
 
-int Entero(const std::string& s) { return std::stoi(s); }
+int Entero(const std::string& s) {
+    return std::stoi(s);
+}
 
 bool EsPreparacion(const std::string& n) {
     return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes";
 }
 
-bool EsImpresion(const std::string& n) { return n == "print" || n == "echo"; }
+bool EsImpresion(const std::string& n) {
+    return n == "print" || n == "echo";
+}
 
 }  // namespace
 
@@ -84,8 +88,10 @@ void Interprete::EjecutarOrden(const Orden& o) {
     } else if (o.Nombre == "letter") {
         for (const std::string& l : a) ventana_.Letras.push_back(l == "-" ? kSinFicha : l[0]);
     } else if (o.Nombre == "autoanswer") {
-        if (a[0] == "off") ventana_.RespuestaAutomatica.reset();
-        else ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
+        if (a[0] == "off")
+            ventana_.RespuestaAutomatica.reset();
+        else
+            ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
     } else if (EsImpresion(o.Nombre)) {
         Imprimir(o);
     } else if (EsPreparacion(o.Nombre)) {
@@ -161,8 +167,10 @@ void Interprete::Accion(const Orden& o) {
         Casilla_Pulsar(j, Entero(a[0]), true);
     } else if (n == "click") {
         int ranura = Entero(a[0]);
-        if (j.Form1.Label5[ranura].Visible) Atril_Pulsar(j, ranura);
-        else salida_ << "(slot " << ranura << " is hidden)\n";
+        if (j.Form1.Label5[ranura].Visible)
+            Atril_Pulsar(j, ranura);
+        else
+            salida_ << "(slot " << ranura << " is hidden)\n";
     } else if (n == "ok") {
         cmdOk_Click(j);
     } else if (n == "pass") {
@@ -203,17 +211,28 @@ void Interprete::Imprimir(const Orden& o) {
     }
     const std::string& que = o.Argumentos[0];
     const Juego& j = juego_;
-    if (que == "board") Escribir(ImprimirTablero(j));
-    else if (que == "racks") Escribir(ImprimirAtriles(j));
-    else if (que == "scores") Escribir(ImprimirPuntos(j));
-    else if (que == "bag") Escribir(ImprimirBolsa(j));
-    else if (que == "status") Escribir(ImprimirEstado(j));
-    else if (que == "level") Escribir(ImprimirNivel(j));
-    else if (que == "log") Escribir(ImprimirPartida(j));
-    else if (que == "words") Escribir(ImprimirPalabras(j));
-    else if (que == "frame") Escribir(ImprimirMarco(j));
-    else if (que == "all") Escribir(ImprimirTodo(j));
-    else if (que == "file") Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));
+    if (que == "board")
+        Escribir(ImprimirTablero(j));
+    else if (que == "racks")
+        Escribir(ImprimirAtriles(j));
+    else if (que == "scores")
+        Escribir(ImprimirPuntos(j));
+    else if (que == "bag")
+        Escribir(ImprimirBolsa(j));
+    else if (que == "status")
+        Escribir(ImprimirEstado(j));
+    else if (que == "level")
+        Escribir(ImprimirNivel(j));
+    else if (que == "log")
+        Escribir(ImprimirPartida(j));
+    else if (que == "words")
+        Escribir(ImprimirPalabras(j));
+    else if (que == "frame")
+        Escribir(ImprimirMarco(j));
+    else if (que == "all")
+        Escribir(ImprimirTodo(j));
+    else if (que == "file")
+        Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));
 }
 
 void Interprete::Escribir(const std::vector<std::string>& lineas) {

@@ -20,14 +20,14 @@ enum Salida : int {
 };
 
 class Interprete {
-public:
+  public:
     // `carpeta`: the program's folder for this run; `carpetaGuion`: where `words` files are.
     Interprete(std::string carpeta, std::string carpetaGuion, std::ostream& salida,
                std::ostream& errores);
 
     int Ejecutar(const std::vector<Orden>& ordenes);
 
-private:
+  private:
     void EjecutarOrden(const Orden& o);
     void Preparar(const Orden& o);
     void Accion(const Orden& o);

@@ -3,7 +3,9 @@
 namespace tablerix::guion {
 namespace {
 
-char Ficha(char c) { return c == '_' ? kSinFicha : c; }
+char Ficha(char c) {
+    return c == '_' ? kSinFicha : c;
+}
 
 }  // namespace
 
@@ -62,6 +64,8 @@ bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direcci
     return true;
 }
 
-void PonerPuntos(Juego& j, int p, int puntos) { j.Form1.Label4[p - 1] = std::to_string(puntos); }
+void PonerPuntos(Juego& j, int p, int puntos) {
+    j.Form1.Label4[p - 1] = std::to_string(puntos);
+}
 
 }  // namespace tablerix::guion

@@ -13,8 +13,7 @@ void PonerAtril(Juego& j, int p, const std::string& fichas);
 void PonerBolsa(Juego& j, const std::string& fichas);
 // Fixes a word on the board as a fixed move would; false with `conflicto` set
 // to the square when a square already holds another letter.
-bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direccion,
-                  int& conflicto);
+bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direccion, int& conflicto);
 void PonerPuntos(Juego& j, int p, int puntos);
 
 }  // namespace tablerix::guion

@@ -10,7 +10,7 @@
 namespace tablerix::guion {
 
 class VentanaConReloj : public VentanaGuionizada {
-public:
+  public:
     using Reloj = std::chrono::steady_clock;
     std::optional<Reloj::time_point> Deshabilitada;  // first disable since it was reset
 

@@ -26,7 +26,8 @@ struct CarpetaTemporal {
     fs::path Ruta;
     CarpetaTemporal() {
         std::string plantilla = (fs::temp_directory_path() / "tablerix-script-XXXXXX").string();
-        if (!mkdtemp(plantilla.data())) throw std::runtime_error("cannot create a temporary folder");
+        if (!mkdtemp(plantilla.data()))
+            throw std::runtime_error("cannot create a temporary folder");
         Ruta = plantilla;
         std::error_code ec;
         fs::copy_file(fs::path(TABLERIX_DATA_DIR) / "Tablerix.pal", Ruta / "Tablerix.pal", ec);
@@ -46,8 +47,10 @@ int main(int argc, char** argv) {
         if (a == "--folder") {
             if (i + 1 == argc) return Uso("--folder needs a folder");
             carpeta = argv[++i];
-        } else if (guion.empty() && (a == "-" || a.rfind("--", 0) != 0)) guion = a;
-        else return Uso("unexpected argument '" + a + "'");
+        } else if (guion.empty() && (a == "-" || a.rfind("--", 0) != 0))
+            guion = a;
+        else
+            return Uso("unexpected argument '" + a + "'");
     }
     if (guion.empty()) return Uso("no script given");
 

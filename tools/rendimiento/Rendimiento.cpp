@@ -24,7 +24,9 @@ namespace {
 
 using Reloj = std::chrono::steady_clock;
 
-double Ms(Reloj::time_point desde) { return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count(); }
+double Ms(Reloj::time_point desde) {
+    return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count();
+}
 
 long PicoMemoriaKb() {
     std::ifstream estado("/proc/self/status");
@@ -46,8 +48,8 @@ Cifras Resumir(std::vector<double> ms) {
 }
 
 void Imprimir(const char* que, const Cifras& c, std::size_t n) {
-    std::printf("%s: median %.2f ms, p90 %.2f ms, worst %.2f ms, mean %.2f ms (%zu searches)\n", que, c.Mediana, c.P90,
-                c.Peor, c.Media, n);
+    std::printf("%s: median %.2f ms, p90 %.2f ms, worst %.2f ms, mean %.2f ms (%zu searches)\n",
+                que, c.Mediana, c.P90, c.Peor, c.Media, n);
 }
 
 struct Posicion {
@@ -100,7 +102,8 @@ int main(int argc, char** argv) {
     std::printf("word list: %s, %d entries\n", ruta.c_str(), j.Lista.NumPalabras());
     std::printf("load with index: %.0f ms (index alone %.0f ms, %.1f MB)\n", carga, indice,
                 j.Indice.MemoriaUsada() / 1e6);
-    std::printf("peak memory with the list loaded and indexed: %.1f MB (VmHWM)\n", picoCargada / 1024.0);
+    std::printf("peak memory with the list loaded and indexed: %.1f MB (VmHWM)\n",
+                picoCargada / 1024.0);
 
     // Positions: self-play of 3 to 16 moves, then a fresh rack for the computer.
     std::mt19937_64 g(20261206);
@@ -134,7 +137,8 @@ int main(int argc, char** argv) {
         Poner(j, p);
         dosBlancos.push_back(Medir([&] { BuscarMejorJugada(j); }));
     }
-    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos), dosBlancos.size());
+    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos),
+             dosBlancos.size());
 
     std::vector<double> apertura;
     for (int k = 0; k < numPosiciones; ++k) {
@@ -152,17 +156,18 @@ int main(int argc, char** argv) {
     for (int k = 0; k < n; ++k) {
         Poner(j, posiciones[k]);
         referencia.push_back(Medir([&] { BuscarMejorJugadaReferencia(j); }));
-        const auto registro = std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas, j.MejorDireccion,
-                                              j.Form1.List3, j.Azar.Siguiente());
+        const auto registro = std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
+                                              j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
         Poner(j, posiciones[k]);
         rapida.push_back(Medir([&] { BuscarMejorJugada(j); }));
-        iguales += registro == std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas, j.MejorDireccion,
-                                               j.Form1.List3, j.Azar.Siguiente());
+        iguales += registro == std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
+                                               j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
     }
     const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
     Imprimir("reference loops, stride 1", cr, referencia.size());
     std::printf("  same best move, word record and random sequence: %d of %d\n", iguales, n);
     std::printf("peak memory at the end: %.1f MB (VmHWM)\n", PicoMemoriaKb() / 1024.0);
-    std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n", cr.Mediana / cf.Mediana, n);
+    std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n",
+                cr.Mediana / cf.Mediana, n);
     return iguales == n ? 0 : 1;
 }

@@ -1,7 +1,7 @@
-#include "computer/Eventos.h"
+#include "app/Eventos.h"
 
+#include "app/Turno.h"
 #include "computer/Recomendacion.h"
-#include "computer/Turno.h"
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
 #include "game/Mensajes.h"
@@ -31,10 +31,18 @@ bool Atender(Juego& j, Accion accion) {
 
 }  // namespace
 
-void cmdOk_Click(Juego& j) { Atender(j, [&] { JugarTurno(j); }); }
-void cmdPasar_Click(Juego& j) { Atender(j, [&] { Pasar(j); }); }
-void cmdCambiar_Click(Juego& j) { Atender(j, [&] { EmpezarCambio(j); }); }
-void cmdEscape_Click(Juego& j) { Atender(j, [&] { Deshacer(j); }); }
+void cmdOk_Click(Juego& j) {
+    Atender(j, [&] { JugarTurno(j); });
+}
+void cmdPasar_Click(Juego& j) {
+    Atender(j, [&] { Pasar(j); });
+}
+void cmdCambiar_Click(Juego& j) {
+    Atender(j, [&] { EmpezarCambio(j); });
+}
+void cmdEscape_Click(Juego& j) {
+    Atender(j, [&] { Deshacer(j); });
+}
 
 void MnuNew_Click(Juego& j) {
     Atender(j, [&] {
@@ -48,8 +56,12 @@ void MnuSave_Click(Juego& j) {
     });
 }
 
-void MnuLoad_Click(Juego& j) { Atender(j, [&] { CargarPartida(j); }); }
-void mnuBorGuar_Click(Juego& j) { Atender(j, [&] { BorrarPartidaGuardada(j); }); }
+void MnuLoad_Click(Juego& j) {
+    Atender(j, [&] { CargarPartida(j); });
+}
+void mnuBorGuar_Click(Juego& j) {
+    Atender(j, [&] { BorrarPartidaGuardada(j); });
+}
 
 void MnuContra_Click(Juego& j) {
     Atender(j, [&] {
@@ -58,8 +70,12 @@ void MnuContra_Click(Juego& j) {
     });
 }
 
-void MnuRecom_Click(Juego& j) { Atender(j, [&] { Recomendar(j); }); }
-void MnuNiv_Click(Juego& j, int i) { Atender(j, [&] { ElegirNivel(j, i); }); }
+void MnuRecom_Click(Juego& j) {
+    Atender(j, [&] { Recomendar(j); });
+}
+void MnuNiv_Click(Juego& j, int i) {
+    Atender(j, [&] { ElegirNivel(j, i); });
+}
 
 void MnuHelp_Click(Juego& j) {
     Atender(j, [&] {
@@ -68,7 +84,9 @@ void MnuHelp_Click(Juego& j) {
     });
 }
 
-void About_Click(Juego& j) { Atender(j, [&] { j.Ventana.MostrarAcercaDe(); }); }
+void About_Click(Juego& j) {
+    Atender(j, [&] { j.Ventana.MostrarAcercaDe(); });
+}
 
 void Atril_EmpezarArrastre(Juego& j, int ranura) {
     Atender(j, [&] { EmpezarArrastreAtril(j, ranura); });
@@ -76,13 +94,21 @@ void Atril_EmpezarArrastre(Juego& j, int ranura) {
 void Casilla_EmpezarArrastre(Juego& j, int casilla) {
     Atender(j, [&] { EmpezarArrastreCasilla(j, casilla); });
 }
-void Casilla_Soltar(Juego& j, int casilla) { Atender(j, [&] { SoltarEnCasilla(j, casilla); }); }
-void Atril_Soltar(Juego& j, int ranura) { Atender(j, [&] { SoltarEnAtril(j, ranura); }); }
-void Fuera_Soltar(Juego& j) { Atender(j, [&] { SoltarFuera(j); }); }
+void Casilla_Soltar(Juego& j, int casilla) {
+    Atender(j, [&] { SoltarEnCasilla(j, casilla); });
+}
+void Atril_Soltar(Juego& j, int ranura) {
+    Atender(j, [&] { SoltarEnAtril(j, ranura); });
+}
+void Fuera_Soltar(Juego& j) {
+    Atender(j, [&] { SoltarFuera(j); });
+}
 void Casilla_Pulsar(Juego& j, int casilla, bool derecho) {
     Atender(j, [&] { PulsarCasilla(j, casilla, derecho); });
 }
-void Atril_Pulsar(Juego& j, int ranura) { Atender(j, [&] { PulsarAtril(j, ranura); }); }
+void Atril_Pulsar(Juego& j, int ranura) {
+    Atender(j, [&] { PulsarAtril(j, ranura); });
+}
 
 bool Form_Unload(Juego& j) {
     return Atender(j, [&] {

@@ -1,4 +1,4 @@
-#include "computer/Turno.h"
+#include "app/Turno.h"
 
 #include <algorithm>
 
@@ -25,9 +25,8 @@ bool HayFichaVisible(const ModeloVentana& f) {
 }
 
 bool OrdenadorTieneFichas(const ModeloVentana& f) {
-    return std::any_of(f.Label11.begin(), f.Label11.end(), [](const FichaOrdenador& r) {
-        return r.Visible && r.Letra != kSinFicha;
-    });
+    return std::any_of(f.Label11.begin(), f.Label11.end(),
+                       [](const FichaOrdenador& r) { return r.Visible && r.Letra != kSinFicha; });
 }
 
 // The player's move as laid on the board; false when the check refused it.
@@ -173,9 +172,9 @@ void TurnoOrdenador(Juego& j) {
 }
 
 int FichasSeleccionadas(const ModeloVentana& f) {
-    return static_cast<int>(std::count_if(f.Label5.begin(), f.Label5.end(), [](const FichaJugador& r) {
-        return r.Visible && r.Fondo != kColorFicha;
-    }));
+    return static_cast<int>(
+        std::count_if(f.Label5.begin(), f.Label5.end(),
+                      [](const FichaJugador& r) { return r.Visible && r.Fondo != kColorFicha; }));
 }
 
 int PrimeraRanuraLibre(const Juego& j) {
@@ -227,7 +226,8 @@ void EmpezarCambio(Juego& j) {
         return;
     }
     Deshacer(j);
-    PonerEstado(j, Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar."),
+    PonerEstado(j,
+                Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar."),
                 '2');
     for (FichaJugador& r : j.Form1.Label5) r.Arrastrable = false;
 }

@@ -28,15 +28,18 @@ auto Ejecutar(Juego& j, std::uint64_t semilla, Busqueda buscar) {
     j.Silencioso = true;
     j.Azar.Sembrar(semilla);
     int total = -1;
-    if constexpr (std::is_void_v<decltype(buscar(j))>) buscar(j);
-    else total = buscar(j);
+    if constexpr (std::is_void_v<decltype(buscar(j))>)
+        buscar(j);
+    else
+        total = buscar(j);
     bool intacto = true;
     for (int q = 0; q < kCasillas; ++q)
-        intacto &= antes[q].Letra == j.Form1.Label1[q].Letra && antes[q].Marca == j.Form1.Label1[q].Marca;
+        intacto &=
+            antes[q].Letra == j.Form1.Label1[q].Letra && antes[q].Marca == j.Form1.Label1[q].Marca;
     Aleatorio azar = j.Azar;
-    return std::make_tuple(total, j.MejorPuntos, j.MejorInicio, j.MejorDireccion, j.MejorFichas, j.PuntosMejor,
-                           j.NumPalabrasJugada, j.PalabrasJugada, j.Form1.List3, j.Form1.AnchoProgreso,
-                           azar.Siguiente(), intacto);
+    return std::make_tuple(total, j.MejorPuntos, j.MejorInicio, j.MejorDireccion, j.MejorFichas,
+                           j.PuntosMejor, j.NumPalabrasJugada, j.PalabrasJugada, j.Form1.List3,
+                           j.Form1.AnchoProgreso, azar.Siguiente(), intacto);
 }
 
 }  // namespace tablerix

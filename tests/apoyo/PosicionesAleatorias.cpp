@@ -10,7 +10,8 @@ namespace {
 // The hundred tiles of the set.
 const std::string kFichas = [] {
     const char* letras = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ*";
-    const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5, 1, 9, 2, 1, 5, 6, 4, 5, 1, 1, 1, 1, 4};
+    const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5,
+                           1,  9, 2, 1, 5,  6, 4, 5, 1, 1, 1, 1, 4};
     std::string s;
     for (int k = 0; letras[k]; ++k) s.append(cuantas[k], letras[k]);
     return s;
@@ -25,7 +26,8 @@ void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
 
 void VaciarTablero(Juego& j) {
     j.Tablero = TableroVacio();
-    for (int q = 0; q < kCasillas; ++q) j.Form1.Label1[q] = {.Fondo = static_cast<Color>(std::stol(j.Premios[q]))};
+    for (int q = 0; q < kCasillas; ++q)
+        j.Form1.Label1[q] = {.Fondo = static_cast<Color>(std::stol(j.Premios[q]))};
 }
 
 void FijarFicha(Juego& j, int casilla, char letra) {
@@ -43,7 +45,8 @@ void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) 
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
         char f = kSinFicha;
-        while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo))) f = kFichas[ficha(g)];
+        while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo)))
+            f = kFichas[ficha(g)];
         blancos += f == kBlanco;
         j.Atriles[j.Turno][k] = f;
     }
@@ -58,7 +61,8 @@ void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
     for (int intento = 0; intento < 20 && j.PrimeraJugada; ++intento) {
         RepartirAtril(j, g);
         if (BuscarMejorPrimeraJugada(j) > 0) {
-            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1, 1, j.MejorFichas);
+            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1, 1,
+                  j.MejorFichas);
             j.PrimeraJugada = false;
         }
     }
@@ -66,7 +70,8 @@ void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
         RepartirAtril(j, g);
         MarcarOcupadas(j);
         BuscarMejorJugada(j);
-        if (j.MejorPuntos > 0) Fijar(j, j.MejorInicio, j.MejorDireccion == 'H' ? 1 : kLado, j.MejorFichas);
+        if (j.MejorPuntos > 0)
+            Fijar(j, j.MejorInicio, j.MejorDireccion == 'H' ? 1 : kLado, j.MejorFichas);
     }
     MarcarOcupadas(j);
 }

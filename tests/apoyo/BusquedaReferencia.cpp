@@ -15,7 +15,9 @@ bool EsLetraDeFicha(char c) {
     return letras.find(c) != std::string::npos;
 }
 
-int Sortear(Juego& j) { return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1; }
+int Sortear(Juego& j) {
+    return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1;
+}
 
 // Takes each letter of `letras` from the rack `resto`, a tile of the letter
 // first, else a blank; false when one is missing.
@@ -77,7 +79,8 @@ void ProbarVentana(Juego& j, const std::string& v) {
             j.Form1.List3 = j.Form1.List4;
             j.PalabrasJugada.clear();
             for (const std::string& linea : j.Form1.List4)
-                if (linea.find_first_of("+=") == std::string::npos) j.PalabrasJugada.emplace_back(SinBlancos(linea));
+                if (linea.find_first_of("+=") == std::string::npos)
+                    j.PalabrasJugada.emplace_back(SinBlancos(linea));
             j.NumPalabrasJugada = static_cast<std::int16_t>(j.PalabrasJugada.size());
             j.PuntosMejor = j.SumaPalabras;
         }
@@ -102,14 +105,15 @@ void BuscarMejorJugadaReferencia(Juego& j) {
             std::string p;  // the line, '?' where open
             for (int k = 0; k < kLado; ++k) p += j.Tablero[j.LineaActual + k * paso];
             std::replace(p.begin(), p.end(), ' ', '?');
-            // Every window of 1 to 7 open squares, with a letter, and no letter touching either end.
+            // Every window of 1 to 7 open squares, with a letter, and no letter touching either
+            // end.
             for (int s = 0; s < kLado && p != std::string(kLado, '?'); ++s) {
                 j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + s * paso);
                 for (int n = 1; s + n <= kLado; ++n) {
                     const std::string v = p.substr(s, n);
                     const auto huecos = std::count(v.begin(), v.end(), '?');
-                    if ((s + n == kLado || p[s + n] == '?') && (s == 0 || p[s - 1] == '?') && huecos < n &&
-                        huecos >= 1 && huecos <= 7)
+                    if ((s + n == kLado || p[s + n] == '?') && (s == 0 || p[s - 1] == '?') &&
+                        huecos < n && huecos >= 1 && huecos <= 7)
                         ProbarVentana(j, v);
                 }
             }
@@ -134,7 +138,8 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
             std::string notacion;
             for (std::size_t k = 0; k < L; ++k) {
                 s += Valor(j, w[k]);
-                notacion += std::string(k ? "+" : "") + std::to_string(Valor(j, w[k])) + (k + 5 == L ? "x2" : "");
+                notacion += std::string(k ? "+" : "") + std::to_string(Valor(j, w[k])) +
+                            (k + 5 == L ? "x2" : "");
             }
             const int total = 2 * s + (L == 7 ? 50 : 0);
             if (total > mejor) {
