@@ -1,6 +1,8 @@
 #include "ui/Aplicacion.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <cmath>
 
 #include "ui/Imagenes.h"
@@ -24,6 +26,14 @@ void PrepararAplicacion(QApplication& app) {
     QFont::insertSubstitution(QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"));
     app.setFont(Fuente("MS Sans Serif", 8));
     app.setWindowIcon(IconoVentana());
+    // Qt's own buttons and dialogs in Spanish whatever the desktop's language;
+    // without the translation they stay English and the program still runs.
+    auto* traduccion = new QTranslator(&app);
+    if (traduccion->load(QStringLiteral("qtbase_es"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traduccion);
+    else
+        delete traduccion;
 }
 
 }  // namespace tablerix

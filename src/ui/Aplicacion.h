@@ -12,7 +12,7 @@ inline constexpr char kTituloPrograma[] = "Tablerix";
 QFont Fuente(const char* familia, double puntos, bool negrita = false);
 
 // Names (so that the per-user data folder is .../tablerix), font substitutes,
-// the default font and the window icon.
+// the default font, the window icon and Qt's Spanish translation.
 void PrepararAplicacion(QApplication& app);
 
 }  // namespace tablerix

@@ -48,6 +48,7 @@ QMessageBox::Icon IconoQt(Icono icono) {
 }  // namespace
 
 Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) {
+    form1_->Pintar();  // no box opens over a stale window
     QMessageBox caja(IconoQt(icono), QString::fromLatin1(kTituloPrograma), TextoDeMensaje(texto),
                      conCancelar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                      form1_.get());
@@ -61,6 +62,7 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
 }
 
 char VentanaQt::ElegirLetra(int izquierda, int arriba) {
+    form1_->Pintar();
     Form3 elector(form1_.get());
     elector.move(form1_->frameGeometry().topLeft() + QPoint(izquierda, arriba));
     elector.exec();
@@ -68,6 +70,7 @@ char VentanaQt::ElegirLetra(int izquierda, int arriba) {
 }
 
 void VentanaQt::MostrarProgreso(int modo, const std::function<void()>& trabajo) {
+    form1_->Pintar();
     Form2 progreso(form1_.get(), modo, trabajo);
     progreso.Ejecutar();
 }

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "VentanaDePrueba.h"
+#include "game/Mensajes.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
 #include "wordlist/Texto.h"
@@ -16,7 +17,7 @@ TEST_F(VentanasModales,
        MessageBoxesCarryIconButtonsAndLineBreaksAndTakeAnswersWhileTheWindowIsDisabled) {
     // The computer's words are put to the player with the main window disabled.
     form->Mostrar();
-    ventana.Habilitar(false);
+    HabilitarVentana(j, false);
     const struct {
         std::string texto;
         Icono icono;
@@ -45,8 +46,13 @@ TEST_F(VentanasModales,
     }
     EXPECT_FALSE(form->isEnabled());
 
-    // Closing a question answers Cancel.
-    contestador.Hacer([](QWidget* caja) { QTest::keyClick(caja, Qt::Key_Escape); });
+    // Qt's own buttons speak Spanish; closing a question answers Cancel.
+    contestador.Hacer([](QWidget* ventanaModal) {
+        auto* caja = static_cast<QMessageBox*>(ventanaModal);
+        EXPECT_EQ(caja->button(QMessageBox::Ok)->text(), QStringLiteral("Aceptar"));
+        EXPECT_EQ(caja->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
+        QTest::keyClick(caja, Qt::Key_Escape);
+    });
     EXPECT_EQ(ventana.MostrarMensaje("Quieres empezar otra partida?", Icono::Pregunta, true),
               Respuesta::Cancelar);
 }
