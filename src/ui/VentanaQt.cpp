@@ -15,6 +15,7 @@
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
+#include "ui/VentanaAyuda.h"
 
 namespace tablerix {
 
@@ -106,7 +107,12 @@ QUrl DireccionDeDocumento(const std::string& direccion) {
 }
 
 void VentanaQt::AbrirDocumento(const std::string& direccion) {
-    QDesktopServices::openUrl(DireccionDeDocumento(direccion));
+    const QUrl url = DireccionDeDocumento(direccion);
+    // Minimal desktops may have no browser: a page of ours is then shown by us.
+    if (!QDesktopServices::openUrl(url) && url.isLocalFile() && QFile::exists(url.toLocalFile())) {
+        if (!ayuda_) ayuda_ = std::make_unique<VentanaAyuda>(form1_.get());
+        ayuda_->Mostrar(url);
+    }
 }
 
 void VentanaQt::ModeloCambiado() {

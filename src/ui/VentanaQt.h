@@ -9,6 +9,7 @@
 namespace tablerix {
 
 class Form1;
+class VentanaAyuda;
 
 class VentanaQt : public InterfazVentana {
   public:
@@ -18,6 +19,8 @@ class VentanaQt : public InterfazVentana {
     // The main window over the game's model; before anything is shown.
     void CrearVentanaPrincipal(Juego& j);
     Form1* Principal() const { return form1_.get(); }
+    // The program's own help window, once it has been needed.
+    VentanaAyuda* Ayuda() const { return ayuda_.get(); }
     // The game's start-up (splash, main window, word list, first game), then
     // the main window shows the dealt game. False: no word list, the program ends.
     bool Arrancar(Juego& j, bool sembrarDelReloj = true);
@@ -34,6 +37,7 @@ class VentanaQt : public InterfazVentana {
 
   private:
     std::unique_ptr<Form1> form1_;
+    std::unique_ptr<VentanaAyuda> ayuda_;
     bool repintePendiente_ = false;
 };
 

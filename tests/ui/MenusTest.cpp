@@ -1,5 +1,9 @@
 // Menu entries, their shortcuts and closing the window reach the game's handlers.
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "VentanaDePrueba.h"
+#include "ui/VentanaAyuda.h"
 
 namespace tablerix::prueba {
 namespace {
@@ -13,6 +17,18 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     EXPECT_EQ(
         escritorio.Abiertas,
         QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/usr/share/tablerix/Instrucciones.htm"))});
+    // Offscreen, as on a desktop without a browser, nothing opens a page: the program shows it.
+    QTemporaryDir carpeta;
+    QFile pagina(carpeta.filePath(QStringLiteral("Instrucciones.htm")));
+    ASSERT_TRUE(pagina.open(QIODevice::WriteOnly));
+    pagina.write("<title>C\xc3\xb3mo jugar</title><p>Reglas</p>");
+    pagina.close();
+    j.CarpetaDatos = QFile::encodeName(carpeta.path()).toStdString();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QTest::keyClick(form, Qt::Key_F1);
+    ASSERT_NE(ventana.Ayuda(), nullptr);
+    EXPECT_TRUE(ventana.Ayuda()->isVisible());
+    EXPECT_EQ(ventana.Ayuda()->windowTitle(), QStringLiteral("Cómo jugar"));
 
     j.PartidaEnCurso = true;
     j.Form1.Label1[112].Letra = 'S';

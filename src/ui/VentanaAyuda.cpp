@@ -1,0 +1,27 @@
+#include "ui/VentanaAyuda.h"
+
+#include <QVBoxLayout>
+
+namespace tablerix {
+
+VentanaAyuda::VentanaAyuda(QWidget* principal) : QDialog(principal), Texto(new QTextBrowser(this)) {
+    setWindowFlags(Qt::Window);
+    Texto->setOpenExternalLinks(true);
+    auto* disposicion = new QVBoxLayout(this);
+    disposicion->setContentsMargins(0, 0, 0, 0);
+    disposicion->addWidget(Texto);
+    resize(640, 560);
+}
+
+void VentanaAyuda::Mostrar(const QUrl& pagina) {
+    if (Texto->source() == pagina)
+        Texto->reload();
+    else
+        Texto->setSource(pagina);
+    setWindowTitle(Texto->documentTitle());
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace tablerix
