@@ -1,6 +1,7 @@
 #include "ui/Form2.h"
 
 #include <QCloseEvent>
+#include <QWindow>
 
 #include "ui/Aplicacion.h"
 #include "ui/Etiqueta.h"
@@ -33,13 +34,36 @@ void Form2::Ejecutar() {
 
 void Form2::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    if (!terminado_ && !Timer1.isActive() && !Timer2.isActive())
+    if (!terminado_ && !Timer1.isActive() && !Timer2.isActive()) {
+        desdeMostrada_.start();
         (Modo == 1 ? Timer1 : Timer2).start();
+    }
 }
+
+namespace {
+
+// A window on screen that cannot show what it paints yet stays a black box while the work runs.
+bool PorExponer(const QWidget* ventana) {
+    return ventana && ventana->isVisible() && ventana->windowHandle() &&
+           !ventana->windowHandle()->isExposed();
+}
+
+// Long enough for any window system to map a window; a platform that never
+// reports it must not keep the list from loading.
+constexpr int kEsperaMaximaMs = 2000;
+
+}  // namespace
 
 void Form2::Trabajar(QTimer& temporizador, const char* texto) {
     temporizador.stop();
     lblProceso->PonerTexto(QString::fromLatin1(texto));
+    QWidget* principal = parentWidget() ? parentWidget()->window() : nullptr;
+    if ((PorExponer(this) || PorExponer(principal)) && desdeMostrada_.elapsed() < kEsperaMaximaMs) {
+        temporizador.start();
+        return;
+    }
+    // Both painted now, since the work keeps events from running until it ends.
+    if (principal) principal->repaint();
     repaint();
     try {
         trabajo_();

@@ -1,8 +1,10 @@
 #pragma once
 // The progress window shown while the word list is loaded or saved. The work
-// runs from a one-shot trigger, once the window has painted, and the window
-// closes itself when it is done; the user cannot close it before.
+// runs from a one-shot trigger, once this window and the main window behind
+// it are on screen and painted, and the window closes itself when it is done;
+// the user cannot close it before.
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <exception>
 #include <functional>
@@ -34,6 +36,7 @@ class Form2 : public QDialog {
 
     std::function<void()> trabajo_;
     std::exception_ptr error_;
+    QElapsedTimer desdeMostrada_;
     bool terminado_ = false;
 };
 
