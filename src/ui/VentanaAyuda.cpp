@@ -6,6 +6,7 @@ namespace tablerix {
 
 VentanaAyuda::VentanaAyuda(QWidget* principal) : QDialog(principal), Texto(new QTextBrowser(this)) {
     setWindowFlags(Qt::Window);
+    setAttribute(Qt::WA_QuitOnClose, false);  // closing the main window still ends the program
     Texto->setOpenExternalLinks(true);
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
