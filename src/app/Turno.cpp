@@ -16,7 +16,7 @@ namespace {
 
 void MarcarOcupadas(Juego& j) {
     for (Casilla& c : j.Form1.Label1)
-        if (c.Letra != kCasillaVacia) c.Marca = '1';
+        if (c.Letra != kCasillaVacia) c.Marca = kMarcaOcupada;
 }
 
 bool HayFichaVisible(const ModeloVentana& f) {
@@ -34,7 +34,7 @@ bool ComprobarJugadaJugador(Juego& j) {
     j.FichasColocadas = 0;
     for (Casilla& c : j.Form1.Label1) {
         if (c.Letra == kCasillaVacia) continue;
-        c.Marca = '1';
+        c.Marca = kMarcaOcupada;
         if (c.ColorLetra == kRojo) ++j.FichasColocadas;
     }
     j.Silencioso = false;
@@ -42,7 +42,7 @@ bool ComprobarJugadaJugador(Juego& j) {
     if (j.JugadaValida) return true;
     // The laid tiles stay red, marked and movable for the player to correct.
     for (Casilla& c : j.Form1.Label1)
-        if (c.ColorLetra == kNegro) c.Marca = '0';
+        if (c.ColorLetra == kNegro) c.Marca = kMarcaReposo;
     return false;
 }
 
@@ -64,7 +64,7 @@ bool FijarJugadaJugador(Juego& j) {
         }
         c.Movible = false;
         c.Blanco = false;
-        c.Marca = '0';
+        c.Marca = kMarcaReposo;
     }
     // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.
     for (int k = 1; k <= kRanuras; ++k) {
@@ -94,9 +94,9 @@ void EmpezarTurnoOrdenador(Juego& j) {
     f.ProgresoVisible = true;
     j.JugadorPasa = false;
     HabilitarVentana(j, false);
-    PonerEstado(j, "Estoy pensando mi jugada. Espera...", '1');
+    PonerEstado(j, "Estoy pensando mi jugada. Espera...", kModoBuscando);
     j.Ventana.ProcesarEventos();
-    j.Turno = 2;
+    j.Turno = kTurnoOrdenador;
     j.Silencioso = true;
     MarcarOcupadas(j);
     j.MejorFichas.clear();
@@ -135,11 +135,11 @@ void RetirarFichasOrdenador(Juego& j) {
 
 void DevolverTurno(Juego& j) {
     if (j.PartidaEnCurso)
-        PonerEstado(j, "Es tu turno.", '0');
+        PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     else
-        PonerEstado(j, "Partida finalizada.", '0');
+        PonerEstado(j, "Partida finalizada.", kModoTurnoJugador);
     HabilitarVentana(j, true);
-    j.Turno = 1;
+    j.Turno = kTurnoJugador;
 }
 
 void TurnoOrdenador(Juego& j) {
@@ -150,7 +150,7 @@ void TurnoOrdenador(Juego& j) {
         BuscarPrimeraJugada(j);
     } else {
         BuscarJugada(j);
-        for (Casilla& c : f.Label1) c.Marca = '0';
+        for (Casilla& c : f.Label1) c.Marca = kMarcaReposo;
         if (j.OrdenadorNoJuega) {
             DevolverTurno(j);
             return;
@@ -190,7 +190,7 @@ void JugarTurno(Juego& j) {
     if (!j.PartidaEnCurso) return;
 
     if (!j.JugadorPasa) {
-        if (j.Form1.ModoLabel9 == '2') {
+        if (j.Form1.ModoLabel9 == kModoCambio) {
             if (!CompletarCambio(j)) return;
         } else {
             if (!ComprobarJugadaJugador(j)) return;
@@ -228,7 +228,7 @@ void EmpezarCambio(Juego& j) {
     Deshacer(j);
     PonerEstado(j,
                 Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar."),
-                '2');
+                kModoCambio);
     for (FichaJugador& r : j.Form1.Label5) r.Arrastrable = false;
 }
 
@@ -255,7 +255,7 @@ bool CompletarCambio(Juego& j) {
         r.Arrastrable = true;
         r.Fondo = kColorFicha;
     }
-    PonerEstado(j, "Es tu turno.", '0');
+    PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     EscribirBloqueAviso(j, "-----Jugador------", " (Cambia fichas)");
     return true;
 }

@@ -78,8 +78,9 @@ bool PantallaEnReposo(const Juego& j) {
     for (int q = 0; q < kCasillas; ++q) {
         const Casilla& c = j.Form1.Label1[q];
         if (j.Tablero[q] == kCasillaVacia) {
-            if (c.Letra != kCasillaVacia || c.ColorLetra != kRojo || c.Marca != '0') return false;
-        } else if (c.Letra != j.Tablero[q] || c.ColorLetra != kNegro || c.Marca != '1' ||
+            if (c.Letra != kCasillaVacia || c.ColorLetra != kRojo || c.Marca != kMarcaReposo)
+                return false;
+        } else if (c.Letra != j.Tablero[q] || c.ColorLetra != kNegro || c.Marca != kMarcaOcupada ||
                    CodigoLetra(j.Tablero[q]) < 0) {
             return false;
         }
@@ -98,13 +99,13 @@ class BusquedaJugada {
     void Buscar() {
         for (int r = 0; r < kLado; ++r) {
             j_.LineaActual = static_cast<std::int16_t>(kLado * r);
-            j_.DireccionActual = 'H';
+            j_.DireccionActual = kHorizontal;
             ProbarLinea();
             j_.Form1.AnchoProgreso = kAnchoProgreso * r / 28;
         }
         for (int c = 0; c < kLado; ++c) {
             j_.LineaActual = static_cast<std::int16_t>(c);
-            j_.DireccionActual = 'V';
+            j_.DireccionActual = kVertical;
             ProbarLinea();
             j_.Form1.AnchoProgreso = kAnchoProgreso * (kLado - 1 + c) / 28;
         }
@@ -113,9 +114,9 @@ class BusquedaJugada {
 
   private:
     int CasillaDeLinea(int k) const {
-        return j_.DireccionActual == 'H' ? j_.LineaActual + k : k * kLado + j_.LineaActual;
+        return j_.DireccionActual == kHorizontal ? j_.LineaActual + k : k * kLado + j_.LineaActual;
     }
-    int Paso() const { return j_.DireccionActual == 'H' ? 1 : kLado; }
+    int Paso() const { return PasoDireccion(j_.DireccionActual); }
 
     void PrepararTablas() {
         for (int c = 0; c < kLetras; ++c) valor_[c] = ValorLetra(j_, LetraDeCodigo(c));
@@ -175,11 +176,10 @@ class BusquedaJugada {
         for (int k = 0; k < n; ++k) {
             if (ventana[k] == kCasillaVacia) {
                 r.Fija[k] = -1;
-                r.Permitidas[k] =
-                    rapida_
-                        ? cruce_[j_.DireccionActual == 'V'][CasillaDeVentana(j_.InicioVentana, k)]
-                              .Permitidas
-                        : kTodasLasLetras;
+                r.Permitidas[k] = rapida_ ? cruce_[j_.DireccionActual == kVertical]
+                                                  [CasillaDeVentana(j_.InicioVentana, k)]
+                                                      .Permitidas
+                                          : kTodasLasLetras;
             } else {
                 r.Fija[k] = static_cast<std::int8_t>(CodigoLetra(ventana[k]));
                 if (r.Fija[k] < 0) return;  // no entry of the index holds that character
@@ -197,11 +197,11 @@ class BusquedaJugada {
     // The move check's score for a window word, from the tables.
     void PuntuarVentana(const char* ventana, int n, int huecos, int r0) {
         const int inicio = j_.InicioVentana;
-        const int eje = j_.DireccionActual == 'V';
+        const int eje = j_.DireccionActual == kVertical;
         int sumaFija = 0;
         for (int k = 0; k < n; ++k)
             if (ventana[k] != kCasillaVacia) sumaFija += valor_[CodigoLetra(ventana[k])];
-        const int bono = huecos == kRanuras ? 50 : 0;
+        const int bono = huecos == kRanuras ? kPuntosTodasLasFichas : 0;
 
         Eleccion eleccion;
         j_.Indice.Recorrer(restricciones_, [&](const std::uint8_t* letras, Posiciones posiciones) {
@@ -264,24 +264,24 @@ class BusquedaJugada {
 
     // Trial tiles: red like every empty square, marked as laid.
     void Colocar(int inicio, char direccion, const std::string& fichas) {
-        const int paso = direccion == 'H' ? 1 : kLado;
+        const int paso = PasoDireccion(direccion);
         j_.FichasColocadas = 0;
         for (std::size_t k = 0; k < fichas.size(); ++k) {
             if (fichas[k] == '-') continue;
             ++j_.FichasColocadas;
             auto& casilla = j_.Form1.Label1[inicio + static_cast<int>(k) * paso];
             casilla.Letra = fichas[k];
-            casilla.Marca = '1';
+            casilla.Marca = kMarcaOcupada;
         }
     }
 
     void Levantar(int inicio, char direccion, const std::string& fichas) {
-        const int paso = direccion == 'H' ? 1 : kLado;
+        const int paso = PasoDireccion(direccion);
         for (std::size_t k = 0; k < fichas.size(); ++k) {
             if (fichas[k] == '-') continue;
             auto& casilla = j_.Form1.Label1[inicio + static_cast<int>(k) * paso];
             casilla.Letra = kCasillaVacia;
-            casilla.Marca = '0';
+            casilla.Marca = kMarcaReposo;
         }
     }
 

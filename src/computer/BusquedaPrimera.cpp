@@ -12,7 +12,6 @@ namespace tablerix {
 namespace {
 
 constexpr int kLongitudMaximaPrimera = 7;
-constexpr char kLineaBono[] = "Todas las fichas: +50";
 
 struct PuntuacionPrimera {
     int Total = 0;
@@ -32,7 +31,7 @@ int SumaPrimera(const int* valores, int L) {
 }
 
 int TotalPrimera(const int* valores, int L) {
-    return 2 * SumaPrimera(valores, L) + (L == kLongitudMaximaPrimera ? 50 : 0);
+    return 2 * SumaPrimera(valores, L) + (L == kLongitudMaximaPrimera ? kPuntosTodasLasFichas : 0);
 }
 
 PuntuacionPrimera PuntuarPrimera(const Juego& j, const std::string& palabra) {
@@ -93,7 +92,7 @@ std::int16_t BuscarMejorPrimeraJugada(Juego& j) {
         j.PalabrasJugada = {mejor};
         j.NumPalabrasJugada = 1;
         j.Form1.List3 = {mejor, puntuacion.Notacion};
-        if (mejor.size() == kLongitudMaximaPrimera) j.Form1.List3.push_back(kLineaBono);
+        if (mejor.size() == kLongitudMaximaPrimera) j.Form1.List3.push_back(kLineaTodasLasFichas);
         j.Notacion = puntuacion.Notacion;
         j.PuntosMejor = static_cast<std::int16_t>(mejorTotal);
     }

@@ -44,10 +44,10 @@ void Recomendar(Juego& j) {
     if (!j.PartidaEnCurso) return;
 
     for (Casilla& c : f.Label1)
-        if (c.Letra != kCasillaVacia) c.Marca = '1';
+        if (c.Letra != kCasillaVacia) c.Marca = kMarcaOcupada;
     f.ProgresoVisible = true;
     HabilitarVentana(j, false);
-    PonerEstado(j, Txt("Estoy buscando una recomendación. Espera..."), '1');
+    PonerEstado(j, Txt("Estoy buscando una recomendación. Espera..."), kModoBuscando);
 
     if (!j.PrimeraJugada) {
         j.Silencioso = true;
@@ -57,16 +57,16 @@ void Recomendar(Juego& j) {
     }
 
     f.ProgresoVisible = false;
-    PonerEstado(j, "Es tu turno.", '0');
+    PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
 
     // The proposal stands as tiles laid this turn: red letters, marked.
     for (Casilla& c : f.Label1) {
         if (c.Letra != kCasillaVacia && c.ColorLetra == kRojo) {
-            c.Marca = '1';
+            c.Marca = kMarcaOcupada;
             c.Blanco = TomarDelAtril(f, c.Letra);
         } else {
-            c.Marca = '0';
+            c.Marca = kMarcaReposo;
         }
     }
     CerrarHuecosAtril(f);

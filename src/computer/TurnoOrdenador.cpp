@@ -104,12 +104,12 @@ void BuscarJugada(Juego& j) {
         BuscarMejorJugada(j);
     } while (!ConfirmarPalabras(j));
 
-    const int paso = j.MejorDireccion == 'H' ? 1 : kLado;
+    const int paso = PasoDireccion(j.MejorDireccion);
     for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
         const char letra = j.MejorFichas[k];
         if (letra == '-') continue;
         const int q = j.MejorInicio + static_cast<int>(k) * paso;
-        if (j.Turno == 2)
+        if (ColocaElOrdenador(j))
             FijarCasillaOrdenador(j, q, letra);
         else
             f.Label1[q].Letra = letra;
@@ -117,13 +117,13 @@ void BuscarJugada(Juego& j) {
     OcultarProgreso(f);
 
     if (j.MejorPuntos == 0) {
-        if (j.Turno == 2)
+        if (ColocaElOrdenador(j))
             CambiarOPasar(j);
         else
             Informar(j, "No encuentro combinaciones.");
         return;
     }
-    if (j.Turno != 2) return;
+    if (!ColocaElOrdenador(j)) return;
 
     SumarPuntos(f.Label4[1], j.MejorPuntos);
     EnmarcarJugada(j, paso);
@@ -137,7 +137,7 @@ void BuscarPrimeraJugada(Juego& j) {
     } while (!ConfirmarPalabras(j));
 
     if (mejor == 0) {
-        if (j.Turno == 2)
+        if (ColocaElOrdenador(j))
             CambiarOPasar(j);
         else
             Informar(j, "No encuentro combinaciones.");
@@ -148,16 +148,16 @@ void BuscarPrimeraJugada(Juego& j) {
     for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
         const int q = inicio + 1 + static_cast<int>(k);
         const char letra = j.MejorFichas[k];
-        if (j.Turno == 2) {
+        if (ColocaElOrdenador(j)) {
             FijarCasillaOrdenador(j, q, letra);
         } else {
             Casilla& c = f.Label1[q];
             c.Letra = letra;
-            c.Marca = '1';
+            c.Marca = kMarcaOcupada;
             c.Movible = true;
         }
     }
-    if (j.Turno == 2) SumarPuntos(f.Label4[1], mejor);
+    if (ColocaElOrdenador(j)) SumarPuntos(f.Label4[1], mejor);
 }
 
 void CambiarOPasar(Juego& j) {

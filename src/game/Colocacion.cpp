@@ -21,14 +21,14 @@ int RanurasVisibles(const ModeloVentana& f) {
 
 void VaciarCasilla(Casilla& c) {
     c.Letra = kCasillaVacia;
-    c.Marca = '0';
+    c.Marca = kMarcaReposo;
     c.Movible = false;
     c.Blanco = false;
 }
 
 void PonerEnCasilla(Casilla& c, char letra) {
     c.Letra = letra;
-    c.Marca = '1';
+    c.Marca = kMarcaOcupada;
     c.Movible = true;
     c.Blanco = false;
 }
@@ -106,7 +106,7 @@ void PulsarCasilla(Juego& j, int casilla, bool derecho) {
     if (n >= kRanuras) return;
     Casilla& c = f.Label1[casilla];
     // The tile goes to the end of the rack, not to the slot it came from.
-    f.Label5[n].Letra = c.Marca == '3' || c.Blanco ? kBlanco : c.Letra;
+    f.Label5[n].Letra = c.Marca == kMarcaBlanco || c.Blanco ? kBlanco : c.Letra;
     f.Label5[n].Visible = true;
     VaciarCasilla(c);
 }
@@ -123,7 +123,7 @@ void Deshacer(Juego& j) {
     f.shpAzul.Visible = false;
     if (!j.PartidaEnCurso) return;
     for (Casilla& c : f.Label1)
-        if (c.Marca == '1') VaciarCasilla(c);
+        if (c.Marca == kMarcaOcupada) VaciarCasilla(c);
     for (int i = 0; i < kRanuras; ++i) {
         FichaJugador& r = f.Label5[i];
         r.Fondo = kColorFicha;
@@ -133,7 +133,7 @@ void Deshacer(Juego& j) {
         // the board as a tile without a letter.
         r.Visible = r.Letra != kSinFicha;
     }
-    PonerEstado(j, "Es tu turno.", '0');
+    PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
     j.Ventana.ProcesarEventos();
 }

@@ -9,14 +9,11 @@
 namespace tablerix {
 namespace {
 
-constexpr const char* kBonificacion = "Todas las fichas: +50";
-constexpr int kPuntosBonificacion = 50;
-
 bool Fija(const Casilla& c) {
     return c.ColorLetra == kNegro && c.Letra != kCasillaVacia;
 }
 bool PuestaEsteTurno(const Casilla& c) {
-    return c.ColorLetra == kRojo && c.Marca == '1';
+    return c.ColorLetra == kRojo && c.Marca == kMarcaOcupada;
 }
 
 // List4 is rebuilt on every check, thousands of times per search: its lines
@@ -52,9 +49,9 @@ void QuitarBlancos(std::string& texto) {
 // Blanks that were given a letter during a refused check are asked again next time.
 void RestaurarBlancos(Juego& j) {
     for (Casilla& c : j.Form1.Label1) {
-        if (c.Marca == '3') {
+        if (c.Marca == kMarcaBlanco) {
             c.Letra = kBlanco;
-            c.Marca = '1';
+            c.Marca = kMarcaOcupada;
         }
     }
 }
@@ -81,7 +78,7 @@ void PreguntarBlanco(Juego& j, int casilla) {
     } while (j.LetraElegida == kSinFicha);
     f.Label1[casilla].Letra = j.LetraElegida;
     j.Ventana.ProcesarEventos();
-    f.Label1[casilla].Marca = '3';
+    f.Label1[casilla].Marca = kMarcaBlanco;
     f.shpRojo.Visible = false;
 }
 
@@ -148,8 +145,8 @@ void ComprobarJugada(Juego& j) {
 
     const int primera = puestas[0];
     const int ultima = puestas[n - 1];
-    const char direccion = FilaDe(primera) == FilaDe(ultima) ? 'H' : 'V';
-    const int paso = direccion == 'H' ? 1 : kLado;
+    const char direccion = FilaDe(primera) == FilaDe(ultima) ? kHorizontal : kVertical;
+    const int paso = PasoDireccion(direccion);
     for (int q = primera; q <= ultima; q += paso)
         if (casillas[q].Letra == kCasillaVacia) return Rechazar(j, "Hay huecos entre las letras.");
 
@@ -165,7 +162,7 @@ void ComprobarJugada(Juego& j) {
         j.SumaPalabras = j.PuntosPalabra;
     }
 
-    const char cruce = direccion == 'H' ? 'V' : 'H';
+    const char cruce = direccion == kHorizontal ? kVertical : kHorizontal;
     for (int q = primera; q <= ultima; q += paso) {
         if (casillas[q].ColorLetra != kRojo) continue;
         PuntuarPalabra(j, q, cruce);
@@ -180,9 +177,9 @@ void ComprobarJugada(Juego& j) {
     }
 
     if (j.FichasColocadas == kRanuras) {
-        j.PuntosJugada = static_cast<std::int16_t>(j.PuntosJugada + kPuntosBonificacion);
-        j.SumaPalabras = static_cast<std::int16_t>(j.SumaPalabras + kPuntosBonificacion);
-        registro.Agregar(kBonificacion);
+        j.PuntosJugada = static_cast<std::int16_t>(j.PuntosJugada + kPuntosTodasLasFichas);
+        j.SumaPalabras = static_cast<std::int16_t>(j.SumaPalabras + kPuntosTodasLasFichas);
+        registro.Agregar(kLineaTodasLasFichas);
     }
     j.FichasColocadas = 0;
 }

@@ -16,6 +16,9 @@
 
 namespace tablerix {
 
+constexpr std::int16_t kTurnoJugador = 1;  // also the player's rack, Atriles[1]
+constexpr std::int16_t kTurnoOrdenador = 2;
+
 struct OrigenArrastre {  // FichaArrastrada
     int Indice = -1;     // -1: no drag in progress
     bool DesdeAtril = false;
@@ -75,7 +78,7 @@ struct Juego {
     // Strength level and the computer's search.
     std::int16_t PasoBusqueda = 0;
     std::int16_t LineaActual = 0;
-    char DireccionActual = 'H';
+    char DireccionActual = kHorizontal;
     std::int16_t InicioVentana = 0;
 
     // Best-move record.
@@ -91,5 +94,11 @@ struct Juego {
     // A handler is running: events processed meanwhile must not start another.
     bool Ocupado = false;
 };
+
+// The search runs for the computer's own move, whose tiles it lays and scores,
+// not for a recommendation, whose tiles it only proposes on the board.
+inline bool ColocaElOrdenador(const Juego& j) {
+    return j.Turno == kTurnoOrdenador;
+}
 
 }  // namespace tablerix

@@ -23,6 +23,8 @@ void SumarPuntos(std::string& etiqueta, int puntos);
 // Enables or disables the main window, in the model and on screen.
 void HabilitarVentana(Juego& j, bool habilitada);
 
+constexpr char kEsTuTurno[] = "Es tu turno.";
+
 // Status line text and mode mark.
 void PonerEstado(Juego& j, const std::string& texto, char modo);
 

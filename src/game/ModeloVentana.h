@@ -23,10 +23,20 @@ constexpr int kAnchoProgreso = 361;  // shpLargo's width
 constexpr int kAltoPartida = 199;    // lstPartida covering the computer's rack
 constexpr int kAltoPartidaCorto = 173;
 
+// A square's mark.
+constexpr char kMarcaReposo = '0';
+constexpr char kMarcaOcupada = '1';  // occupied, or laid this turn
+constexpr char kMarcaBlanco = '3';   // a blank given its letter during the current check
+
+// The status line's mode mark.
+constexpr char kModoTurnoJugador = '0';
+constexpr char kModoBuscando = '1';  // the computer's search or a recommendation runs
+constexpr char kModoCambio = '2';    // the player is selecting tiles to exchange
+
 struct Casilla {  // Label1(i)
     char Letra = kCasillaVacia;
     Color ColorLetra = kRojo;
-    char Marca = '0';  // '0' at rest, '1' occupied / laid this turn, '3' blank given a letter
+    char Marca = kMarcaReposo;
     bool Movible = false;
     Color Fondo = kColorVentana;
     // The tile laid this turn is a blank shown as its letter (a recommended
@@ -63,7 +73,7 @@ struct ModeloVentana {
     std::string Label6;                           // level caption
     std::string Label7;                           // tiles left in the bag
     std::string Label9;                           // status line
-    char ModoLabel9 = '0';  // '0' player's turn, '1' computer searching, '2' exchange selection
+    char ModoLabel9 = kModoTurnoJugador;
     std::string lblPuntos;  // letter-value legend
 
     std::vector<std::string> lstPartida;  // the game log

@@ -9,6 +9,8 @@ namespace tablerix {
 namespace {
 
 // Tiles per character code from A to Z; W's single slot is then given to Ñ.
+// Not alphabet order on purpose: a draw picks a slot, so the slot order is
+// part of every game dealt from a seed.
 constexpr const char* kCantidades = "1202040512010202060101040205090201050604050101010101";
 constexpr int kRanuraEnie = 93;
 constexpr int kPrimeraRanuraBlanco = 97;
@@ -46,7 +48,7 @@ void PonerCasillaFija(Juego& j, int casilla, char letra) {
     Casilla& c = j.Form1.Label1[casilla];
     j.Tablero[casilla] = letra;
     c.Letra = letra;
-    c.Marca = '0';
+    c.Marca = kMarcaReposo;
     c.Movible = false;
     c.Blanco = false;
     if (letra == kCasillaVacia) {
@@ -77,12 +79,12 @@ void NuevaPartida(Juego& j) {
     j.PasesSeguidos = 0;
     j.FichaArrastrada = {};
     j.FichasEnBolsa = kFichasBolsa;
-    j.Turno = 1;
+    j.Turno = kTurnoJugador;
     j.JugadorPasa = false;
 
     for (int i = 0; i < kCasillas; ++i) PonerCasillaFija(j, i, kCasillaVacia);
 
-    PonerEstado(j, "Es tu turno.", '0');
+    PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
     f.Label4 = {"0", "0"};
 

@@ -15,7 +15,7 @@ void AgregarNumero(std::string& texto, int numero) {
 
 // A square belongs to a word while it carries the occupied marks.
 bool Ocupada(const Casilla& c) {
-    return c.Marca == '1' || c.Marca == '3';
+    return c.Marca == kMarcaOcupada || c.Marca == kMarcaBlanco;
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ void PuntuarPalabra(Juego& j, int inicio, char direccion) {
     PuntuarLetra(j, casillas[inicio].Letra, inicio);
     puntos += j.PuntosLetra;
 
-    const bool horizontal = direccion == 'H';
+    const bool horizontal = direccion == kHorizontal;
     const int paso = horizontal ? 1 : kLado;
     const int linea = horizontal ? FilaDe(inicio) : ColumnaDe(inicio);
     for (int signo : {-1, 1}) {

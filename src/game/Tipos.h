@@ -34,6 +34,13 @@ constexpr char kBlanco = '*';
 constexpr char kSinFicha = '\0';
 constexpr char kCasillaVacia = ' ';
 
+// A word's direction and the step between its neighbouring squares.
+constexpr char kHorizontal = 'H';
+constexpr char kVertical = 'V';
+constexpr int PasoDireccion(char direccion) {
+    return direccion == kHorizontal ? 1 : kLado;
+}
+
 // 1-based row and column of a square, as the move check and the scorer use them.
 constexpr int FilaDe(int casilla) {
     return casilla / kLado + 1;

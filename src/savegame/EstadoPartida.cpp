@@ -14,11 +14,11 @@ void ReanudarTurnoJugador(Juego& j) {
     f.AnchoProgreso = 0;
     j.FichaArrastrada = {};
     j.PrimeraJugada = false;
-    j.Turno = 1;
+    j.Turno = kTurnoJugador;
     j.JugadorPasa = false;
     j.PartidaEnCurso = true;
     f.shpAzul.Visible = false;
-    PonerEstado(j, "Es tu turno.", '0');
+    PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
 }
 

@@ -3,15 +3,12 @@
 #include <charconv>
 
 #include "game/Nivel.h"
+#include "wordlist/Alfabeto.h"
 #include "wordlist/LectorElementos.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
 namespace {
-
-bool EsLetraDeFicha(char c) {
-    return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie;
-}
 
 // Every reading step fails once an item is missing or wrong; the caller
 // checks Bien() at the end and at the points where reading on is pointless.

@@ -32,8 +32,9 @@ void ContestarModales() {
 }
 
 bool HayFichasPuestas(const tablerix::Juego& j) {
-    return std::any_of(j.Form1.Label1.begin(), j.Form1.Label1.end(),
-                       [](const tablerix::Casilla& c) { return c.Movible || c.Marca == '1'; });
+    return std::any_of(
+        j.Form1.Label1.begin(), j.Form1.Label1.end(),
+        [](const tablerix::Casilla& c) { return c.Movible || c.Marca == tablerix::kMarcaOcupada; });
 }
 
 }  // namespace

@@ -2,11 +2,9 @@
 
 #include "ui/Aplicacion.h"
 #include "ui/ConversionQt.h"
+#include "wordlist/Alfabeto.h"
 
 namespace tablerix {
-namespace {
-constexpr char kLetras[] = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ";  // no W
-}
 
 Form3::Form3(QWidget* principal) : QDialog(principal) {
     setWindowTitle(QStringLiteral("Elige una letra"));
@@ -15,7 +13,7 @@ Form3::Form3(QWidget* principal) : QDialog(principal) {
     setFixedSize(168, 96);
     const QFont fuente = Fuente("MS Sans Serif", 12, true);
     for (int k = 0; k < static_cast<int>(cmdLetra.size()); ++k) {
-        const char letra = kLetras[k];
+        const char letra = kAlfabeto[k];
         cmdLetra[k] = new QPushButton(AQString(letra), this);
         cmdLetra[k]->setGeometry(24 * (k % 7), 24 * (k / 7), 25, 25);
         cmdLetra[k]->setFont(fuente);

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <array>
 
+#include "wordlist/Alfabeto.h"
+
 namespace tablerix {
 
 class Form3 : public QDialog {
@@ -13,7 +15,7 @@ class Form3 : public QDialog {
     // The letter pressed (Windows-1252), or '\0' when the window was closed without one.
     char LetraElegida() const { return letraElegida_; }
 
-    std::array<QPushButton*, 26> cmdLetra{};
+    std::array<QPushButton*, kLetras> cmdLetra{};
 
   private:
     char letraElegida_ = '\0';

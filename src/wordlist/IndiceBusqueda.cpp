@@ -6,8 +6,6 @@ namespace tablerix {
 
 namespace {
 
-constexpr char kAlfabeto[kLetras + 1] = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ";
-
 // Words included since the last rebuild are matched one by one; past this
 // many the whole index is rebuilt from the list.
 constexpr int kMaximoAnadidas = 2000;

@@ -13,11 +13,11 @@
 #include <string_view>
 #include <vector>
 
+#include "wordlist/Alfabeto.h"
 #include "wordlist/ListaPalabras.h"
 
 namespace tablerix {
 
-constexpr int kLetras = 26;  // tile letters, Ñ included, no W
 constexpr std::uint32_t kTodasLasLetras = (1u << kLetras) - 1;
 constexpr int kLongitudMaxima = 15;  // a board line
 

@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "game/Comprobacion.h"
+#include "wordlist/Alfabeto.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
 namespace {
-
-// Only tile letters are laid or stood for by a blank: an entry holding '*',
-// '.', '-' or a small letter would otherwise pass the rack check.
-bool EsLetraDeFicha(char c) {
-    static const std::string letras = Txt("ABCDEFGHIJKLMNÑOPQRSTUVXYZ");
-    return letras.find(c) != std::string::npos;
-}
 
 int Sortear(Juego& j) {
     return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1;
@@ -23,6 +17,7 @@ int Sortear(Juego& j) {
 // first, else a blank; false when one is missing.
 bool CabeEnAtril(const std::string& letras, std::string resto) {
     for (char f : letras) {
+        // An entry holding '*', '.', '-' or a small letter would otherwise pass.
         if (!EsLetraDeFicha(f)) return false;
         std::size_t p = resto.find(f);
         if (p == std::string::npos) p = resto.find('*');
@@ -48,7 +43,7 @@ int Valor(const Juego& j, char c) {
 // Every word of the window's length that fits it and the rack, laid on trial,
 // marked like the player's tiles, judged by the move check and lifted again.
 void ProbarVentana(Juego& j, const std::string& v) {
-    const int paso = j.DireccionActual == 'H' ? 1 : kLado;
+    const int paso = PasoDireccion(j.DireccionActual);
     for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
@@ -65,7 +60,7 @@ void ProbarVentana(Juego& j, const std::string& v) {
                 if (t[k] == '-') continue;
                 Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
                 c.Letra = encima ? t[k] : ' ';
-                c.Marca = encima ? '1' : '0';
+                c.Marca = encima ? kMarcaOcupada : kMarcaReposo;
             }
         };
         j.FichasColocadas = static_cast<std::int16_t>(colocar.size());
@@ -97,10 +92,10 @@ void BuscarMejorJugadaReferencia(Juego& j) {
     j.MejorFichas.clear();
     j.MejorDireccion = '\0';
     j.OrdenadorNoJuega = false;
-    for (char d : {'H', 'V'}) {
-        const int paso = d == 'H' ? 1 : kLado;
+    for (char d : {kHorizontal, kVertical}) {
+        const int paso = PasoDireccion(d);
         for (int l = 0; l < kLado; ++l) {
-            j.LineaActual = static_cast<std::int16_t>(d == 'H' ? kLado * l : l);
+            j.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
             j.DireccionActual = d;
             std::string p;  // the line, '?' where open
             for (int k = 0; k < kLado; ++k) p += j.Tablero[j.LineaActual + k * paso];
@@ -118,7 +113,7 @@ void BuscarMejorJugadaReferencia(Juego& j) {
                 }
             }
             // Rows fill the first half, columns the second, each rounded down.
-            j.Form1.AnchoProgreso = kAnchoProgreso * (l + (d == 'H' ? 0 : 14)) / 28;
+            j.Form1.AnchoProgreso = kAnchoProgreso * (l + (d == kHorizontal ? 0 : 14)) / 28;
         }
     }
 }

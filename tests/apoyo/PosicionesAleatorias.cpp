@@ -3,17 +3,18 @@
 #include <string>
 
 #include "computer/Busqueda.h"
+#include "wordlist/Alfabeto.h"
 
 namespace tablerix {
 namespace {
 
 // The hundred tiles of the set.
 const std::string kFichas = [] {
-    const char* letras = "ABCDEFGHIJKLMN\xD1OPQRSTUVXYZ*";
+    const std::string letras = std::string(kAlfabeto) + kBlanco;
     const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5,
                            1,  9, 2, 1, 5,  6, 4, 5, 1, 1, 1, 1, 4};
     std::string s;
-    for (int k = 0; letras[k]; ++k) s.append(cuantas[k], letras[k]);
+    for (std::size_t k = 0; k < letras.size(); ++k) s.append(cuantas[k], letras[k]);
     return s;
 }();
 
@@ -31,13 +32,13 @@ void VaciarTablero(Juego& j) {
 }
 
 void FijarFicha(Juego& j, int casilla, char letra) {
-    j.Form1.Label1[casilla] = {letra, kNegro, '0', false, kColorFicha};
+    j.Form1.Label1[casilla] = {letra, kNegro, kMarcaReposo, false, kColorFicha};
     j.Tablero[casilla] = letra;
 }
 
 void MarcarOcupadas(Juego& j) {
     for (Casilla& c : j.Form1.Label1)
-        if (c.Letra != kCasillaVacia) c.Marca = '1';
+        if (c.Letra != kCasillaVacia) c.Marca = kMarcaOcupada;
 }
 
 void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) {
@@ -54,7 +55,7 @@ void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) 
 
 void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
     VaciarTablero(j);
-    j.Turno = 2;
+    j.Turno = kTurnoOrdenador;
     j.PasoBusqueda = 1;
     j.Silencioso = true;
     j.PrimeraJugada = true;
@@ -71,7 +72,7 @@ void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
         MarcarOcupadas(j);
         BuscarMejorJugada(j);
         if (j.MejorPuntos > 0)
-            Fijar(j, j.MejorInicio, j.MejorDireccion == 'H' ? 1 : kLado, j.MejorFichas);
+            Fijar(j, j.MejorInicio, PasoDireccion(j.MejorDireccion), j.MejorFichas);
     }
     MarcarOcupadas(j);
 }

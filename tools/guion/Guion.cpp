@@ -5,14 +5,11 @@
 #include <sstream>
 
 #include "game/Tipos.h"
+#include "wordlist/Alfabeto.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix::guion {
 namespace {
-
-bool EsLetra(char c) {
-    return (c >= 'A' && c <= 'Z' && c != 'W') || c == kEnie;
-}
 
 std::vector<std::string> Palabras(const std::string& linea) {
     std::istringstream in(linea);
@@ -161,7 +158,8 @@ void Comprobar(Orden& o) {
 
 bool SonFichasValidas(const std::string& fichas, bool conBlancos, bool conHuecos) {
     for (char c : fichas)
-        if (!EsLetra(c) && !(conBlancos && c == kBlanco) && !(conHuecos && c == '_')) return false;
+        if (!EsLetraDeFicha(c) && !(conBlancos && c == kBlanco) && !(conHuecos && c == '_'))
+            return false;
     return true;
 }
 

@@ -40,7 +40,7 @@ void PonerBolsa(Juego& j, const std::string& fichas) {
 
 bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direccion,
                   int& conflicto) {
-    const int paso = direccion == 'H' ? 1 : kLado;
+    const int paso = PasoDireccion(direccion);
     for (size_t k = 0; k < palabra.size(); ++k) {
         int q = inicio + static_cast<int>(k) * paso;
         const char actual = j.Form1.Label1[q].Letra;
@@ -57,7 +57,7 @@ bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direcci
         c.Letra = palabra[k];
         c.ColorLetra = kNegro;
         c.Fondo = kColorFicha;
-        c.Marca = '0';
+        c.Marca = kMarcaReposo;
         c.Movible = false;
     }
     j.PrimeraJugada = false;

@@ -63,7 +63,7 @@ void Poner(Juego& j, const Posicion& p) {
     for (int q = 0; q < kCasillas; ++q)
         if (p.Tablero[q] != kCasillaVacia) FijarFicha(j, q, p.Tablero[q]);
     MarcarOcupadas(j);
-    j.Turno = 2;
+    j.Turno = kTurnoOrdenador;
     std::copy(p.Atril, p.Atril + kRanuras + 1, j.Atriles[2]);
     j.PrimeraJugada = false;
     j.Silencioso = true;
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     while (static_cast<int>(posiciones.size()) < numPosiciones) {
         JugarPartidaAleatoria(j, g, 3 + static_cast<int>(g() % 14));
         if (j.PrimeraJugada) continue;
-        j.Turno = 2;
+        j.Turno = kTurnoOrdenador;
         RepartirAtril(j, g);
         Posicion p;
         p.Tablero = j.Tablero;
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> apertura;
     for (int k = 0; k < numPosiciones; ++k) {
-        j.Turno = 2;
+        j.Turno = kTurnoOrdenador;
         RepartirAtril(j, g, 7, static_cast<int>(g() % 3));
         j.PasoBusqueda = 1;
         apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
