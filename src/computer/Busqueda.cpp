@@ -1,8 +1,9 @@
 #include "computer/Busqueda.h"
 
 #include <algorithm>
-#include <cassert>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "computer/BusquedaComun.h"
@@ -72,21 +73,6 @@ struct Cruce {
     std::uint32_t Permitidas = kTodasLasLetras;  // letters whose cross word is in the list
     int SumaFija = 0;                            // points of its fixed letters
 };
-
-bool PantallaEnReposo(const Juego& j) {
-    if (j.PrimeraJugada) return false;
-    for (int q = 0; q < kCasillas; ++q) {
-        const Casilla& c = j.Form1.Label1[q];
-        if (j.Tablero[q] == kCasillaVacia) {
-            if (c.Letra != kCasillaVacia || c.ColorLetra != kRojo || c.Marca != kMarcaReposo)
-                return false;
-        } else if (c.Letra != j.Tablero[q] || c.ColorLetra != kNegro || c.Marca != kMarcaOcupada ||
-                   CodigoLetra(j.Tablero[q]) < 0) {
-            return false;
-        }
-    }
-    return true;
-}
 
 class BusquedaJugada {
   public:
@@ -303,7 +289,15 @@ class BusquedaJugada {
     void RegistrarGanadora() {
         Colocar(j_.MejorInicio, j_.MejorDireccion, j_.MejorFichas);
         ComprobarJugada(j_);
-        assert(j_.JugadaValida && j_.PuntosJugada == j_.MejorPuntos);
+#ifdef TABLERIX_COMPROBAR_BUSQUEDA
+        // The tables must give the move check's verdict and score: a winner it
+        // refuses or scores otherwise is a fault of the fast path.
+        if (!j_.JugadaValida || j_.PuntosJugada != j_.MejorPuntos) {
+            std::fprintf(stderr, "search tables and move check disagree: %d vs %d (%s)\n",
+                         j_.MejorPuntos, j_.PuntosJugada, j_.JugadaValida ? "valid" : "refused");
+            std::abort();
+        }
+#endif
         CopiarRegistro();
         Levantar(j_.MejorInicio, j_.MejorDireccion, j_.MejorFichas);
     }
@@ -319,6 +313,21 @@ class BusquedaJugada {
 };
 
 }  // namespace
+
+bool PantallaEnReposo(const Juego& j) {
+    if (j.PrimeraJugada) return false;
+    for (int q = 0; q < kCasillas; ++q) {
+        const Casilla& c = j.Form1.Label1[q];
+        if (j.Tablero[q] == kCasillaVacia) {
+            if (c.Letra != kCasillaVacia || c.ColorLetra != kRojo || c.Marca != kMarcaReposo)
+                return false;
+        } else if (c.Letra != j.Tablero[q] || c.ColorLetra != kNegro || c.Marca != kMarcaOcupada ||
+                   CodigoLetra(j.Tablero[q]) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
 
 void BuscarMejorJugada(Juego& j) {
     j.NumPalabrasJugada = 0;

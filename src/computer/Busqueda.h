@@ -6,13 +6,18 @@
 
 namespace tablerix {
 
+// The display shows Tablero and nothing else: fixed tiles black and marked
+// "1", empty squares red and unmarked, and it is not the first move. Only then
+// does BuscarMejorJugada take its fast path; the computer's turn and the
+// recommendation must start their searches from such a display.
+bool PantallaEnReposo(const Juego& j);
+
 // Search phase of BuscarJugada: fills the best-move record (MejorPuntos,
 // MejorInicio, MejorFichas, MejorDireccion, PalabrasJugada, NumPalabrasJugada,
 // PuntosMejor, List3) for the rack of Turno, moves the progress fill and lets
 // the window repaint every few milliseconds. Trial moves are checked silently
-// and lifted again. Fast when the display is at rest (it shows Tablero with
-// every fixed tile black and marked "1"), as the computer's turn and the
-// recommendation leave it; otherwise every candidate is put to the move check.
+// and lifted again. Fast when PantallaEnReposo holds; otherwise every
+// candidate is put to the move check.
 void BuscarMejorJugada(Juego& j);
 
 // Search phase of BuscarPrimeraJugada: fills MejorFichas (the word),

@@ -6,7 +6,9 @@
 
 #include "BusquedaReferencia.h"
 #include "JuegoDePrueba.h"
+#include "app/Turno.h"
 #include "computer/Busqueda.h"
+#include "computer/Recomendacion.h"
 
 namespace tablerix {
 namespace {
@@ -115,6 +117,35 @@ TEST(BusquedaJugada, TrialChecksStaySilentAndAnUnsetStrideScansEverything) {
     EXPECT_TRUE(p.Ventana.Mensajes.empty() && !p.J.Lista.ExistePalabra("EL"));
     EXPECT_FALSE(p.J.Silencioso) << "left as the caller had it";
     EXPECT_EQ(p.J.MejorFichas + " " + std::to_string(p.J.MejorInicio), "-S 98");
+}
+
+// Only a display at rest takes the fast path; a turn or a recommendation that
+// left it otherwise would still find the same moves, many times slower.
+class VentanaQueMiraElReposo : public VentanaGuionizada {
+  public:
+    const Juego* J = nullptr;
+    std::vector<bool> EnReposo;  // at each word put to the user, right after the search
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+        if (texto.starts_with(Txt("¿Aceptas"))) EnReposo.push_back(PantallaEnReposo(*J));
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+    }
+};
+
+TEST(BusquedaJugada, TheComputersTurnAndARecommendationSearchFromADisplayAtRest) {
+    for (int lado : {kTurnoJugador, kTurnoOrdenador}) {
+        JuegoDePruebaCon<VentanaQueMiraElReposo> p({"CASA", "CASAS"});
+        p.Ventana.J = &p.J;
+        p.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
+        p.Fijar(110, "CASA");
+        p.J.PrimeraJugada = false;
+        p.J.PasoBusqueda = 1;
+        prueba::DarAtril(p.J, lado, "SEEEEEE");
+        if (lado == kTurnoJugador)
+            Recomendar(p.J);
+        else
+            Pasar(p.J);
+        EXPECT_EQ(p.Ventana.EnReposo, std::vector<bool>{true}) << lado;
+    }
 }
 
 TEST(BusquedaJugada, StrideLargerThanTheList) {
