@@ -94,94 +94,137 @@ bool AceptarPalabra(Juego& j) {
     return true;
 }
 
+// The steps of one check, in the order the rules give them; each step that
+// refuses leaves JugadaValida false and returns false.
+class Comprobacion {
+  public:
+    explicit Comprobacion(Juego& j) : j_(j), casillas_(j.Form1.Label1) {}
+
+    void Ejecutar() {
+        j_.PuntosJugada = 0;
+        j_.JugadaValida = true;
+        if (!CentroCubierto() || !LeerPuestas() || !Alineadas() || !Conectadas() || !SinHuecos())
+            return;
+        RegistroPalabras registro(j_.Form1.List4);
+        if (!PalabraPrincipal(registro) || !PalabrasCruzadas(registro)) return;
+        SumarBonificacion(registro);
+        j_.FichasColocadas = 0;
+    }
+
+  private:
+    // The first two refusals come before any blank was asked: nothing to restore.
+    bool RechazarSinBlancos(const std::string& mensaje) {
+        if (!j_.Silencioso) Advertir(j_, mensaje);
+        j_.JugadaValida = false;
+        return false;
+    }
+    bool Rechazar(const char* mensaje) {
+        tablerix::Rechazar(j_, mensaje);
+        return false;
+    }
+
+    bool CentroCubierto() {
+        if (!j_.PrimeraJugada || casillas_[kCentro].Letra != kCasillaVacia) return true;
+        return RechazarSinBlancos(Txt("La 1º palabra debe pasar por el centro."));
+    }
+
+    // Tiles laid this turn, in board order; a blank among them gets its letter.
+    bool LeerPuestas() {
+        for (int i = 0; i < kCasillas; ++i) {
+            if (!PuestaEsteTurno(casillas_[i])) continue;
+            puestas_[n_++] = static_cast<std::int16_t>(i);
+            if (casillas_[i].Letra == kBlanco) PreguntarBlanco(j_, i);
+        }
+        if (n_ == 0) return RechazarSinBlancos("No has colocado ninguna ficha.");
+        if (n_ == 1 && j_.PrimeraJugada) return Rechazar("Eso no es una palabra.");
+        return true;
+    }
+
+    bool Alineadas() {
+        int mismaFila = 0, mismaColumna = 0;
+        for (int k = 0; k + 1 < n_; ++k) {
+            if (FilaDe(puestas_[k]) == FilaDe(puestas_[k + 1])) ++mismaFila;
+            if (ColumnaDe(puestas_[k]) == ColumnaDe(puestas_[k + 1])) ++mismaColumna;
+        }
+        if (n_ == 1 || mismaFila == n_ - 1 || mismaColumna == n_ - 1) return true;
+        return Rechazar("La fichas no están alineadas.");
+    }
+
+    // A neighbour shared by two laid tiles counts twice; only none matters.
+    bool Conectadas() {
+        int vecinas = 0;
+        for (int k = 0; k < n_; ++k) {
+            const int q = puestas_[k];
+            if (ColumnaDe(q) > 1 && Fija(casillas_[q - 1])) ++vecinas;
+            if (ColumnaDe(q) < kLado && Fija(casillas_[q + 1])) ++vecinas;
+            if (FilaDe(q) > 1 && Fija(casillas_[q - kLado])) ++vecinas;
+            if (FilaDe(q) < kLado && Fija(casillas_[q + kLado])) ++vecinas;
+        }
+        if (vecinas > 0 || j_.PrimeraJugada) return true;
+        return Rechazar("Tienes que utilizar alguna de las fichas colocadas.");
+    }
+
+    // A single tile reads as horizontal.
+    bool SinHuecos() {
+        primera_ = puestas_[0];
+        ultima_ = puestas_[n_ - 1];
+        direccion_ = FilaDe(primera_) == FilaDe(ultima_) ? kHorizontal : kVertical;
+        for (int q = primera_; q <= ultima_; q += PasoDireccion(direccion_))
+            if (casillas_[q].Letra == kCasillaVacia)
+                return Rechazar("Hay huecos entre las letras.");
+        return true;
+    }
+
+    // A main word of one letter is a lone tile whose words all lie across.
+    bool PalabraPrincipal(RegistroPalabras& registro) {
+        PuntuarPalabra(j_, primera_, direccion_);
+        j_.SumaPalabras = 0;
+        if (j_.Palabra.size() <= 1) return true;
+        j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + j_.PuntosPalabra);
+        if (!AceptarPalabra(j_)) return Rechazar(nullptr);
+        registro.Agregar(j_.Palabra);
+        registro.Agregar(j_.Notacion);
+        j_.SumaPalabras = j_.PuntosPalabra;
+        return true;
+    }
+
+    bool PalabrasCruzadas(RegistroPalabras& registro) {
+        const char cruce = direccion_ == kHorizontal ? kVertical : kHorizontal;
+        for (int q = primera_; q <= ultima_; q += PasoDireccion(direccion_)) {
+            if (casillas_[q].ColorLetra != kRojo) continue;
+            PuntuarPalabra(j_, q, cruce);
+            QuitarBlancos(j_.Palabra);
+            if (j_.Palabra.size() <= 1) continue;
+            // Unlike the main word, a cross word is recorded and counted before it is looked up.
+            registro.Agregar(j_.Palabra);
+            registro.Agregar(j_.Notacion);
+            j_.SumaPalabras = static_cast<std::int16_t>(j_.SumaPalabras + j_.PuntosPalabra);
+            j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + j_.PuntosPalabra);
+            if (!AceptarPalabra(j_)) return Rechazar(nullptr);
+        }
+        return true;
+    }
+
+    void SumarBonificacion(RegistroPalabras& registro) {
+        if (j_.FichasColocadas != kRanuras) return;
+        j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + kPuntosTodasLasFichas);
+        j_.SumaPalabras = static_cast<std::int16_t>(j_.SumaPalabras + kPuntosTodasLasFichas);
+        registro.Agregar(kLineaTodasLasFichas);
+    }
+
+    Juego& j_;
+    std::array<Casilla, kCasillas>& casillas_;
+    // A rack holds seven, but nothing is lost by making room for every square.
+    std::array<std::int16_t, kCasillas> puestas_;
+    int n_ = 0;
+    int primera_ = 0, ultima_ = 0;
+    char direccion_ = kHorizontal;
+};
+
 }  // namespace
 
 void ComprobarJugada(Juego& j) {
-    auto& casillas = j.Form1.Label1;
-    j.PuntosJugada = 0;
-    j.JugadaValida = true;
-
-    if (j.PrimeraJugada && casillas[kCentro].Letra == kCasillaVacia) {
-        if (!j.Silencioso) Advertir(j, Txt("La 1º palabra debe pasar por el centro."));
-        j.JugadaValida = false;
-        return;
-    }
-
-    // Tiles laid this turn, in board order. A rack holds seven, but nothing
-    // is lost by making room for every square.
-    std::array<std::int16_t, kCasillas> puestas;
-    int n = 0;
-    for (int i = 0; i < kCasillas; ++i) {
-        if (!PuestaEsteTurno(casillas[i])) continue;
-        puestas[n++] = static_cast<std::int16_t>(i);
-        if (casillas[i].Letra == kBlanco) PreguntarBlanco(j, i);
-    }
-
-    if (n == 0) {
-        if (!j.Silencioso) Advertir(j, "No has colocado ninguna ficha.");
-        j.JugadaValida = false;
-        return;
-    }
-    if (n == 1 && j.PrimeraJugada) return Rechazar(j, "Eso no es una palabra.");
-
-    int mismaFila = 0, mismaColumna = 0;
-    for (int k = 0; k + 1 < n; ++k) {
-        if (FilaDe(puestas[k]) == FilaDe(puestas[k + 1])) ++mismaFila;
-        if (ColumnaDe(puestas[k]) == ColumnaDe(puestas[k + 1])) ++mismaColumna;
-    }
-    if (n != 1 && mismaFila != n - 1 && mismaColumna != n - 1)
-        return Rechazar(j, "La fichas no están alineadas.");
-
-    int vecinas = 0;
-    for (int k = 0; k < n; ++k) {
-        const int q = puestas[k];
-        if (ColumnaDe(q) > 1 && Fija(casillas[q - 1])) ++vecinas;
-        if (ColumnaDe(q) < kLado && Fija(casillas[q + 1])) ++vecinas;
-        if (FilaDe(q) > 1 && Fija(casillas[q - kLado])) ++vecinas;
-        if (FilaDe(q) < kLado && Fija(casillas[q + kLado])) ++vecinas;
-    }
-    if (vecinas == 0 && !j.PrimeraJugada)
-        return Rechazar(j, "Tienes que utilizar alguna de las fichas colocadas.");
-
-    const int primera = puestas[0];
-    const int ultima = puestas[n - 1];
-    const char direccion = FilaDe(primera) == FilaDe(ultima) ? kHorizontal : kVertical;
-    const int paso = PasoDireccion(direccion);
-    for (int q = primera; q <= ultima; q += paso)
-        if (casillas[q].Letra == kCasillaVacia) return Rechazar(j, "Hay huecos entre las letras.");
-
-    PuntuarPalabra(j, primera, direccion);
-    RegistroPalabras registro(j.Form1.List4);
-    j.SumaPalabras = 0;
-    // A main word of one letter is a lone tile whose words all lie across.
-    if (j.Palabra.size() > 1) {
-        j.PuntosJugada = static_cast<std::int16_t>(j.PuntosJugada + j.PuntosPalabra);
-        if (!AceptarPalabra(j)) return Rechazar(j, nullptr);
-        registro.Agregar(j.Palabra);
-        registro.Agregar(j.Notacion);
-        j.SumaPalabras = j.PuntosPalabra;
-    }
-
-    const char cruce = direccion == kHorizontal ? kVertical : kHorizontal;
-    for (int q = primera; q <= ultima; q += paso) {
-        if (casillas[q].ColorLetra != kRojo) continue;
-        PuntuarPalabra(j, q, cruce);
-        QuitarBlancos(j.Palabra);
-        if (j.Palabra.size() <= 1) continue;
-        // Unlike the main word, a cross word is recorded and counted before it is looked up.
-        registro.Agregar(j.Palabra);
-        registro.Agregar(j.Notacion);
-        j.SumaPalabras = static_cast<std::int16_t>(j.SumaPalabras + j.PuntosPalabra);
-        j.PuntosJugada = static_cast<std::int16_t>(j.PuntosJugada + j.PuntosPalabra);
-        if (!AceptarPalabra(j)) return Rechazar(j, nullptr);
-    }
-
-    if (j.FichasColocadas == kRanuras) {
-        j.PuntosJugada = static_cast<std::int16_t>(j.PuntosJugada + kPuntosTodasLasFichas);
-        j.SumaPalabras = static_cast<std::int16_t>(j.SumaPalabras + kPuntosTodasLasFichas);
-        registro.Agregar(kLineaTodasLasFichas);
-    }
-    j.FichasColocadas = 0;
+    Comprobacion(j).Ejecutar();
 }
 
 }  // namespace tablerix
