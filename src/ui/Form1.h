@@ -13,12 +13,12 @@
 
 #include "game/Juego.h"
 #include "ui/Etiqueta.h"
+#include "ui/Version.h"
 
 namespace tablerix {
 
 class ArrastreFichas;
 
-inline constexpr char kTituloVentana[] = "Tablerix 2.1";
 inline constexpr int kAnchoCliente = 642;
 inline constexpr int kAltoCliente = 408;
 

@@ -4,9 +4,11 @@
 #include "game/Juego.h"
 #include "ui/Aplicacion.h"
 #include "ui/Carpetas.h"
+#include "ui/LineaOrdenes.h"
 #include "ui/VentanaQt.h"
 
 int main(int argc, char* argv[]) {
+    if (const auto estado = tablerix::AtenderLineaDeOrdenes(argc, argv)) return *estado;
     QApplication app(argc, argv);
     tablerix::PrepararAplicacion(app);
 

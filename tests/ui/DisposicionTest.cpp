@@ -9,6 +9,7 @@ using Disposicion = VentanaDePrueba;
 
 TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSays) {
     form->Mostrar();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Tablerix 2.1"));
     EXPECT_EQ(form->Cliente->size(), QSize(642, 408));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);

@@ -1,0 +1,42 @@
+#include "ui/LineaOrdenes.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+#include "ui/Version.h"
+
+namespace tablerix {
+
+std::optional<int> AtenderLineaDeOrdenes(int argc, char* argv[]) {
+    QStringList argumentos;
+    for (int i = 0; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser lector;
+    // Qt's own options are single-dash words: "-reverse" must not read as -r -e -v...
+    lector.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption ayuda(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    lector.addOptions({ayuda, version});
+    lector.parse(argumentos);
+
+    QTextStream salida(stdout);
+    if (lector.isSet(ayuda)) {
+        salida << QStringLiteral(
+                      "Uso: tablerix [OPCIÓN]\n"
+                      "Tablerix %1: juego de palabras cruzadas en español contra el ordenador.\n"
+                      "\n"
+                      "  -h, --help      muestra esta ayuda y termina\n"
+                      "  -v, --version   muestra la versión y termina\n"
+                      "\n"
+                      "Instalado, el juego guarda la partida y las palabras que le enseñas en\n"
+                      "~/.local/share/tablerix.\n")
+                      .arg(QString::fromLatin1(kVersion));
+        return 0;
+    }
+    if (lector.isSet(version)) {
+        salida << "tablerix " << kVersion << '\n';
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tablerix
