@@ -58,13 +58,12 @@ bool FijarJugadaJugador(Juego& j) {
     for (int i = 0; i < kCasillas; ++i) {
         Casilla& c = f.Label1[i];
         if (c.ColorLetra == kRojo && c.Letra != kCasillaVacia) {
-            c.ColorLetra = kNegro;
-            j.Tablero[i] = c.Letra;
-            c.Fondo = kColorFicha;
+            PonerCasillaFija(j, i, c.Letra);
+        } else {
+            c.Movible = false;
+            c.Blanco = false;
+            c.Marca = kMarcaReposo;
         }
-        c.Movible = false;
-        c.Blanco = false;
-        c.Marca = kMarcaReposo;
     }
     // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.
     for (int k = 1; k <= kRanuras; ++k) {
@@ -82,11 +81,7 @@ bool FijarJugadaJugador(Juego& j) {
 
 void RellenarAtrilJugador(Juego& j) {
     RobarFichas(j, 1);
-    for (int k = 1; k <= kRanuras; ++k) {
-        FichaJugador& r = j.Form1.Label5[k - 1];
-        r.Letra = j.Atriles[1][k];
-        if (r.Letra != kSinFicha) r.Visible = true;
-    }
+    MostrarAtril(j, kTurnoJugador, {.OcultarVacias = false});
 }
 
 void EmpezarTurnoOrdenador(Juego& j) {
@@ -130,7 +125,7 @@ void RetirarFichasOrdenador(Juego& j) {
         if (c != '.') j.Atriles[2][k++] = c;
 
     RobarFichas(j, 2);
-    MostrarAtrilOrdenador(j);
+    MostrarAtril(j, kTurnoOrdenador);
 }
 
 void DevolverTurno(Juego& j) {

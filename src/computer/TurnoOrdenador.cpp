@@ -33,15 +33,6 @@ void OcultarProgreso(ModeloVentana& f) {
     f.AnchoProgreso = 0;
 }
 
-// A square the computer lays: fixed at once, on the tile background.
-void FijarCasillaOrdenador(Juego& j, int q, char letra) {
-    Casilla& c = j.Form1.Label1[q];
-    c.Letra = letra;
-    c.ColorLetra = kNegro;
-    c.Fondo = kColorFicha;
-    j.Tablero[q] = letra;
-}
-
 // The blue frame spans the move's whole stretch, letters already there included.
 void EnmarcarJugada(Juego& j, int paso) {
     const int primera = j.MejorInicio;
@@ -85,19 +76,6 @@ void RenunciarFichas(Juego& j) {
 
 }  // namespace
 
-void MostrarAtrilOrdenador(Juego& j) {
-    for (int k = 0; k < kRanuras; ++k) {
-        FichaOrdenador& r = j.Form1.Label11[k];
-        char ficha = j.Atriles[2][k + 1];
-        if (ficha == kSinFicha) {
-            r.Visible = false;
-        } else {
-            r.Letra = ficha;
-            r.Visible = true;
-        }
-    }
-}
-
 void BuscarJugada(Juego& j) {
     ModeloVentana& f = j.Form1;
     do {
@@ -110,7 +88,7 @@ void BuscarJugada(Juego& j) {
         if (letra == '-') continue;
         const int q = j.MejorInicio + static_cast<int>(k) * paso;
         if (ColocaElOrdenador(j))
-            FijarCasillaOrdenador(j, q, letra);
+            PonerCasillaFija(j, q, letra);  // the computer's tiles are fixed at once
         else
             f.Label1[q].Letra = letra;
     }
@@ -149,7 +127,7 @@ void BuscarPrimeraJugada(Juego& j) {
         const int q = inicio + 1 + static_cast<int>(k);
         const char letra = j.MejorFichas[k];
         if (ColocaElOrdenador(j)) {
-            FijarCasillaOrdenador(j, q, letra);
+            PonerCasillaFija(j, q, letra);  // the computer's tiles are fixed at once
         } else {
             Casilla& c = f.Label1[q];
             c.Letra = letra;
@@ -179,7 +157,7 @@ void CambiarOPasar(Juego& j) {
     // The tiles given up leave the game: the bag changes only by the draw.
     RenunciarFichas(j);
     RobarFichas(j, 2);
-    MostrarAtrilOrdenador(j);
+    MostrarAtril(j, kTurnoOrdenador);
     j.OrdenadorNoJuega = true;
 }
 

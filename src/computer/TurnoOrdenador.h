@@ -10,6 +10,5 @@ void BuscarPrimeraJugada(Juego& j);
 void CambiarOPasar(Juego& j);
 
 // The computer's rack display from Atriles(2, ·): empty slots hidden.
-void MostrarAtrilOrdenador(Juego& j);
 
 }  // namespace tablerix

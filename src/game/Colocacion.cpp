@@ -1,6 +1,7 @@
 #include "game/Colocacion.h"
 
 #include "game/Mensajes.h"
+#include "game/Partida.h"
 
 namespace tablerix {
 namespace {
@@ -124,15 +125,9 @@ void Deshacer(Juego& j) {
     if (!j.PartidaEnCurso) return;
     for (Casilla& c : f.Label1)
         if (c.Marca == kMarcaOcupada) VaciarCasilla(c);
-    for (int i = 0; i < kRanuras; ++i) {
-        FichaJugador& r = f.Label5[i];
-        r.Fondo = kColorFicha;
-        r.Arrastrable = true;
-        r.Letra = j.Atriles[1][i + 1];
-        // A slot with no tile is hidden too: shown, it could be dragged onto
-        // the board as a tile without a letter.
-        r.Visible = r.Letra != kSinFicha;
-    }
+    // A slot with no tile is hidden too: shown, it could be dragged onto the
+    // board as a tile without a letter.
+    MostrarAtril(j, kTurnoJugador, {.Restablecer = true});
     PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
     j.Ventana.ProcesarEventos();

@@ -60,6 +60,29 @@ void PonerCasillaFija(Juego& j, int casilla, char letra) {
     }
 }
 
+void MostrarAtril(Juego& j, int p, ComoMostrarAtril como) {
+    for (int k = 0; k < kRanuras; ++k) {
+        const char ficha = j.Atriles[p][k + 1];
+        auto mostrar = [&](auto& r) {
+            r.Letra = ficha;
+            if (ficha != kSinFicha)
+                r.Visible = true;
+            else if (como.OcultarVacias)
+                r.Visible = false;
+        };
+        if (p == kTurnoJugador) {
+            FichaJugador& r = j.Form1.Label5[k];
+            mostrar(r);
+            if (como.Restablecer) {
+                r.Fondo = kColorFicha;
+                r.Arrastrable = true;
+            }
+        } else {
+            mostrar(j.Form1.Label11[k]);
+        }
+    }
+}
+
 void NuevaPartida(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.lstPartida.clear();
@@ -94,15 +117,8 @@ void NuevaPartida(Juego& j) {
     RobarFichas(j, 1);
     RobarFichas(j, 2);
 
-    for (int k = 1; k <= kRanuras; ++k) {
-        FichaJugador& mia = f.Label5[k - 1];
-        mia.Visible = true;
-        mia.Letra = j.Atriles[1][k];
-        mia.Fondo = kColorFicha;
-        mia.Arrastrable = true;
-        f.Label11[k - 1].Visible = true;
-        f.Label11[k - 1].Letra = j.Atriles[2][k];
-    }
+    MostrarAtril(j, kTurnoJugador, {.Restablecer = true});
+    MostrarAtril(j, kTurnoOrdenador);
 }
 
 void RobarFichas(Juego& j, int p) {

@@ -10,4 +10,17 @@ void NuevaPartida(Juego& j);
 void PonerCasillaFija(Juego& j, int casilla, char letra);
 void RobarFichas(Juego& j, int p);
 
+// How MostrarAtril rebuilds a rack display from Atriles.
+struct ComoMostrarAtril {
+    // Hide the slots with no tile: a take-back, a load and the computer's
+    // refill. The player's refill after a move only shows the slots it filled,
+    // leaving the rest as the laying left them (a new game's deal fills all).
+    bool OcultarVacias = true;
+    // The player's tiles plain and draggable again, out of an exchange
+    // selection: a new game and a take-back.
+    bool Restablecer = false;
+};
+// Rack p's display (Label5 for 1, Label11 for 2) from Atriles(p).
+void MostrarAtril(Juego& j, int p, ComoMostrarAtril como = {});
+
 }  // namespace tablerix

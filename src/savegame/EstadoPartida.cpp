@@ -27,15 +27,11 @@ void PonerTablero(Juego& j, const DatosPartida& d) {
 }
 
 void PonerAtriles(Juego& j, const DatosPartida& d) {
-    for (int k = 1; k <= kRanuras; ++k) {
-        j.Atriles[1][k] = d.Atriles[1][k];
-        j.Form1.Label5[k - 1].Letra = d.Atriles[1][k];
-        j.Form1.Label5[k - 1].Visible = d.Atriles[1][k] != kSinFicha;
-        j.Atriles[2][k] = d.Atriles[2][k];
-        j.Form1.Label11[k - 1].Letra = d.Atriles[2][k];
-        // The settlement counts only visible slots: a slot hidden late in the game
-        // on screen must show the loaded tile.
-        j.Form1.Label11[k - 1].Visible = d.Atriles[2][k] != kSinFicha;
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p) {
+        for (int k = 1; k <= kRanuras; ++k) j.Atriles[p][k] = d.Atriles[p][k];
+        // The settlement counts only visible slots: a slot hidden late in the
+        // game on screen must show the loaded tile.
+        MostrarAtril(j, p);
     }
 }
 

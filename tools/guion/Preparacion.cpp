@@ -1,5 +1,7 @@
 #include "Preparacion.h"
 
+#include "game/Partida.h"
+
 namespace tablerix::guion {
 namespace {
 
@@ -13,18 +15,8 @@ void PonerAtril(Juego& j, int p, const std::string& fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? Ficha(fichas[k - 1]) : kSinFicha;
         j.Atriles[p][k] = f;
-        if (p == 1) {
-            FichaJugador& ficha = j.Form1.Label5[k - 1];
-            ficha.Letra = f;
-            ficha.Visible = f != kSinFicha;
-            ficha.Fondo = kColorFicha;
-            ficha.Arrastrable = true;
-        } else {
-            FichaOrdenador& ficha = j.Form1.Label11[k - 1];
-            ficha.Letra = f;
-            ficha.Visible = f != kSinFicha;
-        }
     }
+    MostrarAtril(j, p, {.Restablecer = true});
 }
 
 void PonerBolsa(Juego& j, const std::string& fichas) {
@@ -52,13 +44,7 @@ bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direcci
     for (size_t k = 0; k < palabra.size(); ++k) {
         int q = inicio + static_cast<int>(k) * paso;
         if (j.Tablero[q] == palabra[k]) continue;
-        j.Tablero[q] = palabra[k];
-        Casilla& c = j.Form1.Label1[q];
-        c.Letra = palabra[k];
-        c.ColorLetra = kNegro;
-        c.Fondo = kColorFicha;
-        c.Marca = kMarcaReposo;
-        c.Movible = false;
+        PonerCasillaFija(j, q, palabra[k]);
     }
     j.PrimeraJugada = false;
     return true;
