@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Turns the Spanish hunspell dictionary into a pair unmunch can expand.
+"""Turns a Spanish hunspell dictionary into a pair unmunch can expand.
 
 unmunch reads bytes and one-byte flags and knows nothing of continuation
-classes, while the dictionary is UTF-8, uses UTF-8 flags ("FLAG UTF-8") and
+classes, while hunspell-es is UTF-8, uses UTF-8 flags ("FLAG UTF-8") and
 gives some suffixes a second suffix ("ción/S": the plural). So this writes:
   - both files in ISO-8859-1 (every Spanish letter fits in one byte);
   - every flag renamed to one printable ASCII byte;
@@ -10,9 +10,16 @@ gives some suffixes a second suffix ("ción/S": the plural). So this writes:
     the continuation class that can follow it;
   - the dictionary without the entries that cannot give words (see
     EntradaAdmitida), so none of their forms reach the list.
+A dictionary already in ISO-8859-1 with one-byte flags (myspell-es) goes
+through the same steps, which leave its rules as they are.
 
-Usage: preparar.py DIC AFF ABREVIATURAS OUT_DIC OUT_AFF
+Each LIST names entries to leave out (one a line, # starts a comment). With
+--revisar, every entry of the list must be in this dictionary, so the list is
+reviewed again on a new version; with --fuera it need not be.
+
+Usage: preparar.py DIC AFF OUT_DIC OUT_AFF [--revisar LIST]... [--fuera LIST]...
 """
+import argparse
 import re
 import sys
 
@@ -23,7 +30,7 @@ MAX_POSICIONES = 8
 MAX_LINEA = 190  # unmunch reads lines into 200 bytes
 
 
-def EntradaAdmitida(palabra, abreviaturas):
+def EntradaAdmitida(palabra, fuera):
     """Rules on dictionary entries; an entry left out takes all its forms with it."""
     if not palabra:
         return False
@@ -36,8 +43,8 @@ def EntradaAdmitida(palabra, abreviaturas):
     # Units, symbols and abbreviations without a vowel (km, cm, pg, sr, cfr).
     if not any(c in VOCALES for c in palabra):
         return False
-    # Abbreviations that have a vowel (etc, pág, avda, admón).
-    return palabra not in abreviaturas
+    # Listed entries: abbreviations that have a vowel (etc, pág, avda, admón).
+    return palabra not in fuera
 
 
 # A condition is a list of positions, each (negated, characters); a position
@@ -208,26 +215,46 @@ def EscribirAfijos(clases, nombres, salida):
             salida.append(f"{tipo} {f} {quita or '0'} {pone or '0'} {EscribirCondicion(cond)}")
 
 
+def LeerLista(ruta):
+    with open(ruta, encoding="utf-8") as f:
+        return {l.strip() for l in f if l.strip() and not l.startswith("#")}
+
+
+def Codificacion(ruta):
+    """The Python codec of the dictionary's SET line."""
+    with open(ruta, "rb") as f:
+        for linea in f:
+            partes = linea.split()
+            if len(partes) == 2 and partes[0] == b"SET":
+                codec = {b"UTF-8": "utf-8", b"ISO8859-1": "latin-1"}.get(partes[1])
+                if codec:
+                    return codec
+                sys.exit(f"unexpected encoding {partes[1].decode()} in {ruta}")
+    sys.exit(f"no SET line in {ruta}")
+
+
 def main():
-    if len(sys.argv) != 6:
-        sys.exit(__doc__)
-    dic, aff, abrev, out_dic, out_aff = sys.argv[1:]
-    with open(aff, encoding="utf-8") as f:
+    args = argparse.ArgumentParser(usage=__doc__)
+    for nombre in ("dic", "aff", "out_dic", "out_aff"):
+        args.add_argument(nombre)
+    args.add_argument("--revisar", action="append", default=[])
+    args.add_argument("--fuera", action="append", default=[])
+    a = args.parse_args()
+    codec = Codificacion(a.aff)
+    with open(a.aff, encoding=codec) as f:
         lineas_aff = f.read().splitlines()
-    if "SET UTF-8" not in lineas_aff:
-        sys.exit("expected an UTF-8 dictionary (SET UTF-8)")
-    with open(abrev, encoding="utf-8") as f:
-        abreviaturas = {l.strip() for l in f if l.strip() and not l.startswith("#")}
+    revisadas = set().union(*map(LeerLista, a.revisar))
+    fuera = revisadas.union(*map(LeerLista, a.fuera))
 
     clases = Plegar(LeerAfijos(lineas_aff))
     nombres = NombresDeFlags(clases.keys())
 
-    with open(dic, encoding="utf-8") as f:
+    with open(a.dic, encoding=codec) as f:
         lineas_dic = f.read().splitlines()[1:]
     entradas = []
     for linea in lineas_dic:
         palabra, _, flags = linea.strip().partition("/")
-        if not EntradaAdmitida(palabra, abreviaturas):
+        if not EntradaAdmitida(palabra, fuera):
             continue
         # Flags with no affix class (none today) mean nothing to unmunch either.
         propios = "".join(nombres[c] for c in flags if c in nombres)
@@ -235,15 +262,15 @@ def main():
         if len(entrada.encode("latin-1")) > MAX_LINEA:
             sys.exit(f"entry too long for unmunch: {entrada}")
         entradas.append(entrada)
-    sin_uso = sorted(abreviaturas - {l.strip().partition("/")[0] for l in lineas_dic})
+    sin_uso = sorted(revisadas - {l.strip().partition("/")[0] for l in lineas_dic})
     if sin_uso:
-        sys.exit(f"abbreviations not in the dictionary: {' '.join(sin_uso)}")
+        sys.exit(f"listed entries not in the dictionary: {' '.join(sin_uso)}")
 
     afijos = []
     EscribirAfijos(clases, nombres, afijos)
-    with open(out_aff, "w", encoding="latin-1", newline="\n") as f:
+    with open(a.out_aff, "w", encoding="latin-1", newline="\n") as f:
         f.write("\n".join(afijos) + "\n")
-    with open(out_dic, "w", encoding="latin-1", newline="\n") as f:
+    with open(a.out_dic, "w", encoding="latin-1", newline="\n") as f:
         f.write(f"{len(entradas)}\n" + "\n".join(entradas) + "\n")
     print(f"{len(entradas)} of {len(lineas_dic)} dictionary entries kept", file=sys.stderr)
 
