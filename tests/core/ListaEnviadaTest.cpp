@@ -38,16 +38,18 @@ TEST(ListaEnviada, PalabrasEnMayusculasConCrLfEnOrdenYSinRepetidos) {
     };
     // Plain words, plurals folded from a derived form (NACIONES), prefixed forms
     // (TELEFONO), verb forms with enclitics, and words with Ñ first or inside;
-    // the binary search also needs leading-Ñ words between N and O.
+    // the binary search also needs leading-Ñ words between N and O. PINGUINO,
+    // CHIPIRON and ÑU come only from the second and third sources.
     for (const char* utf8 :
          {"CASA",     "CASAS",      "AGUA",   "PERRO",        "ZOO",    "XI",      "NACIONES",
           "TELEFONO", "CANTABAMOS", "DAMELO", "HACIENDOSELO", "ÑANDU",  "ÑANDUES", "ÑAME",
-          "AÑO",      "AÑOS",       "NIÑO",   "ZUÑO",         "NUTRIZ", "OASIS"})
+          "AÑO",      "AÑOS",       "NIÑO",   "ZUÑO",         "NUTRIZ", "OASIS",   "PINGUINO",
+          "CHIPIRON", "ÑU"})
         EXPECT_TRUE(contiene(utf8)) << utf8;
     // Proper nouns, acronyms, abbreviations (SRA comes from sr/GS), units and
-    // symbols, and a word with W.
-    for (const char* utf8 :
-         {"MADRID", "ONU", "USB", "ETC", "SRA", "PAG", "AVDA", "KM", "CM", "PH", "KIWI"})
+    // symbols, a word with W, and enclitic forms only the second source has.
+    for (const char* utf8 : {"MADRID", "ONU", "USB", "ETC", "SRA", "PAG", "AVDA", "KM", "CM", "PH",
+                             "KIWI", "COMETELO", "AMEMOSLO"})
         EXPECT_FALSE(contiene(utf8)) << utf8;
 }
 
