@@ -13,6 +13,7 @@ ArrastreFichas::ArrastreFichas(Form1& ventana)
     : ventana_(ventana),
       fichaFlotante_(new Etiqueta(ventana.Cliente, {0, 0, 25, 25}, Fuente("Arial", 14, true),
                                   Qt::AlignCenter, true)) {
+    fichaFlotante_->setObjectName(QStringLiteral("fichaFlotante"));
     fichaFlotante_->hide();
     ventana.Cliente->installEventFilter(this);
 }

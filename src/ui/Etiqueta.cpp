@@ -2,17 +2,31 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
+
+#include "ui/Escala.h"
 
 namespace tablerix {
 
 namespace {
+
 const QColor kColorBorde(96, 96, 96);
+
+// A frame of a given thickness drawn inside the rectangle.
+void DibujarMarco(QPainter& p, const QRect& r, const QColor& color, int grosor) {
+    p.fillRect(0, 0, r.width(), grosor, color);
+    p.fillRect(0, r.height() - grosor, r.width(), grosor, color);
+    p.fillRect(0, 0, grosor, r.height(), color);
+    p.fillRect(r.width() - grosor, 0, grosor, r.height(), color);
 }
+
+}  // namespace
 
 Etiqueta::Etiqueta(QWidget* padre, const QRect& geometria, const QFont& fuente,
                    Qt::Alignment alineacion, bool borde)
-    : QWidget(padre), fuente_(fuente), alineacion_(alineacion), borde_(borde) {
-    setGeometry(geometria);
+    : QWidget(padre), alineacion_(alineacion), borde_(borde) {
+    PonerFuente(this, fuente);
+    Colocar(this, geometria);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -35,20 +49,21 @@ void Etiqueta::PonerColorTexto(const QColor& color) {
 }
 
 void Etiqueta::PonerSubrayado(bool subrayado) {
-    if (subrayado == fuente_.underline()) return;
-    fuente_.setUnderline(subrayado);
-    update();
+    if (subrayado == Subrayado()) return;
+    QFont fuente = FuenteDeDiseno(this);
+    fuente.setUnderline(subrayado);
+    PonerFuente(this, fuente);
 }
 
 QRect Etiqueta::CajaTexto() const {
-    const int margen = borde_ ? 2 : 0;
-    return rect().adjusted(margen, margen - 1, -margen, 0);
+    const int margen = borde_ ? Escalar(2) : 0;
+    return rect().adjusted(margen, margen - Escalar(1), -margen, 0);
 }
 
 QFont Etiqueta::FuenteDibujada() const {
-    QFont fuente = fuente_;
+    QFont fuente = font();
     const QRect caja = CajaTexto();
-    while (encoger_ && fuente.pixelSize() > 8 &&
+    while (encoger_ && fuente.pixelSize() > Escalar(8) &&
            QFontMetrics(fuente).boundingRect(caja, Banderas(), texto_).height() > caja.height())
         fuente.setPixelSize(fuente.pixelSize() - 1);
     return fuente;
@@ -57,10 +72,7 @@ QFont Etiqueta::FuenteDibujada() const {
 void Etiqueta::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fondo_.isValid()) p.fillRect(rect(), fondo_);
-    if (borde_) {
-        p.setPen(kColorBorde);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (borde_) DibujarMarco(p, rect(), kColorBorde, Escalar(1));
     p.setFont(FuenteDibujada());
     p.setPen(colorTexto_);
     p.drawText(CajaTexto(), Banderas(), texto_);
@@ -68,7 +80,7 @@ void Etiqueta::paintEvent(QPaintEvent*) {
 
 Forma::Forma(QWidget* padre, const QRect& geometria, const QColor& color, bool rellena, int grosor)
     : QWidget(padre), color_(color), rellena_(rellena), grosor_(grosor) {
-    setGeometry(geometria);
+    Colocar(this, geometria);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -78,13 +90,7 @@ void Forma::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), color_);
         return;
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(color_);
-    const QRect r = rect();
-    p.drawRect(0, 0, r.width(), grosor_);
-    p.drawRect(0, r.height() - grosor_, r.width(), grosor_);
-    p.drawRect(0, 0, grosor_, r.height());
-    p.drawRect(r.width() - grosor_, 0, grosor_, r.height());
+    DibujarMarco(p, rect(), color_, std::max(1, Escalar(grosor_)));
 }
 
 }  // namespace tablerix

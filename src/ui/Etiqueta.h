@@ -1,7 +1,7 @@
 #pragma once
 // A label as the windows are designed: fixed place, optional background and
-// single-line border, word-wrapped text. It takes no mouse input; the window
-// under it decides what a click means.
+// single-line border, word-wrapped text, all scaled to the window's size. It takes no mouse input;
+// the window under it decides what a click means.
 #include <QColor>
 #include <QFont>
 #include <QWidget>
@@ -23,8 +23,9 @@ class Etiqueta : public QWidget {
     const QString& Texto() const { return texto_; }
     const QColor& Fondo() const { return fondo_; }
     const QColor& ColorTexto() const { return colorTexto_; }
-    bool Subrayado() const { return fuente_.underline(); }
-    // The font the text is drawn with: the label's, or smaller to make it fit.
+    bool Subrayado() const { return font().underline(); }
+    // The font the text is drawn with: the label's at the window's size, or
+    // smaller to make it fit.
     QFont FuenteDibujada() const;
 
   protected:
@@ -37,7 +38,6 @@ class Etiqueta : public QWidget {
     QString texto_;
     QColor fondo_;
     QColor colorTexto_{Qt::black};
-    QFont fuente_;
     Qt::Alignment alineacion_;
     bool borde_;
     bool encoger_ = false;

@@ -1,5 +1,7 @@
 #include "ui/Form1.h"
 
+#include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -12,6 +14,7 @@
 #include "ui/ArrastreFichas.h"
 #include "ui/ConversionQt.h"
 #include "ui/Imagenes.h"
+#include "ui/TamanoVentana.h"
 
 namespace tablerix {
 namespace {
@@ -36,7 +39,7 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    Cliente->setFixedSize(kAnchoCliente, kAltoCliente);
+    FijarTamano(Cliente, {kAnchoCliente, kAltoCliente});
     setCentralWidget(Cliente);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -44,6 +47,10 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     CrearMandos();
     CrearMenus();
     arrastre_ = std::make_unique<ArrastreFichas>(*this);
+    PonerFuente(menuBar(), QApplication::font());
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) PonerFuente(menu, QApplication::font());
+    const QSize ventana(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
+    PonerTamano(TamanoRecordado(ventana, screen()->availableGeometry().size()));
     Pintar();
 }
 
@@ -116,20 +123,18 @@ void Form1::CrearEtiquetas() {
 
 void Form1::CrearMandos() {
     cmdOk = new QPushButton(QStringLiteral("&OK"), Cliente);
-    cmdOk->setGeometry(424, 140, 73, 41);
-    cmdOk->setFont(Fuente("MS Sans Serif", 8, true));
+    PonerFuente(cmdOk, Fuente("MS Sans Serif", 8, true));
+    Colocar(cmdOk, {424, 140, 73, 41});
     cmdCambiar = new QPushButton(QStringLiteral("Cambiar"), Cliente);
-    cmdCambiar->setGeometry(504, 140, 57, 41);
+    Colocar(cmdCambiar, {504, 140, 57, 41});
     cmdPasar = new QPushButton(QStringLiteral("Pasar"), Cliente);
-    cmdPasar->setGeometry(568, 140, 57, 41);
+    Colocar(cmdPasar, {568, 140, 57, 41});
     cmdEscape = new QPushButton(Cliente);
-    cmdEscape->setGeometry(600, 72, 25, 25);
-    cmdEscape->setIcon(FlechaDeshacer());
-    cmdEscape->setIconSize(QSize(14, 9));
+    Colocar(cmdEscape, {600, 72, 25, 25});
     cmdEscape->setToolTip(QStringLiteral("Deshacer/Cancelar"));
 
     lstPartida = new QListWidget(Cliente);
-    lstPartida->setGeometry(416, 192, 217, kAltoPartida);
+    Colocar(lstPartida, {416, 192, 217, kAltoPartida});
     lstPartida->setUniformItemSizes(true);
     lstPartida->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette colores = lstPartida->palette();
@@ -184,9 +189,67 @@ void Form1::CrearMenus() {
                 [this, i] { Atender([i](Juego& juego) { MnuNiv_Click(juego, i); }); });
     }
 
+    CrearMenuVer();
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
     About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
+}
+
+void Form1::CrearMenuVer() {
+    MnuVer = menuBar()->addMenu(QStringLiteral("Ver"));
+    auto* grupo = new QActionGroup(this);
+    for (size_t k = 0; k < kTamanos.size(); ++k) {
+        const int porcentaje = kTamanos[k];
+        MnuTamano[k] = MnuVer->addAction(QStringLiteral("%1 %").arg(porcentaje));
+        MnuTamano[k]->setCheckable(true);
+        grupo->addAction(MnuTamano[k]);
+        connect(MnuTamano[k], &QAction::triggered, this,
+                [this, porcentaje] { ElegirTamano(porcentaje); });
+    }
+    MnuVer->addSeparator();
+    const struct {
+        QAction** accion;
+        const char* titulo;
+        QList<QKeySequence> atajos;
+        int paso;  // 0: back to 100 %
+    } pasos[] = {
+        {&MnuMasGrande, "Más grande", {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal}, 1},
+        {&MnuMasPequeno, "Más pequeño", {Qt::CTRL | Qt::Key_Minus}, -1},
+        {&MnuTamanoNormal, "Tamaño normal", {Qt::CTRL | Qt::Key_0}, 0},
+    };
+    for (const auto& paso : pasos) {
+        *paso.accion = MnuVer->addAction(QString::fromUtf8(paso.titulo));
+        (*paso.accion)->setShortcuts(paso.atajos);
+        connect(*paso.accion, &QAction::triggered, this, [this, paso = paso.paso] {
+            ElegirTamano(paso == 0 ? kTamanos.front() : TamanoVecino(TamanoVentanas(), paso));
+        });
+    }
+}
+
+void Form1::ElegirTamano(int porcentaje) {
+    RecordarTamano(porcentaje);
+    PonerTamano(porcentaje);
+}
+
+void Form1::PonerTamano(int porcentaje) {
+    const QPoint centro = frameGeometry().center();
+    PonerTamanoVentanas(porcentaje);
+    Reescalar(this);
+    cmdEscape->setIconSize(Escalar(QSize(14, 9)));
+    cmdEscape->setIcon(FlechaDeshacer(FactorEscala()));
+    for (size_t k = 0; k < kTamanos.size(); ++k)
+        MnuTamano[k]->setChecked(kTamanos[k] == porcentaje);
+    adjustSize();
+    if (!isVisible()) return;
+    // Grown or shrunk about its centre, and kept on the screen.
+    const QRect pantalla = screen()->availableGeometry();
+    QRect marco(QPoint(), frameGeometry().size());
+    marco.moveCenter(centro);
+    move(std::clamp(marco.left(), pantalla.left(),
+                    std::max(pantalla.left(), pantalla.right() - marco.width())),
+         std::clamp(marco.top(), pantalla.top(),
+                    std::max(pantalla.top(), pantalla.bottom() - marco.height())));
 }
 
 void Form1::Atender(const std::function<void(Juego&)>& manejador) {
@@ -233,8 +296,9 @@ void Form1::PintarAtriles() {
 
 void Form1::PintarPartida() {
     const ModeloVentana& m = j.Form1;
-    const bool otraAltura = lstPartida->height() != m.AltoPartida;
-    if (otraAltura) lstPartida->resize(lstPartida->width(), m.AltoPartida);
+    const QRect partida = Diseno(lstPartida);
+    const bool otraAltura = partida.height() != m.AltoPartida;
+    if (otraAltura) Colocar(lstPartida, {partida.topLeft(), QSize(partida.width(), m.AltoPartida)});
 
     const std::vector<std::string>& lineas = m.lstPartida;
     size_t comunes = 0;
@@ -267,13 +331,13 @@ void Form1::PintarMarcos() {
     const ModeloVentana& m = j.Form1;
     shpLargo->setVisible(m.ProgresoVisible);
     const int ancho = std::clamp(m.AnchoProgreso, 0, kAnchoProgreso);
-    if (shpCorto->width() != ancho) shpCorto->resize(ancho, shpCorto->height());
+    const QRect corto = Diseno(shpCorto);
+    Colocar(shpCorto, {corto.topLeft(), QSize(ancho, corto.height())});
     shpCorto->setVisible(m.ProgresoVisible && ancho > 0);
 
     const std::pair<Forma*, const Marco*> marcos[] = {{shpAzul, &m.shpAzul}, {shpRojo, &m.shpRojo}};
     for (auto [forma, marco] : marcos) {
-        const QRect posicion = ARect(marco->Posicion);
-        if (forma->geometry() != posicion) forma->setGeometry(posicion);
+        Colocar(forma, ARect(marco->Posicion));
         forma->setVisible(marco->Visible);
         if (marco->Visible) forma->raise();
     }
@@ -288,14 +352,10 @@ void Form1::Mostrar() {
 }
 
 int Form1::CasillaEn(const QPoint& punto) const {
-    const QPoint relativo = punto - Label1[0]->pos();
-    if (relativo.x() < 0 || relativo.y() < 0) return -1;
-    // Squares overlap by one pixel; the shared pixel belongs to the earlier square.
-    const int columna = std::max(0, relativo.x() - 1) / 24;
-    const int fila = std::max(0, relativo.y() - 1) / 24;
-    if (columna >= kLado || fila >= kLado) return -1;
-    const int casilla = fila * kLado + columna;
-    return Label1[casilla]->geometry().contains(punto) ? casilla : -1;
+    // Squares overlap; the shared pixels belong to the earlier square.
+    for (int i = 0; i < kCasillas; ++i)
+        if (Label1[i]->geometry().contains(punto)) return i;
+    return -1;
 }
 
 int Form1::RanuraEn(const QPoint& punto) const {

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <array>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "game/Juego.h"
+#include "ui/Escala.h"
 #include "ui/Etiqueta.h"
 #include "ui/Version.h"
 
@@ -31,6 +33,10 @@ class Form1 : public QMainWindow {
     void Pintar();
     // Centres the window on its screen and shows it.
     void Mostrar();
+    // Draws the whole window at a size in percent (one of kTamanos); the menu's
+    // choice is also remembered for the next start.
+    void PonerTamano(int porcentaje);
+    void ElegirTamano(int porcentaje);
 
     // The board square or the visible rack slot under a point of the client
     // area, or -1.
@@ -38,7 +44,9 @@ class Form1 : public QMainWindow {
     int RanuraEn(const QPoint& punto) const;
 
     Juego& j;
-    QWidget* Cliente;  // the 642 x 408 client area; positions below are inside it
+    // The client area, 642 x 408 at 100 %; the widgets below are placed in it
+    // through ui/Escala.h.
+    QWidget* Cliente;
 
     std::array<Etiqueta*, kCasillas> Label1{};
     std::array<Etiqueta*, 4> Label2{};
@@ -70,6 +78,11 @@ class Form1 : public QMainWindow {
     QAction* MnuContra = nullptr;
     QAction* MnuRecom = nullptr;
     std::array<QAction*, 8> MnuNiv{};
+    QMenu* MnuVer = nullptr;
+    std::array<QAction*, kTamanos.size()> MnuTamano{};
+    QAction* MnuMasGrande = nullptr;
+    QAction* MnuMasPequeno = nullptr;
+    QAction* MnuTamanoNormal = nullptr;
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
 
@@ -80,6 +93,7 @@ class Form1 : public QMainWindow {
     void CrearEtiquetas();
     void CrearMandos();
     void CrearMenus();
+    void CrearMenuVer();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "ui/Aplicacion.h"
+#include "ui/Escala.h"
 #include "ui/Etiqueta.h"
 
 namespace tablerix {
@@ -12,7 +13,7 @@ Form2::Form2(QWidget* principal, int modo, std::function<void()> trabajo)
     : QDialog(principal), Modo(modo), trabajo_(std::move(trabajo)) {
     setWindowTitle(principal ? principal->window()->windowTitle() : QString());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(232, 75);
+    FijarTamano(this, {232, 75});
     lblProceso =
         new Etiqueta(this, {4, 20, 225, 25}, Fuente("MS Sans Serif", 12, true), Qt::AlignHCenter);
     lblProceso->PonerColorTexto(QColor(0, 0, 255));

@@ -6,8 +6,10 @@
 #include <QScreen>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/Aplicacion.h"
+#include "ui/Escala.h"
 #include "ui/Imagenes.h"
 
 namespace tablerix {
@@ -24,7 +26,7 @@ constexpr char kCondiciones[] =
 
 FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(principal) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(284, 420);
+    FijarTamano(this, {284, 420});
     setAutoFillBackground(true);
     QPalette colores = palette();
     colores.setColor(QPalette::Window, Qt::black);
@@ -41,7 +43,7 @@ FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(
     };
     auto imagen = [&](QRect posicion, const QPixmap& dibujo) {
         auto* i = new QLabel(this);
-        i->setGeometry(posicion);
+        Colocar(i, posicion);
         i->setPixmap(dibujo);
         i->setAttribute(Qt::WA_TransparentForMouseEvents);
         return i;
@@ -51,7 +53,7 @@ FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(
     lblTitulo = etiqueta({64, 12, 197, 25}, Qt::white, {}, Fuente("Arial Black", 12));
     lblCreadoPor = etiqueta({64, 32, 153, 17}, Qt::white,
                             QStringLiteral("Creado por Quillmar-Software"), normal);
-    imgLogo = imagen({27, 54, 230, 229}, Logo());
+    imgLogo = imagen({27, 54, 230, 229}, Logo(FactorEscala()));
     lblTexEmail = etiqueta({72, 291, 49, 17}, kGrisClaro, QStringLiteral("Email: "), normal);
     lblMail = etiqueta({107, 290, 105, 16}, kEnlace, QString::fromLatin1(kCorreoContacto), normal);
     lblTexWeb = etiqueta({73, 309, 41, 17}, kGrisClaro, QStringLiteral("Web:"), normal);
@@ -62,10 +64,13 @@ FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(
     lblClick = etiqueta({187, 397, 88, 14}, QColor(255, 255, 192),
                         QStringLiteral("[click para cerrar]"), normal, Qt::AlignHCenter);
     // The links keep their designed place and grow to show the whole address.
-    for (Etiqueta* enlace : {lblMail, lblURL})
-        enlace->resize(
-            std::max(enlace->width(), QFontMetrics(normal).horizontalAdvance(enlace->Texto()) + 2),
-            enlace->height());
+    for (Etiqueta* enlace : {lblMail, lblURL}) {
+        QRect lugar = Diseno(enlace);
+        const int texto = QFontMetrics(enlace->font()).horizontalAdvance(enlace->Texto());
+        lugar.setWidth(
+            std::max(lugar.width(), static_cast<int>(std::ceil(texto / FactorEscala())) + 2));
+        Colocar(enlace, lugar);
+    }
     shpMarco = new Forma(this, {0, 0, 284, 420}, Qt::white, false);
     CopiarDePrincipal();
 }
@@ -81,7 +86,7 @@ void FormQuillmar::CopiarDePrincipal() {
     if (!principal_) return;
     lblTitulo->PonerTexto(principal_->windowTitle());
     setWindowIcon(principal_->windowIcon());
-    imgIcono->setPixmap(principal_->windowIcon().pixmap(32, 32));
+    imgIcono->setPixmap(principal_->windowIcon().pixmap(Escalar(QSize(32, 32))));
 }
 
 void FormQuillmar::showEvent(QShowEvent* evento) {

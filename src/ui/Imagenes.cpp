@@ -16,6 +16,10 @@ const QColor kCrema(255, 255, 192);
 const QColor kMadera(150, 105, 40);
 const QColor kTinta(70, 40, 15);
 
+int Escalado(int medida, double escala) {
+    return static_cast<int>(std::lround(medida * escala));
+}
+
 // One tile with its letter and value in a square of side `lado` at `origen`.
 void PintarFicha(QPainter& p, QPointF origen, double lado, const QString& letra, int valor) {
     const QRectF caja(origen, QSizeF(lado, lado));
@@ -66,11 +70,12 @@ QIcon IconoVentana() {
     return icono;
 }
 
-QPixmap FlechaDeshacer() {
-    QImage imagen(14, 9, QImage::Format_ARGB32_Premultiplied);
+QPixmap FlechaDeshacer(double escala) {
+    QImage imagen(Escalado(14, escala), Escalado(9, escala), QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::transparent);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     QPainterPath curva;
     curva.moveTo(4.0, 3.0);
     curva.lineTo(9.0, 3.0);
@@ -89,12 +94,14 @@ QPixmap FlechaDeshacer() {
     return QPixmap::fromImage(imagen);
 }
 
-QPixmap Logo() {
+QPixmap Logo(double escala) {
     constexpr int kAncho = 230, kAlto = 229, kCelda = 27, kColumnas = 8, kFilas = 8;
-    QImage imagen(kAncho, kAlto, QImage::Format_ARGB32_Premultiplied);
+    QImage imagen(Escalado(kAncho, escala), Escalado(kAlto, escala),
+                  QImage::Format_ARGB32_Premultiplied);
     imagen.fill(Qt::black);
     QPainter p(&imagen);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(escala, escala);
     const QPointF origen((kAncho - kColumnas * kCelda) / 2.0, (kAlto - kFilas * kCelda) / 2.0);
     auto celda = [&](int fila, int columna) {
         return origen + QPointF(columna * kCelda, fila * kCelda);

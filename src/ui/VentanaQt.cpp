@@ -11,6 +11,7 @@
 #include "game/Arranque.h"
 #include "ui/Aplicacion.h"
 #include "ui/ConversionQt.h"
+#include "ui/Escala.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
@@ -65,7 +66,7 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
 char VentanaQt::ElegirLetra(int izquierda, int arriba) {
     form1_->Pintar();
     Form3 elector(form1_.get());
-    elector.move(form1_->frameGeometry().topLeft() + QPoint(izquierda, arriba));
+    elector.move(form1_->frameGeometry().topLeft() + Escalar(QPoint(izquierda, arriba)));
     elector.exec();
     return elector.LetraElegida();
 }
