@@ -36,8 +36,8 @@ void RecordarTamano(int porcentaje) {
 
 int TamanoVecino(int porcentaje, int paso) {
     const auto actual = std::find(kTamanos.begin(), kTamanos.end(), porcentaje);
-    const auto indice = std::clamp<std::ptrdiff_t>(actual - kTamanos.begin() + paso, 0,
-                                                   std::ssize(kTamanos) - 1);
+    const auto indice =
+        std::clamp<std::ptrdiff_t>(actual - kTamanos.begin() + paso, 0, std::ssize(kTamanos) - 1);
     return kTamanos[indice];
 }
 
