@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <QSettings>
 #include <cmath>
 
 #include "ui/Imagenes.h"
@@ -15,6 +16,24 @@ QFont Fuente(const char* familia, double puntos, bool negrita) {
     fuente.setBold(negrita);
     if (QLatin1String(familia) == QLatin1String("Arial Black")) fuente.setWeight(QFont::Black);
     return fuente;
+}
+
+namespace {
+
+// The program has an application name only; as the organisation it names the
+// settings file, where an empty one would not do.
+QSettings AjustesDelUsuario() {
+    return QSettings(QCoreApplication::applicationName(), QString());
+}
+
+}  // namespace
+
+QVariant LeerAjuste(const char* clave, const QVariant& porDefecto) {
+    return AjustesDelUsuario().value(QLatin1String(clave), porDefecto);
+}
+
+void GuardarAjuste(const char* clave, const QVariant& valor) {
+    AjustesDelUsuario().setValue(QLatin1String(clave), valor);
 }
 
 void PrepararAplicacion(QApplication& app) {

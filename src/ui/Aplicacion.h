@@ -2,6 +2,7 @@
 // Application-wide settings shared by the program and the window tests.
 #include <QApplication>
 #include <QFont>
+#include <QVariant>
 
 namespace tablerix {
 
@@ -10,6 +11,10 @@ inline constexpr char kTituloPrograma[] = "Tablerix";
 // A font by its design-time family and point size, held in pixels so that the
 // fixed layout does not move with the screen's resolution.
 QFont Fuente(const char* familia, double puntos, bool negrita = false);
+
+// The player's settings, per user (~/.config/tablerix.conf).
+QVariant LeerAjuste(const char* clave, const QVariant& porDefecto);
+void GuardarAjuste(const char* clave, const QVariant& valor);
 
 // Names (so that the per-user data folder is .../tablerix), font substitutes,
 // the default font, the window icon and Qt's Spanish translation.

@@ -1,8 +1,8 @@
 #include "ui/TamanoVentana.h"
 
-#include <QSettings>
 #include <algorithm>
 
+#include "ui/Aplicacion.h"
 #include "ui/Escala.h"
 
 namespace tablerix {
@@ -26,12 +26,12 @@ int TamanoInicial(const QSize& ventana, const QSize& disponible) {
 }
 
 int TamanoRecordado(const QSize& ventana, const QSize& disponible) {
-    const int recordado = QSettings().value(kClave, 0).toInt();
+    const int recordado = LeerAjuste(kClave, 0).toInt();
     return Ofrecido(recordado) ? recordado : TamanoInicial(ventana, disponible);
 }
 
 void RecordarTamano(int porcentaje) {
-    QSettings().setValue(kClave, porcentaje);
+    GuardarAjuste(kClave, porcentaje);
 }
 
 int TamanoVecino(int porcentaje, int paso) {

@@ -54,12 +54,26 @@ TEST_F(Colocacion, DragsLaySwapAndMoveTilesAndADropOnAnOccupiedSquareChangesNoth
     EXPECT_EQ(j.Form1.Label1[101].Letra, ' ');
 }
 
-TEST_F(Colocacion, RightClickReturnsTheTileToTheEndOfTheRack) {
-    Arrastrar(Ranura(0), Casilla(112));
-    Arrastrar(Ranura(0), Casilla(113));
-    QTest::mouseClick(form->Cliente, Qt::RightButton, {}, Casilla(112));
-    EXPECT_EQ(AtrilMostrado(), "CDEFGA");
-    EXPECT_EQ(form->Label1[112]->Texto(), QStringLiteral(" "));
+TEST_F(Colocacion, RightClickReturnsTheTileToTheEndOfTheRackAtEverySize) {
+    for (const int veces : {1, 2}) {
+        SCOPED_TRACE(::testing::Message() << veces * 100 << " %");
+        form->PonerTamano(100 * veces);
+        PonerAtril("ABCDEFG");
+        // The floating tile is a tile of the window's size under the pointer.
+        QTest::mousePress(form->Cliente, Qt::LeftButton, {}, Ranura(0));
+        QTest::mouseMove(form->Cliente, Casilla(112));
+        const auto* flotante = form->Cliente->findChild<Etiqueta*>(QStringLiteral("fichaFlotante"));
+        EXPECT_EQ(flotante->size(), QSize(25, 25) * veces);
+        EXPECT_TRUE(flotante->geometry().contains(Casilla(112)));
+        QTest::mouseRelease(form->Cliente, Qt::LeftButton, {}, Casilla(112));
+
+        Arrastrar(Ranura(0), Casilla(113));
+        QTest::mouseClick(form->Cliente, Qt::RightButton, {}, Casilla(112));
+        EXPECT_EQ(AtrilMostrado(), "CDEFGA");
+        EXPECT_EQ(form->Label1[112]->Texto(), QStringLiteral(" "));
+        EXPECT_EQ(form->Label1[113]->Texto(), QStringLiteral("B"));
+        form->cmdEscape->click();
+    }
 }
 
 TEST_F(Colocacion, UndoTakesBackEveryTileAndExchangeClicksSelectInsteadOfDragging) {

@@ -1,5 +1,6 @@
 // The main window's fixed layout, and the widgets showing what the model holds.
 #include "VentanaDePrueba.h"
+#include "ui/TamanoVentana.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix::prueba {
@@ -7,14 +8,10 @@ namespace {
 
 using Disposicion = VentanaDePrueba;
 
-TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSays) {
+TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSaysAtEverySize) {
     form->Mostrar();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Tablerix 2.1"));
-    EXPECT_EQ(form->Cliente->size(), QSize(642, 408));
-    EXPECT_EQ(form->minimumSize(), form->maximumSize());
     EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
-
-    const QImage imagen = form->Cliente->grab().toImage();
     const struct {
         QWidget* widget;
         QRect posicion;
@@ -32,14 +29,40 @@ TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSays) {
         {form->Label11[6], {608, 368, 20, 20}, {}},
         {form->shpLargo, {44, 396, 361, 9}, {}},
     };
-    for (const auto& fila : tabla) {
-        SCOPED_TRACE(::testing::Message()
-                     << "at " << fila.posicion.x() << "," << fila.posicion.y());
-        EXPECT_EQ(fila.widget->geometry(), fila.posicion);
-        if (fila.color.isValid()) {
-            EXPECT_EQ(imagen.pixelColor(fila.posicion.bottomLeft() + QPoint(3, -3)), fila.color);
+    for (const int veces : {1, 2}) {
+        SCOPED_TRACE(::testing::Message() << veces * 100 << " %");
+        form->PonerTamano(100 * veces);
+        EXPECT_EQ(form->Cliente->size(), QSize(642, 408) * veces);
+        EXPECT_EQ(form->minimumSize(), form->maximumSize());
+        EXPECT_EQ(form->Label1[0]->FuenteDibujada().pixelSize(), 19 * veces);
+        EXPECT_EQ(form->lstPartida->font().pixelSize(), 11 * veces);
+        const QImage imagen = form->Cliente->grab().toImage();
+        for (const auto& fila : tabla) {
+            SCOPED_TRACE(::testing::Message()
+                         << "at " << fila.posicion.x() << "," << fila.posicion.y());
+            const QRect posicion(fila.posicion.topLeft() * veces, fila.posicion.size() * veces);
+            EXPECT_EQ(fila.widget->geometry(), posicion);
+            if (fila.color.isValid())
+                EXPECT_EQ(imagen.pixelColor(posicion.bottomLeft() + QPoint(3, -3)), fila.color);
+        }
+        // Whatever stands in the window is placed through the one mapping.
+        for (QWidget* hijo : form->Cliente->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(Colocado(hijo)) << hijo->metaObject()->className();
+            EXPECT_EQ(hijo->geometry(), Escalar(Diseno(hijo)));
         }
     }
+}
+
+TEST(TamanoInicial, TheLargestSizeWhoseWindowFitsInSixtyPercentOfTheScreenNeverBelow100) {
+    const QSize ventana(642, 430);
+    const struct {
+        QSize disponible;
+        int porcentaje;
+    } tabla[] = {{{800, 600}, 100},   {{1366, 728}, 100},  {{1920, 1040}, 125},
+                 {{1920, 1200}, 150}, {{2560, 1440}, 200}, {{3840, 2160}, 300}};
+    for (const auto& fila : tabla)
+        EXPECT_EQ(TamanoInicial(ventana, fila.disponible), fila.porcentaje)
+            << fila.disponible.width() << "x" << fila.disponible.height();
 }
 
 TEST_F(Disposicion, WidgetsShowTheModel) {

@@ -1,6 +1,7 @@
 // Menu entries, their shortcuts and closing the window reach the game's handlers.
 #include <QFile>
 #include <QTemporaryDir>
+#include <QMenuBar>
 
 #include "VentanaDePrueba.h"
 #include "ui/VentanaAyuda.h"
@@ -41,6 +42,38 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     EXPECT_EQ(form->Label6->Texto(), QStringLiteral("Teléfono móvil"));
     for (int i = 0; i < 8; ++i) EXPECT_EQ(form->MnuNiv[i]->isChecked(), i == 2);
     // "Acerca de..." is shown through the menu in the about window's own test.
+}
+
+TEST_F(Menus, SizesAreCheckedOneAtATimeSteppedWithShortcutsAndRememberedAfterARestart) {
+    QStringList titulos;
+    for (QAction* menu : form->menuBar()->actions()) titulos << menu->text();
+    EXPECT_EQ(titulos, QStringList({QStringLiteral("Juego"), QStringLiteral("Inteligencia"),
+                                    QStringLiteral("Ver"), QStringLiteral("Ayuda")}));
+    auto marcado = [&] {
+        QStringList marcados;
+        for (QAction* tamano : form->MnuTamano)
+            if (tamano->isChecked()) marcados << tamano->text();
+        return marcados.join(QLatin1Char(','));
+    };
+    EXPECT_EQ(marcado(), QStringLiteral("100 %"));
+
+    MostrarActiva();
+    QTest::keyClick(form, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(marcado(), QStringLiteral("100 %"));
+    QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(marcado(), QStringLiteral("150 %"));
+    EXPECT_EQ(form->Cliente->size(), QSize(963, 612));
+    form->MnuTamano[4]->trigger();
+    EXPECT_EQ(marcado(), QStringLiteral("200 %"));
+
+    ventana.CrearVentanaPrincipal(j);
+    form = ventana.Principal();
+    EXPECT_EQ(marcado(), QStringLiteral("200 %"));
+    EXPECT_EQ(form->Cliente->size(), QSize(1284, 816));
+    MostrarActiva();
+    QTest::keyClick(form, Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(form->Cliente->size(), QSize(642, 408));
 }
 
 TEST_F(Menus, FichasPcTogglesTheLogHeightAndTheNewestLineStaysInView) {

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -109,6 +110,8 @@ class Escucha : public QObject {
 class VentanaDePrueba : public ::testing::Test {
   protected:
     VentanaDePrueba() {
+        // Every test starts as on a first start: no size remembered by an earlier one.
+        QSettings(QCoreApplication::applicationName(), QString()).clear();
         ventana.CrearVentanaPrincipal(j);
         form = ventana.Principal();
     }

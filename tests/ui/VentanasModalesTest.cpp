@@ -57,7 +57,7 @@ TEST_F(VentanasModales,
               Respuesta::Cancelar);
 }
 
-TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosed) {
+TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosedAtEverySize) {
     form->Mostrar();
     contestador.Hacer([](QWidget* elector) {
         EXPECT_EQ(static_cast<Form3*>(elector)->cmdLetra[23]->text(), QStringLiteral("X"));  // no W
@@ -65,7 +65,13 @@ TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosed)
         static_cast<Form3*>(elector)->cmdLetra[14]->click();
     });
     EXPECT_EQ(ventana.ElegirLetra(140, 248), kEnie);
-    contestador.Hacer([](QWidget* elector) { elector->close(); });
+    // Twice the size: twice as far from the main window's corner, buttons twice as big.
+    form->PonerTamano(200);
+    contestador.Hacer([&](QWidget* elector) {
+        EXPECT_EQ(elector->pos(), form->frameGeometry().topLeft() + QPoint(280, 64));
+        EXPECT_EQ(static_cast<Form3*>(elector)->cmdLetra[25]->geometry(), QRect(192, 144, 50, 50));
+        elector->close();
+    });
     EXPECT_EQ(ventana.ElegirLetra(140, 32), '\0');
 }
 
