@@ -2,8 +2,8 @@
 
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTranslator>
 #include <QSettings>
+#include <QTranslator>
 #include <cmath>
 
 #include "ui/Imagenes.h"

@@ -1,7 +1,7 @@
 // Menu entries, their shortcuts and closing the window reach the game's handlers.
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMenuBar>
+#include <QTemporaryDir>
 
 #include "VentanaDePrueba.h"
 #include "ui/VentanaAyuda.h"
