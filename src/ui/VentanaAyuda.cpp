@@ -1,6 +1,9 @@
 #include "ui/VentanaAyuda.h"
 
+#include <QApplication>
 #include <QVBoxLayout>
+
+#include "ui/Escala.h"
 
 namespace tablerix {
 
@@ -11,7 +14,9 @@ VentanaAyuda::VentanaAyuda(QWidget* principal) : QDialog(principal), Texto(new Q
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->addWidget(Texto);
-    resize(640, 560);
+    // Opens at the main window's size; the player may resize it.
+    PonerFuente(Texto, QApplication::font());
+    resize(Escalar(QSize(640, 560)));
 }
 
 void VentanaAyuda::Mostrar(const QUrl& pagina) {

@@ -42,8 +42,9 @@ TEST_F(Disposicion, WidgetsStandAndAreColouredAsTheTableSaysAtEverySize) {
                          << "at " << fila.posicion.x() << "," << fila.posicion.y());
             const QRect posicion(fila.posicion.topLeft() * veces, fila.posicion.size() * veces);
             EXPECT_EQ(fila.widget->geometry(), posicion);
-            if (fila.color.isValid())
+            if (fila.color.isValid()) {
                 EXPECT_EQ(imagen.pixelColor(posicion.bottomLeft() + QPoint(3, -3)), fila.color);
+            }
         }
         // Whatever stands in the window is placed through the one mapping.
         for (QWidget* hijo : form->Cliente->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "ui/Aplicacion.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char* argv[]) {
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     tablerix::PrepararAplicacion(app);
+    // ctest runs the tests as parallel processes: each keeps its player's settings apart.
+    QTemporaryDir ajustes;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ajustes.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
