@@ -1,6 +1,7 @@
 // Plays a few turns of a seeded game with the shipped word list and saves a
-// picture of the main window: tablerix_captura FILE.png [TURNS]
-// (docs/screenshot.png is made this way, under xvfb-run). Every question is
+// picture of the main window: tablerix_captura FILE.png [TURNS] [SIZE]
+// (SIZE in percent, 100 by default; docs/screenshot.png is made this way at
+// 150, under xvfb-run). Every question is
 // answered OK, so the word list is never changed; nothing is saved.
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,16 +43,18 @@ bool HayFichasPuestas(const tablerix::Juego& j) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "uso: %s ARCHIVO.png [TURNOS]\n", argv[0]);
+        std::fprintf(stderr, "uso: %s ARCHIVO.png [TURNOS] [TAMA\xC3\x91O]\n", argv[0]);
         return 2;
     }
     const int turnos = argc > 2 ? std::atoi(argv[2]) : 4;
+    const int tamano = argc > 3 ? std::atoi(argv[3]) : 100;
     tablerix::PrepararAplicacion(app);
 
     tablerix::VentanaQt ventana;
     tablerix::Juego j(ventana);
     tablerix::PonerCarpetasDelPrograma(j);
     ventana.CrearVentanaPrincipal(j);
+    ventana.Principal()->PonerTamano(tamano);  // not remembered: the player's choice stays
     QTimer contestador;
     QObject::connect(&contestador, &QTimer::timeout, ContestarModales);
     contestador.start(30);
