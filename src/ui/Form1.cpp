@@ -246,10 +246,9 @@ void Form1::PonerTamano(int porcentaje) {
     const QRect pantalla = screen()->availableGeometry();
     QRect marco(QPoint(), frameGeometry().size());
     marco.moveCenter(centro);
-    move(std::clamp(marco.left(), pantalla.left(),
-                    std::max(pantalla.left(), pantalla.right() - marco.width())),
-         std::clamp(marco.top(), pantalla.top(),
-                    std::max(pantalla.top(), pantalla.bottom() - marco.height())));
+    marco.moveBottomRight(QPoint(std::min(marco.right(), pantalla.right()),
+                                 std::min(marco.bottom(), pantalla.bottom())));
+    move(std::max(marco.left(), pantalla.left()), std::max(marco.top(), pantalla.top()));
 }
 
 void Form1::Atender(const std::function<void(Juego&)>& manejador) {
