@@ -4,6 +4,7 @@
 #include "game/Nivel.h"
 #include "game/Partida.h"
 #include "wordlist/Archivos.h"
+#include "wordlist/IndiceBusqueda.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
@@ -66,13 +67,20 @@ void ConstruirLeyenda(Juego& j) {
 
 bool CargarListaPalabras(Juego& j) {
     bool cargada = false;
-    j.Ventana.MostrarProgreso(1, [&] {
-        std::string ruta = j.Carpeta + kNombreLista;
-        if (!ExisteArchivo(ruta)) ruta = j.CarpetaDatos + kNombreLista;
-        cargada = j.Lista.Cargar(ruta);
-    });
-    if (!cargada) Advertir(j, Txt("No tienes ninguna librería de palabras (Tablerix.Pal)"));
-    return cargada;
+    std::string ruta = j.Carpeta + kNombreLista;
+    if (!ExisteArchivo(ruta)) ruta = j.CarpetaDatos + kNombreLista;
+    j.Ventana.MostrarProgreso(1, [&] { cargada = j.Lista.Cargar(ruta); });
+    if (!cargada) {
+        Advertir(j, Txt("No tienes ninguna librería de palabras (Tablerix.Pal)"));
+        return false;
+    }
+    // The game still starts as it always did, but the computer can never lay a
+    // word: say why, and which file to mend.
+    if (!HayPalabrasJugables(j.Lista))
+        Advertir(j, Txt("La lista de palabras no tiene ninguna palabra que se pueda jugar "
+                        "(de 2 a 15 letras, en mayúsculas):\n") +
+                        Txt(ruta));
+    return true;
 }
 
 void GuardarListaPalabras(Juego& j) {

@@ -46,7 +46,8 @@ class Lectura {
         }
     }
 
-    void Numero(std::int16_t& n) {
+    template <class Entero>
+    void Numero(Entero& n) {
         std::string e;
         if (!Leer(e)) return;
         std::string_view v = SinBlancos(e);
@@ -101,7 +102,7 @@ std::optional<DatosPartida> InterpretarPartida(std::string_view bytes) {
 
     l.Saltar(2);  // [Puntos]
     for (std::string& puntos : d.Puntos) {
-        std::int16_t n = 0;
+        int n = 0;  // as wide as the game keeps a score
         l.Numero(n);
         puntos = std::to_string(n);
     }

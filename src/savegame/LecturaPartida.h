@@ -12,10 +12,10 @@ namespace tablerix {
 // empty lines between sections are read and discarded, never compared; blanks
 // around numbers are skipped. Besides the layout it checks: board rows of 15
 // tile letters or '.'; rack and bag items that are a tile letter, '*' or empty;
-// numbers (scores included) that read as 16-bit whole numbers; a tile count
-// equal to the filled bag slots; a pass run of 0 or 1; a stride of one of the
-// levels. How many tiles of each letter there are is not checked: exchanges and
-// the blank rule change the counts.
+// scores that read as whole numbers as wide as the game keeps them, the other
+// numbers as 16-bit ones; a tile count equal to the filled bag slots; a pass
+// run of 0 or 1; a stride of one of the levels. How many tiles of each letter
+// there are is not checked: exchanges and the blank rule change the counts.
 std::optional<DatosPartida> InterpretarPartida(std::string_view bytes);
 
 }  // namespace tablerix

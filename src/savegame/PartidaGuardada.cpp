@@ -42,7 +42,7 @@ void GuardarPartida(Juego& j) {
 
 void CargarPartida(Juego& j) {
     const std::string ruta = RutaPartidaGuardada(j);
-    if (!ExisteArchivo(ruta)) return NoHayPartida(j);
+    if (!SePuedeLeer(ruta)) return NoHayPartida(j);
     if (!Preguntar(j, "Quieres cargar la partida guardada?")) return;
     // Read and checked whole before anything changes: a damaged file leaves the game as it was.
     std::optional<std::string> bytes = LeerArchivo(ruta, kLimitePartidaGuardada);

@@ -1,5 +1,10 @@
 #include "wordlist/Archivos.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -7,6 +12,82 @@
 namespace tablerix {
 
 namespace fs = std::filesystem;
+
+int (*SincronizarDescriptor)(int descriptor) = ::fsync;
+
+namespace {
+
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaximoEnlaces = 40;
+
+// The file a save must replace: renaming over a symbolic link would turn the
+// link into a plain file and leave the file it points to unchanged.
+std::optional<fs::path> Destino(const fs::path& ruta) {
+    fs::path destino = ruta;
+    std::error_code error;
+    for (int i = 0; i < kMaximoEnlaces; ++i) {
+        if (!fs::is_symlink(destino, error)) return destino;
+        fs::path enlace = fs::read_symlink(destino, error);
+        if (error) return std::nullopt;
+        destino = destino.parent_path() / enlace;  // an absolute target replaces the folder
+    }
+    return std::nullopt;
+}
+
+fs::path Carpeta(const fs::path& archivo) {
+    return archivo.has_parent_path() ? archivo.parent_path() : fs::path(".");
+}
+
+// Temporary files are named after the file; one left by a crash would stay forever.
+std::string PrefijoTemporal(const fs::path& destino) {
+    return destino.filename().string() + ".tmp";
+}
+
+void QuitarTemporalesViejos(const fs::path& destino) {
+    const std::string prefijo = PrefijoTemporal(destino);
+    std::error_code error;
+    for (const fs::directory_entry& e : fs::directory_iterator(Carpeta(destino), error)) {
+        if (e.path().filename().string().starts_with(prefijo)) {
+            std::error_code ignorado;
+            fs::remove(e.path(), ignorado);
+        }
+    }
+}
+
+// Creates a temporary file no other save uses; -1 when none can be made.
+int CrearTemporal(const fs::path& destino, std::string& nombre) {
+    static unsigned contador = 0;
+    for (int intento = 0; intento < 100; ++intento) {
+        nombre = (Carpeta(destino) / (PrefijoTemporal(destino) + "-" + std::to_string(::getpid()) +
+                                      "-" + std::to_string(++contador)))
+                     .string();
+        int fd = ::open(nombre.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool EscribirTodo(int fd, std::string_view contenido) {
+    while (!contenido.empty()) {
+        ssize_t escritos = ::write(fd, contenido.data(), contenido.size());
+        if (escritos < 0 && errno == EINTR) continue;
+        if (escritos <= 0) return false;
+        contenido.remove_prefix(static_cast<size_t>(escritos));
+    }
+    return true;
+}
+
+// The rename reaches the disk only with its folder. Some file systems cannot
+// flush a folder at all (EINVAL); there is nothing more to do on them.
+bool SincronizarCarpeta(const fs::path& carpeta) {
+    int fd = ::open(carpeta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool bien = SincronizarDescriptor(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return bien;
+}
+
+}  // namespace
 
 std::optional<std::string> LeerArchivo(const std::string& ruta, size_t limite) {
     std::error_code error;
@@ -28,28 +109,30 @@ std::optional<std::string> LeerArchivo(const std::string& ruta, size_t limite) {
 }
 
 bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido) {
-    std::string temporal = ruta + ".tmp";
-    bool bien;
-    {
-        std::ofstream salida(temporal, std::ios::binary | std::ios::trunc);
-        salida.write(contenido.data(), static_cast<std::streamsize>(contenido.size()));
-        salida.flush();
-        bien = static_cast<bool>(salida);
-        salida.close();
-        bien = bien && !salida.fail();
+    const std::optional<fs::path> destino = Destino(ruta);
+    if (!destino) return false;
+    QuitarTemporalesViejos(*destino);
+    std::string temporal;
+    int fd = CrearTemporal(*destino, temporal);
+    if (fd < 0) return false;
+    // Flushed before the rename, so the name never points at data still in memory.
+    bool bien = EscribirTodo(fd, contenido) && SincronizarDescriptor(fd) == 0;
+    bien = ::close(fd) == 0 && bien;
+    bien = bien && std::rename(temporal.c_str(), destino->c_str()) == 0;
+    if (!bien) {
+        ::unlink(temporal.c_str());
+        return false;
     }
-    std::error_code error;
-    if (bien) {
-        fs::rename(temporal, ruta, error);
-        bien = !error;
-    }
-    if (!bien) fs::remove(temporal, error);
-    return bien;
+    return SincronizarCarpeta(Carpeta(*destino));
 }
 
 bool ExisteArchivo(const std::string& ruta) {
     std::error_code error;
     return fs::is_regular_file(ruta, error);
+}
+
+bool SePuedeLeer(const std::string& ruta) {
+    return ExisteArchivo(ruta) && std::ifstream(ruta).is_open();
 }
 
 bool BorrarArchivo(const std::string& ruta) {

@@ -10,11 +10,20 @@ namespace tablerix {
 // The whole file, or nothing when it cannot be opened or read, or exceeds `limite` bytes.
 std::optional<std::string> LeerArchivo(const std::string& ruta, size_t limite = SIZE_MAX);
 
-// Writes `ruta`.tmp beside `ruta`, flushes it and renames it over `ruta`.
-// On any failure the old file is left intact and false is returned.
+// Replaces `ruta` so that a crash or a power cut leaves either the old file or
+// the new one: writes a temporary file of a unique name beside it, flushes it
+// to disk, renames it over `ruta` and flushes the folder. A symbolic link is
+// followed and stays a link; temporary files left by an earlier crash go.
+// False on any failure; the old file is then intact, unless only the last
+// flush of the folder failed.
 bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido);
 
+// fsync(2) by default; tests replace it to watch the flushes or make one fail.
+extern int (*SincronizarDescriptor)(int descriptor);
+
 bool ExisteArchivo(const std::string& ruta);
+// A file that exists and can be opened for reading.
+bool SePuedeLeer(const std::string& ruta);
 bool BorrarArchivo(const std::string& ruta);
 
 }  // namespace tablerix

@@ -48,6 +48,14 @@ bool IndiceBusqueda::Codificar(std::string_view palabra, std::uint8_t* letras) {
     return true;
 }
 
+bool HayPalabrasJugables(const ListaPalabras& lista) {
+    std::uint8_t letras[kLongitudMaxima];
+    return std::any_of(lista.Palabras().begin() + 1, lista.Palabras().end(),
+                       [&](const std::string& p) {
+                           return p.size() >= 2 && IndiceBusqueda::Codificar(p, letras);
+                       });
+}
+
 void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
     for (auto& a : anadidas_) a.clear();
     numAnadidas_ = 0;

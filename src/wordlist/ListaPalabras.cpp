@@ -95,6 +95,8 @@ bool ListaPalabras::Cargar(const std::string& ruta) {
     auto contenido = LeerArchivo(ruta, kTamanoMaximo);
     if (!contenido || contenido->empty()) return false;
     try {
+        // A list a modern editor saved as UTF-8; the next save writes it back in Windows-1252.
+        ConvertirSiEsUtf8(*contenido);
         CargarDesdeTexto(*contenido);
     } catch (const std::bad_alloc&) {
         return false;

@@ -42,7 +42,7 @@ class ListaPalabras {
     // Replaces the list with the items of `contenido` (the file's bytes).
     void CargarDesdeTexto(std::string_view contenido);
     // False when the file is missing, unreadable, empty or too big to hold; the
-    // list is then untouched.
+    // list is then untouched. A file in UTF-8 is converted.
     bool Cargar(const std::string& ruta);
     // The file's bytes: every entry but placeholders, each with CR LF.
     std::string TextoParaGuardar() const;

@@ -21,29 +21,50 @@ char ByteDe(char32_t cp) {
     return '?';
 }
 
+// The UTF-8 sequence at `i`: its code point and length, length 0 when it is not valid.
+struct Secuencia {
+    char32_t Codigo;
+    int Longitud;
+};
+Secuencia LeerUtf8(std::string_view utf8, size_t i) {
+    unsigned char c = static_cast<unsigned char>(utf8[i]);
+    int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+    if (extra < 0) return {0, 0};
+    char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80)
+            return {0, 0};
+        cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    return {cp, 1 + extra};
+}
+
 }  // namespace
 
 std::string Txt(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        unsigned char c = static_cast<unsigned char>(utf8[i]);
-        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
-        char32_t cp = extra <= 0 ? c : c & (0x3F >> extra);
-        bool bien = extra >= 0;
-        for (int k = 1; bien && k <= extra; ++k) {
-            bien = i + k < utf8.size() && (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
-            if (bien) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        }
-        if (!bien) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        out += ByteDe(cp);
-        i += 1 + extra;
+        Secuencia s = LeerUtf8(utf8, i);
+        out += s.Longitud ? ByteDe(s.Codigo) : '?';
+        i += s.Longitud ? s.Longitud : 1;
     }
     return out;
+}
+
+bool ConvertirSiEsUtf8(std::string& texto) {
+    bool multibyte = false;
+    for (size_t i = 0; i < texto.size();) {
+        int longitud = LeerUtf8(texto, i).Longitud;
+        if (longitud == 0) return false;
+        multibyte = multibyte || longitud > 1;
+        i += longitud;
+    }
+    if (!multibyte) return false;
+    std::string_view utf8 = texto;
+    if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);  // an editor's byte-order mark
+    texto = Txt(utf8);
+    return true;
 }
 
 std::string AUtf8(std::string_view cp1252) {

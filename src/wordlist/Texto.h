@@ -10,6 +10,11 @@ constexpr char kEnie = '\xD1';  // Ñ
 
 // UTF-8 to Windows-1252; characters without a Windows-1252 form become '?'.
 std::string Txt(std::string_view utf8);
+// Text that is surely UTF-8 becomes Windows-1252 (true); other text is left
+// as it is. Surely: valid UTF-8 with some character beyond ASCII. Windows-1252
+// text never passes for it once it holds an accented capital or Ñ followed by
+// a letter, a blank or a line end, as any Spanish word list does.
+bool ConvertirSiEsUtf8(std::string& texto);
 // Windows-1252 to UTF-8.
 std::string AUtf8(std::string_view cp1252);
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -93,12 +94,50 @@ TEST_F(ArchivoLista, GuardarYCargarDevuelvenLosMismosBytes) {
     EXPECT_EQ(LeerArchivo(Ruta("copia.pal")), "CASA\r\n\r\n" + Txt("ÑU") + "\r\n");
 }
 
-TEST_F(ArchivoLista, UnGuardadoFallidoDejaElArchivoAnterior) {
-    Escribir("Tablerix.pal", "VIEJA\r\n");
-    // A folder standing where the temporary file must go makes the write fail.
-    fs::create_directory(Ruta("Tablerix.pal.tmp"));
-    EXPECT_FALSE(ListaDe("NUEVA\r\n").Guardar(Ruta("Tablerix.pal")));
-    EXPECT_EQ(LeerArchivo(Ruta("Tablerix.pal")), "VIEJA\r\n");
+// What the disk held at each flush: a folder or the file, and the saved file's bytes then.
+std::vector<std::pair<bool, std::string>> vistos;
+std::string vigilado;
+bool fallarArchivo = false;
+int SincronizarVigilado(int fd) {
+    struct stat datos;
+    const bool carpeta = ::fstat(fd, &datos) == 0 && S_ISDIR(datos.st_mode);
+    vistos.emplace_back(carpeta, LeerArchivo(vigilado).value_or("?"));
+    return fallarArchivo && !carpeta ? -1 : ::fsync(fd);
+}
+
+TEST_F(ArchivoLista, GuardarAguantaUnCorteDeLuz) {
+    fs::create_directory(Ruta("real"));
+    Escribir("real/lista.pal", "VIEJA\r\n");
+    Escribir("real/lista.pal.tmp-1-1", "left by a crash");
+    fs::create_symlink("real/lista.pal", Ruta("Tablerix.pal"));
+    vigilado = Ruta("real/lista.pal");
+    SincronizarDescriptor = SincronizarVigilado;
+    const bool guardada = ListaDe("NUEVA\r\n").Guardar(Ruta("Tablerix.pal"));
+    fallarArchivo = true;
+    const bool fallida = ListaDe("OTRA\r\n").Guardar(Ruta("Tablerix.pal"));
+    SincronizarDescriptor = ::fsync;
+
+    EXPECT_TRUE(guardada);
+    EXPECT_FALSE(fallida);
+    // The data reaches the disk before the rename, the rename before the save returns.
+    EXPECT_EQ(vistos,
+              (decltype(vistos){{false, "VIEJA\r\n"}, {true, "NUEVA\r\n"}, {false, "NUEVA\r\n"}}));
+    // Through the link, which stays one; no temporary file outlives a save.
+    EXPECT_TRUE(fs::is_symlink(Ruta("Tablerix.pal")));
+    EXPECT_EQ(LeerArchivo(Ruta("Tablerix.pal")), "NUEVA\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(Ruta("real")), fs::directory_iterator()), 1);
+}
+
+TEST_F(ArchivoLista, UnaListaEnUtf8SeLeeYSeGuardaEnWindows1252) {
+    // Saved by an editor in UTF-8 (as this source is), with its byte-order mark.
+    Escribir("Tablerix.pal",
+             "\xEF\xBB\xBF"
+             "AÑO\r\nCAMIÓN\r\n");
+    ListaPalabras l;
+    ASSERT_TRUE(l.Cargar(Ruta("Tablerix.pal")));
+    EXPECT_EQ(Entradas(l), (Lista{Txt("AÑO"), Txt("CAMIÓN")}));
+    ASSERT_TRUE(l.Guardar(Ruta("Tablerix.pal")));
+    EXPECT_EQ(LeerArchivo(Ruta("Tablerix.pal")), Txt("AÑO\r\nCAMIÓN\r\n"));
 }
 
 TEST_F(ArchivoLista, ArchivosRarosNiRompenNiSeCuelgan) {

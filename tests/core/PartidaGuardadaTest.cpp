@@ -52,7 +52,7 @@ class PartidaGuardadaTest : public ::testing::Test {
     void Jugar() {
         p_.Fijar(111, "CASA");
         J.PrimeraJugada = false;
-        J.Form1.Label4 = {"12", "0"};
+        J.Form1.Label4 = {"12", "70000"};  // beyond 16 bits, still a score
         J.PasesSeguidos = 1;
         for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12",
                                   "", "-----Ordenador-----", " (Pasa)", ""})
@@ -144,7 +144,7 @@ TEST_F(PartidaGuardadaTest, UnArchivoDanadoNoTocaLaPartida) {
          bueno + std::string(50u << 20, 'x')},
         {"a letter in a number", Cambiado(" 3 \r\n", " 3a \r\n")},
         {"a number that is only a sign", Cambiado(" 1 \r\n", "-\r\n")},
-        {"a number beyond 16 bits", Cambiado("26\r\n", "40000\r\n")},
+        {"a score beyond what a score holds", Cambiado("26\r\n", "9999999999\r\n")},
         {"an empty score", Cambiado("26\r\n", "\r\n")},
         {"a board row of 14 characters", Cambiado(fila, Txt("......CAÑA....\r\n"))},
         {"a board row of 16 characters", Cambiado(fila, Txt("......CAÑA......\r\n"))},
@@ -184,15 +184,24 @@ TEST_F(PartidaGuardadaTest, NoGuardaAntesDeEmpezarNiDespuesDeAcabar) {
     EXPECT_FALSE(ExisteArchivo(Ruta()));
 }
 
-TEST_F(PartidaGuardadaTest, UnFalloAlGuardarAvisaYConservaLaAnterior) {
+TEST_F(PartidaGuardadaTest, UnFalloAlGuardarAvisa) {
+    // How a failed write keeps the old file is in the word list's tests.
     Jugar();
-    Escribir(prueba::BytesPartidaConocida());
-    // The temporary file beside it cannot be created: its name is taken by a folder.
-    fs::create_directory(Ruta() + ".tmp");
+    J.Carpeta += "/no-existe";
     GuardarPartida(J);
     EXPECT_EQ(Ventana.Registro,
               std::vector<std::string>{"[exclamation] No se ha podido guardar la partida."});
-    EXPECT_EQ(LeerArchivo(Ruta()), prueba::BytesPartidaConocida());
+}
+
+TEST_F(PartidaGuardadaTest, UnaPartidaQueNoSePuedeLeerNoPregunta) {
+    Escribir(prueba::BytesPartidaConocida());
+    fs::permissions(Ruta(), fs::perms::none);
+    // Root reads any file: load as nobody, to whom the file's mode applies.
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || ::seteuid(65534) == 0);
+    Cargar();
+    ASSERT_TRUE(!root || ::seteuid(0) == 0);
+    EXPECT_EQ(Ventana.Registro, std::vector<std::string>{kNoHay});
 }
 
 TEST_F(PartidaGuardadaTest, BorrarSoloTrasAceptar) {
