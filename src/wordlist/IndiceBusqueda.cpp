@@ -49,10 +49,10 @@ bool IndiceBusqueda::Codificar(std::string_view palabra, std::uint8_t* letras) {
 }
 
 bool HayPalabrasJugables(const ListaPalabras& lista) {
-    std::uint8_t letras[kLongitudMaxima];
     return std::any_of(lista.Palabras().begin() + 1, lista.Palabras().end(),
-                       [&](const std::string& p) {
-                           return p.size() >= 2 && IndiceBusqueda::Codificar(p, letras);
+                       [](const std::string& p) {
+                           return p.size() >= 2 && p.size() <= kLongitudMaxima &&
+                                  std::all_of(p.begin(), p.end(), EsLetraDeFicha);
                        });
 }
 

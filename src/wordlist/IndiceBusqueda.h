@@ -68,10 +68,6 @@ class IndiceBusqueda : public ObservadorLista {
     // Letters c for which antes + c + despues is a live entry.
     std::uint32_t LetrasQueCompletan(std::string_view antes, std::string_view despues) const;
 
-    // The letter codes of an entry the board can hold (1 to 15 tile letters);
-    // false for any other.
-    static bool Codificar(std::string_view palabra, std::uint8_t* letras);
-
     // Words added since the last rebuild (tests watch the rebuild through it).
     int NumAnadidas() const { return numAnadidas_; }
     std::size_t MemoriaUsada() const;
@@ -92,6 +88,7 @@ class IndiceBusqueda : public ObservadorLista {
         std::int32_t Posicion = 0;
     };
 
+    static bool Codificar(std::string_view palabra, std::uint8_t* letras);
     // Word number of a leaf reached by `letras`, -1 when the trie lacks it.
     long Hoja(int longitud, const std::uint8_t* letras) const;
     bool HojaViva(int longitud, std::uint32_t hoja) const;
