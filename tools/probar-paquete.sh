@@ -9,8 +9,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || exec sudo "$0" "$@"
 # The game's own packages are not needed here: only the tools around the root.
-command -v debootstrap xdotool Xvfb import >/dev/null 2>&1 ||
-  DEBIAN_FRONTEND=noninteractive apt-get install -y debootstrap xvfb xdotool imagemagick
+for orden in debootstrap Xvfb xdotool import; do
+  command -v "$orden" >/dev/null || {
+    DEBIAN_FRONTEND=noninteractive apt-get install -y debootstrap xvfb xdotool imagemagick
+    break
+  }
+done
 
 paquete=${1:-}
 if [ -z "$paquete" ]; then
