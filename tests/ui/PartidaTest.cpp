@@ -83,17 +83,20 @@ TEST_F(Partida, RecommendationLaysTheMoveAndLeavesTheKeyboardOnOk) {
     form->MnuNiv[0]->trigger();  // stride 1: the short list is read whole
     PonerAtril("CASAOLE");
     form->lstPartida->setFocus();
-    // The window shows that it is searching while the word is put to the player.
+    // The window shows that it is searching, and takes no input, while the
+    // word is put to the player.
     contestador.Hacer([&](QWidget* caja) {
         EXPECT_EQ(form->Label9->Texto(),
                   QStringLiteral("Estoy buscando una recomendación. Espera..."));
         EXPECT_TRUE(form->shpLargo->isVisible());
+        EXPECT_FALSE(form->isEnabled());
         QTest::mouseClick(static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok), Qt::LeftButton);
     });
     QTest::keyClick(form, Qt::Key_F4);
 
     EXPECT_EQ(AtrilMostrado().size(), 3u);
     EXPECT_TRUE(form->isEnabled());
+    EXPECT_FALSE(form->shpLargo->isVisible());
     ASSERT_EQ(form->focusWidget(), form->cmdOk);
     QTest::keyClick(form->focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(EnElRegistro(QStringLiteral("-----Jugador-----")));
