@@ -7,6 +7,7 @@
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
+#include "game/Teclado.h"
 #include "savegame/PartidaGuardada.h"
 #include "wordlist/Texto.h"
 
@@ -108,6 +109,35 @@ void Casilla_Pulsar(Juego& j, int casilla, bool derecho) {
 }
 void Atril_Pulsar(Juego& j, int ranura) {
     Atender(j, [&] { PulsarAtril(j, ranura); });
+}
+
+void Casilla_Click(Juego& j, int casilla) {
+    Atender(j, [&] { ApuntarCasilla(j, casilla); });
+}
+
+void Form_Tecla(Juego& j, Tecla tecla, char caracter) {
+    Atender(j, [&] {
+        // A finished game takes no keys; its menus still work.
+        if (!j.PartidaEnCurso || !j.Form1.Habilitada) return;
+        switch (tecla) {
+            case Tecla::Caracter:
+                return TeclearCaracter(j, caracter);
+            case Tecla::Intro:
+                return JugarTurno(j);
+            case Tecla::Escape:
+                return Deshacer(j);
+            case Tecla::Retroceso:
+                return DevolverTecleada(j);
+            case Tecla::Izquierda:
+                return MoverCursor(j, 0, -1);
+            case Tecla::Derecha:
+                return MoverCursor(j, 0, 1);
+            case Tecla::Arriba:
+                return MoverCursor(j, -1, 0);
+            case Tecla::Abajo:
+                return MoverCursor(j, 1, 0);
+        }
+    });
 }
 
 bool Form_Unload(Juego& j) {

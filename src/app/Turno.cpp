@@ -9,6 +9,7 @@
 #include "game/FinPartida.h"
 #include "game/Mensajes.h"
 #include "game/Partida.h"
+#include "game/Teclado.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
@@ -88,6 +89,7 @@ void EmpezarTurnoOrdenador(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.ProgresoVisible = true;
     j.JugadorPasa = false;
+    OcultarCursor(j);
     HabilitarVentana(j, false);
     PonerEstado(j, "Estoy pensando mi jugada. Espera...", kModoBuscando);
     j.Ventana.ProcesarEventos();
@@ -221,6 +223,7 @@ void EmpezarCambio(Juego& j) {
         return;
     }
     Deshacer(j);
+    OcultarCursor(j);  // letters now select tiles
     PonerEstado(j,
                 Txt("Selecciona las fichas y pulsa 'OK'. Utiliza el botón DESHACER para cancelar."),
                 kModoCambio);

@@ -41,16 +41,6 @@ OrigenArrastre TomarOrigen(Juego& j) {
     return origen;
 }
 
-void SoltarDesdeAtril(Juego& j, int s, int t) {
-    ModeloVentana& f = j.Form1;
-    if (!EsRanura(s) || !f.Label5[s].Visible) return;
-    PonerEnCasilla(f.Label1[t], f.Label5[s].Letra);
-    // The rack closes the gap: the tiles after s move one place left.
-    int n = RanurasVisibles(f);
-    for (int i = s; i < kRanuras - 1; ++i) f.Label5[i].Letra = f.Label5[i + 1].Letra;
-    f.Label5[n - 1].Visible = false;
-}
-
 void SoltarDesdeCasilla(Juego& j, int desde, int t) {
     ModeloVentana& f = j.Form1;
     if (!EsCasilla(desde) || !f.Label1[desde].Movible) return;
@@ -60,6 +50,16 @@ void SoltarDesdeCasilla(Juego& j, int desde, int t) {
 }
 
 }  // namespace
+
+void PonerDelAtril(Juego& j, int s, int t) {
+    ModeloVentana& f = j.Form1;
+    if (!EsRanura(s) || !f.Label5[s].Visible) return;
+    PonerEnCasilla(f.Label1[t], f.Label5[s].Letra);
+    // The rack closes the gap: the tiles after s move one place left.
+    int n = RanurasVisibles(f);
+    for (int i = s; i < kRanuras - 1; ++i) f.Label5[i].Letra = f.Label5[i + 1].Letra;
+    f.Label5[n - 1].Visible = false;
+}
 
 void EmpezarArrastreAtril(Juego& j, int ranura) {
     if (!EsRanura(ranura)) return;
@@ -80,9 +80,11 @@ void SoltarEnCasilla(Juego& j, int casilla) {
     if (origen.Indice < 0 || !EsCasilla(casilla)) return;
     if (j.Form1.Label1[casilla].Letra != kCasillaVacia) return;
     if (origen.DesdeAtril)
-        SoltarDesdeAtril(j, origen.Indice, casilla);
+        PonerDelAtril(j, origen.Indice, casilla);
     else
         SoltarDesdeCasilla(j, origen.Indice, casilla);
+    int& cursor = j.Form1.Cursor.Casilla;
+    if (cursor == casilla && j.Form1.Label1[casilla].Letra != kCasillaVacia) cursor = -1;
 }
 
 void SoltarEnAtril(Juego& j, int ranura) {
@@ -125,6 +127,9 @@ void Deshacer(Juego& j) {
     if (!j.PartidaEnCurso) return;
     for (Casilla& c : f.Label1)
         if (c.Marca == kMarcaOcupada) VaciarCasilla(c);
+    // The typed word went back too: typing starts again where it began.
+    if (!j.FichasTecleadas.empty()) f.Cursor.Casilla = j.FichasTecleadas.front();
+    j.FichasTecleadas.clear();
     // A slot with no tile is hidden too: shown, it could be dragged onto the
     // board as a tile without a letter.
     MostrarAtril(j, kTurnoJugador, {.Restablecer = true});

@@ -5,6 +5,8 @@
 namespace tablerix {
 
 void Deshacer(Juego& j);
+// Lays the tile of a visible rack slot on an empty square, as a drop does.
+void PonerDelAtril(Juego& j, int ranura, int casilla);
 void EmpezarArrastreAtril(Juego& j, int ranura);
 void EmpezarArrastreCasilla(Juego& j, int casilla);
 void SoltarEnCasilla(Juego& j, int casilla);

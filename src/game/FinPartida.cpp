@@ -2,6 +2,7 @@
 
 #include "game/Mensajes.h"
 #include "game/Puntuacion.h"
+#include "game/Teclado.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
@@ -75,6 +76,7 @@ void FinPartida(Juego& j) {
     Informar(j, mensaje);
 
     j.PartidaEnCurso = false;
+    OcultarCursor(j);
     for (Casilla& casilla : f.Label1) casilla.Movible = false;
     for (FichaJugador& r : f.Label5) r.Arrastrable = false;
     PonerEstado(j, "Partida finalizada.", f.ModoLabel9);

@@ -67,6 +67,10 @@ struct Juego {
     std::int16_t PuntosJugada = 0;
     std::int16_t SumaPalabras = 0;
     OrigenArrastre FichaArrastrada;
+    // Squares filled by typing this turn, in order: Backspace takes the last back.
+    std::vector<std::int16_t> FichasTecleadas;
+    // Rack slots a letter key toggled since exchange mode began.
+    std::array<bool, kRanuras> ConmutadasConTecla{};
 
     // Working values of the word scorer.
     std::string Palabra;

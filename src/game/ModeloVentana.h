@@ -65,6 +65,13 @@ struct Marco {  // shpAzul, shpRojo
     bool operator==(const Marco&) const = default;
 };
 
+// The keyboard's typing cursor, drawn as an arrow on its square.
+struct CursorTeclado {
+    int Casilla = -1;              // -1: hidden
+    char Direccion = kHorizontal;  // or kVertical: down
+    bool operator==(const CursorTeclado&) const = default;
+};
+
 struct ModeloVentana {
     std::array<Casilla, kCasillas> Label1;
     std::array<FichaJugador, kRanuras> Label5;
@@ -85,6 +92,7 @@ struct ModeloVentana {
     bool ProgresoVisible = false;  // shpLargo and shpCorto together
     int AnchoProgreso = 0;         // shpCorto's width, 0..kAnchoProgreso
     Marco shpAzul, shpRojo;
+    CursorTeclado Cursor;
 
     std::array<bool, 8> MnuNiv{};
     bool MnuContra = false;  // "Fichas PC"

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "game/Mensajes.h"
+#include "game/Teclado.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
@@ -101,6 +102,7 @@ void NuevaPartida(Juego& j) {
     j.PartidaEnCurso = true;
     j.PasesSeguidos = 0;
     j.FichaArrastrada = {};
+    OcultarCursor(j);
     j.FichasEnBolsa = kFichasBolsa;
     j.Turno = kTurnoJugador;
     j.JugadorPasa = false;

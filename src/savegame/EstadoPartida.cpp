@@ -4,6 +4,7 @@
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
+#include "game/Teclado.h"
 
 namespace tablerix {
 namespace {
@@ -69,6 +70,7 @@ void RestaurarPartida(Juego& j, const DatosPartida& d) {
     f.SeleccionPartida = static_cast<int>(f.lstPartida.size()) - 2;
     if (f.SeleccionPartida < 0) f.SeleccionPartida = -1;
     Deshacer(j);
+    OcultarCursor(j);
 }
 
 }  // namespace tablerix

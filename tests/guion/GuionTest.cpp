@@ -40,6 +40,8 @@ TEST(LeerGuion, RefusesBadLinesWithTheirNumber) {
     EXPECT_EQ(LineaDelError("letter AB\n"), 1);
     EXPECT_EQ(LineaDelError("print file\n"), 1);
     EXPECT_EQ(LineaDelError("selfplay 2 0\n"), 1);
+    EXPECT_EQ(LineaDelError("key Tab\n"), 1);
+    EXPECT_EQ(LineaDelError("type CA5A\n"), 1);
     // A word to fix must stay on the board.
     EXPECT_EQ(LineaDelError("fix 11 CASA H\n"), -1);   // columns 11..14
     EXPECT_EQ(LineaDelError("fix 12 CASA H\n"), 1);    // would run into the next row

@@ -1,15 +1,22 @@
 #include "Guion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <sstream>
 
+#include "game/Teclado.h"
 #include "game/Tipos.h"
 #include "wordlist/Alfabeto.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix::guion {
 namespace {
+
+// W has a key but no tile.
+bool EsTeclaDeLetra(char c) {
+    return LetraDeTecla(c) != kSinFicha || c == 'W' || c == 'w';
+}
 
 std::vector<std::string> Palabras(const std::string& linea) {
     std::istringstream in(linea);
@@ -113,12 +120,24 @@ void Comprobar(Orden& o) {
         c.Cuantos(2, 2);
         c.Entero(0, 0, kRanuras - 1, "slot");
         c.Entero(1, 0, kRanuras - 1, "slot");
-    } else if (n == "take") {
+    } else if (n == "take" || n == "aim") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, kCasillas - 1, "square");
     } else if (n == "click") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, kRanuras - 1, "slot");
+    } else if (n == "key" || n == "type") {
+        c.Cuantos(1, 1);
+        std::string& teclas = o.Argumentos[0];
+        teclas = Txt(teclas);
+        Tecla tecla;
+        char caracter;
+        if (n == "key" ? !TeclaDeNombre(teclas, tecla, caracter)
+                       : !std::all_of(teclas.begin(), teclas.end(), EsTeclaDeLetra))
+            c.Falla(n == "key" ? "bad key '" + AUtf8(teclas) +
+                                     "' (a letter, Return, Escape, BackSpace, Left, Right, Up, "
+                                     "Down, Space, *)"
+                               : "bad letters '" + AUtf8(teclas) + "'");
     } else if (n == "level") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, 7, "level");
@@ -136,7 +155,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "file"});
+                    "frame", "cursor", "file"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");
@@ -161,6 +180,23 @@ bool SonFichasValidas(const std::string& fichas, bool conBlancos, bool conHuecos
         if (!EsLetraDeFicha(c) && !(conBlancos && c == kBlanco) && !(conHuecos && c == '_'))
             return false;
     return true;
+}
+
+bool TeclaDeNombre(const std::string& nombre, Tecla& tecla, char& caracter) {
+    static const std::map<std::string, std::pair<Tecla, char>> kNombres = {
+        {"Return", {Tecla::Intro, 0}},        {"Escape", {Tecla::Escape, 0}},
+        {"BackSpace", {Tecla::Retroceso, 0}}, {"Left", {Tecla::Izquierda, 0}},
+        {"Right", {Tecla::Derecha, 0}},       {"Up", {Tecla::Arriba, 0}},
+        {"Down", {Tecla::Abajo, 0}},          {"Space", {Tecla::Caracter, ' '}},
+        {"*", {Tecla::Caracter, kBlanco}}};
+    if (auto k = kNombres.find(nombre); k != kNombres.end()) {
+        std::tie(tecla, caracter) = k->second;
+        return true;
+    }
+    if (nombre.size() != 1) return false;
+    tecla = Tecla::Caracter;
+    caracter = nombre[0];
+    return EsTeclaDeLetra(caracter);
 }
 
 std::vector<Orden> LeerGuion(const std::string& texto) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Eventos.h"
+
 namespace tablerix::guion {
 
 // A script error: the line number (0 when it is not tied to a line) and the reason.
@@ -27,5 +29,10 @@ std::vector<Orden> LeerGuion(const std::string& texto);
 // Tile text of `rack`, `bag` and `fix` in the game's encoding: letters A-Z but W, Ñ,
 // '*' for a blank and '_' for an empty slot where `conHuecos`.
 bool SonFichasValidas(const std::string& fichas, bool conBlancos, bool conHuecos);
+
+// The key `key NAME` presses (NAME in the game's encoding): a letter of either
+// case, W and accented letters included, or Return, Escape, BackSpace, Left,
+// Right, Up, Down, Space, *. False for any other name.
+bool TeclaDeNombre(const std::string& nombre, Tecla& tecla, char& caracter);
 
 }  // namespace tablerix::guion

@@ -133,10 +133,17 @@ Lineas ImprimirMarco(const Juego& j) {
     return {"frame " + std::to_string(primera) + " " + std::to_string(ultima)};
 }
 
+Lineas ImprimirCursor(const Juego& j) {
+    const CursorTeclado& c = j.Form1.Cursor;
+    if (c.Casilla < 0) return {"cursor none"};
+    return {"cursor " + std::to_string(c.Casilla) +
+            (c.Direccion == kHorizontal ? " across" : " down")};
+}
+
 Lineas ImprimirTodo(const Juego& j) {
     Lineas l = ImprimirTablero(j);
     for (auto* f : {ImprimirAtriles, ImprimirPuntos, ImprimirBolsa, ImprimirEstado, ImprimirNivel,
-                    ImprimirPalabras, ImprimirMarco, ImprimirPartida})
+                    ImprimirPalabras, ImprimirMarco, ImprimirPartida, ImprimirCursor})
         Agregar(l, f(j));
     return l;
 }

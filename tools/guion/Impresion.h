@@ -20,7 +20,8 @@ Lineas ImprimirEstado(const Juego& j);
 Lineas ImprimirNivel(const Juego& j);
 Lineas ImprimirPartida(const Juego& j);  // the game log
 Lineas ImprimirPalabras(const Juego& j);
-Lineas ImprimirMarco(const Juego& j);  // the blue frame of the computer's last word
+Lineas ImprimirMarco(const Juego& j);   // the blue frame of the computer's last word
+Lineas ImprimirCursor(const Juego& j);  // the typing cursor
 Lineas ImprimirTodo(const Juego& j);
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);

@@ -171,6 +171,16 @@ void Interprete::Accion(const Orden& o) {
             Atril_Pulsar(j, ranura);
         else
             salida_ << "(slot " << ranura << " is hidden)\n";
+    } else if (n == "aim") {
+        Casilla_Pulsar(j, Entero(a[0]), false);
+        Casilla_Click(j, Entero(a[0]));
+    } else if (n == "key") {
+        Tecla tecla;
+        char caracter;
+        TeclaDeNombre(a[0], tecla, caracter);
+        Form_Tecla(j, tecla, caracter);
+    } else if (n == "type") {
+        for (char c : a[0]) Form_Tecla(j, Tecla::Caracter, c);
     } else if (n == "ok") {
         cmdOk_Click(j);
     } else if (n == "pass") {
@@ -229,6 +239,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirPalabras(j));
     else if (que == "frame")
         Escribir(ImprimirMarco(j));
+    else if (que == "cursor")
+        Escribir(ImprimirCursor(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
