@@ -175,15 +175,6 @@ TEST_F(PartidaGuardadaTest, UnArchivoDanadoNoTocaLaPartida) {
     }
 }
 
-TEST_F(PartidaGuardadaTest, NoGuardaAntesDeEmpezarNiDespuesDeAcabar) {
-    GuardarPartida(J);  // no word laid yet
-    Jugar();
-    J.PartidaEnCurso = false;
-    GuardarPartida(J);
-    EXPECT_EQ(Ventana.Registro.size(), 2u);  // the scenarios show the two messages
-    EXPECT_FALSE(ExisteArchivo(Ruta()));
-}
-
 TEST_F(PartidaGuardadaTest, UnFalloAlGuardarAvisa) {
     // How a failed write keeps the old file is in the word list's tests.
     Jugar();
@@ -202,16 +193,6 @@ TEST_F(PartidaGuardadaTest, UnaPartidaQueNoSePuedeLeerNoPregunta) {
     Cargar();
     ASSERT_TRUE(!root || ::seteuid(0) == 0);
     EXPECT_EQ(Ventana.Registro, std::vector<std::string>{kNoHay});
-}
-
-TEST_F(PartidaGuardadaTest, BorrarSoloTrasAceptar) {
-    Escribir(prueba::BytesPartidaConocida());
-    Ventana.Respuestas = {Respuesta::Cancelar, Respuesta::Aceptar};
-    BorrarPartidaGuardada(J);
-    EXPECT_TRUE(ExisteArchivo(Ruta()));
-    BorrarPartidaGuardada(J);
-    EXPECT_FALSE(ExisteArchivo(Ruta()));
-    EXPECT_EQ(Ventana.Registro.size(), 2u);  // the questions, nothing else
 }
 
 }  // namespace
