@@ -137,20 +137,5 @@ TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {
     EXPECT_TRUE(j.Lista.DiccionarioModificado);
 }
 
-TEST_F(Arrancando, UnaListaSinPalabrasJugablesAvisaYSigue) {
-    // Small letters, one letter a line, blank lines, too long or holding a W.
-    for (const char* lista :
-         {"casa\r\nos\r\n", "A\r\nB\r\n", "\r\n\r\n", "ABCDEFGHIJKLMNOP\r\nKIWI\r\n"}) {
-        SCOPED_TRACE(lista);
-        Escribir(j.Carpeta, lista);
-        v.Mensajes.clear();
-        ASSERT_TRUE(Arrancar(j, false));
-        ASSERT_EQ(v.Mensajes.size(), 1u);
-        EXPECT_EQ(v.Mensajes[0].Tipo, Icono::Exclamacion);
-        EXPECT_NE(v.Mensajes[0].Texto.find("palabra que se pueda jugar"), std::string::npos);
-        EXPECT_NE(v.Mensajes[0].Texto.find(j.Carpeta + "/Tablerix.pal"), std::string::npos);
-    }
-}
-
 }  // namespace
 }  // namespace tablerix

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # comparar.sh DRIVER SCRIPT EXPECTED: runs SCRIPT in a fresh folder and compares
 # the transcript with EXPECTED. A non-zero exit status is part of the transcript
-# ("--- exit N" and the error output); times in ms vary and are masked.
+# ("--- exit N" and the error output); times in ms and the folder vary and are
+# masked.
 # With UPDATE=1 the transcript is written to EXPECTED instead (check it by hand).
 set -uo pipefail
 driver=$1 guion=$2 esperado=$3
@@ -10,7 +11,7 @@ trap 'rm -rf "$carpeta"' EXIT
 "$driver" --folder "$carpeta" "$guion" >"$carpeta/salida" 2>"$carpeta/errores"
 estado=$?
 {
-  sed -E 's/[0-9]+\.[0-9]+ ms/N ms/g' "$carpeta/salida"
+  sed -E -e 's/[0-9]+\.[0-9]+ ms/N ms/g' -e "s#$carpeta#FOLDER#g" "$carpeta/salida"
   if [ "$estado" -ne 0 ]; then
     echo "--- exit $estado"
     cat "$carpeta/errores"
