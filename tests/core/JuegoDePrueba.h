@@ -133,14 +133,6 @@ inline std::array<FichaJugador, kRanuras> EnReposo(std::string_view letras) {
     return r;
 }
 
-// The bag holds only `fichas`, in slots 1, 2, ...
-inline void BolsaCon(Juego& j, std::string_view fichas) {
-    for (char& f : j.Bolsa) f = kSinFicha;
-    j.FichasEnBolsa = 0;
-    for (char f : fichas) j.Bolsa[++j.FichasEnBolsa] = f;
-    j.Form1.Label7 = std::to_string(j.FichasEnBolsa);
-}
-
 // Log lines from `desde` on.
 inline std::vector<std::string> LineasDesde(const Juego& j, std::size_t desde) {
     const auto& l = j.Form1.lstPartida;

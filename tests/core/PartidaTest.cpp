@@ -11,7 +11,7 @@ namespace {
 TEST(RobarFichas, UnaCuentaDanadaNoDejaLaRobaBuscando) {
     JuegoDePrueba t;
     prueba::DarAtril(t.J, 1, "");
-    prueba::BolsaCon(t.J, "");
+    t.J.Bolsa.fill(kSinFicha);
     t.J.FichasEnBolsa = 5;
     RobarFichas(t.J, 1);
     EXPECT_EQ(prueba::Atril(t.J, 1), ".......");
