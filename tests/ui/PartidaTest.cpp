@@ -61,19 +61,15 @@ TEST_F(Partida, StartUpDealsAndAWordWithABlankIsPlayedSavedAndLoadedThroughTheMe
     EXPECT_EQ(form->Label1[114]->Texto(), QStringLiteral("A"));
     EXPECT_TRUE(EnElRegistro(QStringLiteral("CASA")));
     EXPECT_TRUE(form->isEnabled());
-    const QString puntos = form->Label4[0]->Texto();
-    EXPECT_GT(puntos.toInt(), 0);
 
+    // What a new game clears and a load brings back is the scenarios'; here the menus' wiring.
     const QString guardada = carpeta.filePath(QStringLiteral("Tablerix.ini"));
     form->MnuSave->trigger();
     EXPECT_TRUE(QFile::exists(guardada));
     form->MnuNew->trigger();
     EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral(" "));
-    EXPECT_EQ(form->Label4[0]->Texto(), QStringLiteral("0"));
-    EXPECT_FALSE(EnElRegistro(QStringLiteral("CASA")));
     form->MnuLoad->trigger();
     EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral("C"));
-    EXPECT_EQ(form->Label4[0]->Texto(), puntos);
     form->mnuBorGuar->trigger();
     EXPECT_FALSE(QFile::exists(guardada));
 }
