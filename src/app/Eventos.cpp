@@ -115,10 +115,15 @@ void Casilla_Click(Juego& j, int casilla) {
     Atender(j, [&] { ApuntarCasilla(j, casilla); });
 }
 
-void Form_Tecla(Juego& j, Tecla tecla, char caracter) {
+bool Form_Tecla(Juego& j, Tecla tecla, char caracter) {
+    bool delJuego = false;
     Atender(j, [&] {
         // A finished game takes no keys; its menus still work.
         if (!j.PartidaEnCurso || !j.Form1.Habilitada) return;
+        if (tecla == Tecla::Caracter && !EsTeclaDeLetra(caracter) && caracter != kBlanco &&
+            (caracter != ' ' || j.Form1.ModoLabel9 != kModoCambio))
+            return;
+        delJuego = true;
         switch (tecla) {
             case Tecla::Caracter:
                 return TeclearCaracter(j, caracter);
@@ -138,6 +143,7 @@ void Form_Tecla(Juego& j, Tecla tecla, char caracter) {
                 return MoverCursor(j, 1, 0);
         }
     });
+    return delJuego;
 }
 
 bool Form_Unload(Juego& j) {

@@ -31,10 +31,13 @@ void Atril_Pulsar(Juego& j, int ranura);
 // A left click (press and release in place) on a square: aims the typing cursor.
 void Casilla_Click(Juego& j, int casilla);
 
-// A key pressed on the main window. `Caracter` is a character key: a letter,
-// ' ' or '*', given in `caracter` (Windows-1252). F1, F4 and F5 are menu keys.
+// A key pressed on the main window. `Caracter` is a character key, given in
+// `caracter` (Windows-1252). False when the key is not the game's now (no game
+// in progress, a character that is not a letter, ' ' or '*', or ' ' outside
+// exchange mode): the focused control may have it, so Space still presses
+// the focused button.
 enum class Tecla { Caracter, Intro, Escape, Retroceso, Izquierda, Derecha, Arriba, Abajo };
-void Form_Tecla(Juego& j, Tecla tecla, char caracter = '\0');
+bool Form_Tecla(Juego& j, Tecla tecla, char caracter = '\0');
 
 // Closing the main window: the two questions, then the program may end.
 // False while another handler runs (closing is then ignored).

@@ -86,6 +86,10 @@ char LetraDeTecla(char caracter) {
     return kSinFicha;
 }
 
+bool EsTeclaDeLetra(char caracter) {
+    return LetraDeTecla(caracter) != kSinFicha || caracter == 'W' || caracter == 'w';
+}
+
 void ApuntarCasilla(Juego& j, int casilla) {
     ModeloVentana& f = j.Form1;
     if (!j.PartidaEnCurso || f.ModoLabel9 != kModoTurnoJugador || !EsCasilla(casilla)) return;

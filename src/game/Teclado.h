@@ -9,6 +9,8 @@ namespace tablerix {
 // The tile letter a typed character stands for (either case, an accented
 // vowel as the plain vowel), or '\0' when it stands for none.
 char LetraDeTecla(char caracter);
+// A letter key: a tile letter's, or W, which has a key but no tile.
+bool EsTeclaDeLetra(char caracter);
 
 // A left click on a square: an empty one takes the cursor, across; a second
 // click on it turns the cursor down and back.

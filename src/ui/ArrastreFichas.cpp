@@ -1,6 +1,7 @@
 #include "ui/ArrastreFichas.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 #include "app/Eventos.h"
 #include "ui/Aplicacion.h"
@@ -49,6 +50,7 @@ void ArrastreFichas::Pulsar(Qt::MouseButton boton, const QPoint& punto) {
             Casilla_EmpezarArrastre(j, casilla);
             EmpezarArrastre(*ventana_.Label1[casilla], punto);
         }
+        if (boton == Qt::LeftButton && !arrastrando_) casillaPulsada_ = casilla;
     } else if (const int ranura = ventana_.RanuraEn(punto);
                ranura >= 0 && boton == Qt::LeftButton) {
         if (j.Form1.Label5[ranura].Arrastrable) {
@@ -80,10 +82,18 @@ void ArrastreFichas::Mover(const QPoint& punto) {
 }
 
 void ArrastreFichas::Soltar(const QPoint& punto) {
-    if (!arrastrando_) return;
+    Juego& j = ventana_.j;
+    if (!arrastrando_) {
+        // Released on the square it was pressed on: a click, which aims the cursor.
+        const int pulsada = std::exchange(casillaPulsada_, -1);
+        if (pulsada >= 0 && ventana_.CasillaEn(punto) == pulsada) {
+            Casilla_Click(j, pulsada);
+            ventana_.Pintar();
+        }
+        return;
+    }
     arrastrando_ = false;
     fichaFlotante_->hide();
-    Juego& j = ventana_.j;
     if (const int casilla = ventana_.CasillaEn(punto); casilla >= 0)
         Casilla_Soltar(j, casilla);
     else if (const int ranura = ventana_.RanuraEn(punto); ranura >= 0)

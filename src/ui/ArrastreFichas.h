@@ -25,7 +25,8 @@ class ArrastreFichas : public QObject {
     Form1& ventana_;
     Etiqueta* fichaFlotante_;
     bool arrastrando_ = false;
-    QPoint agarre_;  // the pointer's offset inside the tile
+    int casillaPulsada_ = -1;  // left press on a square that dragged nothing
+    QPoint agarre_;            // the pointer's offset inside the tile
 };
 
 }  // namespace tablerix

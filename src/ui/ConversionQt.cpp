@@ -27,4 +27,8 @@ QColor AQColor(Color color) {
     return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
 }
 
+QRect ARect(const Rectangulo& r) {
+    return {r.Izquierda, r.Arriba, r.Ancho, r.Alto};
+}
+
 }  // namespace tablerix

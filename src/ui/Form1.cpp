@@ -13,8 +13,10 @@
 #include "ui/Aplicacion.h"
 #include "ui/ArrastreFichas.h"
 #include "ui/ConversionQt.h"
+#include "ui/FlechaCursor.h"
 #include "ui/Imagenes.h"
 #include "ui/TamanoVentana.h"
+#include "ui/TecladoFichas.h"
 
 namespace tablerix {
 namespace {
@@ -22,10 +24,6 @@ namespace {
 const QColor kVerde(0, 255, 0);
 const QColor kCianClaro(192, 255, 255);
 const QColor kGrisOscuro(64, 64, 64);
-
-QRect ARect(const Rectangulo& r) {
-    return {r.Izquierda, r.Arriba, r.Ancho, r.Alto};
-}
 
 QString LetraDe(char letra) {
     return letra == kSinFicha ? QString() : AQString(letra);
@@ -47,6 +45,7 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     CrearMandos();
     CrearMenus();
     arrastre_ = std::make_unique<ArrastreFichas>(*this);
+    new TecladoFichas(*this);
     PonerFuente(menuBar(), QApplication::font());
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) PonerFuente(menu, QApplication::font());
     const QSize ventana(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
@@ -76,6 +75,7 @@ void Form1::CrearEtiquetas() {
     }
     for (int i = 0; i < kCasillas; ++i)
         Label1[i] = new Etiqueta(Cliente, ARect(GeometriaCasilla(i)), ficha, centro, true);
+    Cursor = new FlechaCursor(Cliente);
 
     lblPuntos =
         new Etiqueta(Cliente, {4, 28, 37, 365}, Fuente("Courier New", 8), Qt::AlignLeft, true);
@@ -340,6 +340,7 @@ void Form1::PintarMarcos() {
         forma->setVisible(marco->Visible);
         if (marco->Visible) forma->raise();
     }
+    Cursor->Mostrar(m.Cursor);
 }
 
 void Form1::Mostrar() {

@@ -20,6 +20,7 @@
 namespace tablerix {
 
 class ArrastreFichas;
+class FlechaCursor;
 
 inline constexpr int kAnchoCliente = 642;
 inline constexpr int kAltoCliente = 408;
@@ -63,6 +64,7 @@ class Form1 : public QMainWindow {
     Forma* shpCorto = nullptr;
     Forma* shpAzul = nullptr;
     Forma* shpRojo = nullptr;
+    FlechaCursor* Cursor = nullptr;  // the keyboard's typing cursor
     Forma* shpMandos = nullptr;
     Forma* shpFondoLetras = nullptr;
     QPushButton* cmdOk = nullptr;

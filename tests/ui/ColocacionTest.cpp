@@ -2,6 +2,7 @@
 // as the player does it, checked on the model and on screen.
 #include "VentanaDePrueba.h"
 #include "game/Arranque.h"
+#include "ui/FlechaCursor.h"
 
 namespace tablerix::prueba {
 namespace {
@@ -89,6 +90,32 @@ TEST_F(Colocacion, UndoTakesBackEveryTileAndExchangeClicksSelectInsteadOfDraggin
     EXPECT_EQ(form->Label5[2]->Fondo(), QColor(255, 0, 255));
     Arrastrar(Ranura(4), Casilla(112));
     EXPECT_EQ(form->Label1[112]->Texto(), QStringLiteral(" "));
+}
+
+TEST_F(Colocacion, KeysTypeFromTheClickedSquareAlongTheDrawnArrowAtTheWindowsSize) {
+    form->PonerTamano(200);
+    FijarLetra(114, 'S');
+    FlechaCursor& flecha = *form->Cursor;
+    QTest::mouseClick(form->Cliente, Qt::LeftButton, {}, Casilla(112));
+    QTest::mouseClick(form->Cliente, Qt::LeftButton, {}, Casilla(112));
+    EXPECT_TRUE(flecha.Abajo());
+    QTest::mouseClick(form->Cliente, Qt::LeftButton, {}, Casilla(112));
+    EXPECT_FALSE(flecha.Abajo());
+    // The focused button must not take the keys first.
+    QTest::keyClick(form->focusWidget(), Qt::Key_B);
+    QTest::sendKeyEvent(QTest::Click, form->focusWidget(), Qt::Key_Aacute, QStringLiteral("\u00E1"),
+                        Qt::NoModifier);
+    EXPECT_EQ(form->Label1[112]->Texto() + form->Label1[113]->Texto(), QStringLiteral("BA"));
+    EXPECT_EQ(flecha.geometry(), form->Label1[115]->geometry());  // past the fixed S
+    EXPECT_TRUE(flecha.isVisible());
+    EXPECT_EQ(flecha.grab().toImage().pixelColor(flecha.rect().center()), QColor(0, 0, 128));
+
+    QTest::keyClick(form->focusWidget(), Qt::Key_Backspace);
+    EXPECT_EQ(AtrilMostrado(), "CDEFGA");
+    EXPECT_EQ(flecha.geometry(), form->Label1[113]->geometry());
+    QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(form->Label1[112]->Texto(), QStringLiteral(" "));
+    EXPECT_EQ(flecha.geometry(), form->Label1[112]->geometry());
 }
 
 }  // namespace

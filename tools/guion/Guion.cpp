@@ -13,11 +13,6 @@
 namespace tablerix::guion {
 namespace {
 
-// W has a key but no tile.
-bool EsTeclaDeLetra(char c) {
-    return LetraDeTecla(c) != kSinFicha || c == 'W' || c == 'w';
-}
-
 std::vector<std::string> Palabras(const std::string& linea) {
     std::istringstream in(linea);
     std::vector<std::string> v;
