@@ -59,10 +59,10 @@ bool FijarJugadaJugador(Juego& j) {
     for (int i = 0; i < kCasillas; ++i) {
         Casilla& c = f.Label1[i];
         if (c.ColorLetra == kRojo && c.Letra != kCasillaVacia) {
-            PonerCasillaFija(j, i, c.Letra);
+            // A blank stays told apart on the board for the rest of the game.
+            PonerCasillaFija(j, i, c.Letra, c.Blanco || c.Marca == kMarcaBlanco);
         } else {
             c.Movible = false;
-            c.Blanco = false;
             c.Marca = kMarcaReposo;
         }
     }

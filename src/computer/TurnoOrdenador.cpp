@@ -13,19 +13,58 @@
 namespace tablerix {
 namespace {
 
-// Every proposed word is put to the user; a veto strikes it from the list.
-// False when a word was vetoed: the search must run again.
-bool ConfirmarPalabras(Juego& j) {
+// The blue frame spans the move's whole stretch, letters already there included.
+Rectangulo MarcoDeJugada(int primera, int paso, std::size_t largo) {
+    const int ultima = primera + (static_cast<int>(largo) - 1) * paso;
+    const Rectangulo a = GeometriaCasilla(primera);
+    const Rectangulo b = GeometriaCasilla(ultima);
+    return {a.Izquierda, a.Arriba, b.Izquierda + b.Ancho - a.Izquierda,
+            b.Arriba + b.Alto - a.Arriba};
+}
+
+// The best move's new tiles in board order. A letter takes a real tile of the
+// rack while one is left, else the blank, as the rack is emptied after the move.
+std::vector<FichaPrevia> FichasDeJugada(const Juego& j, int primera, int paso) {
+    std::string atril;
+    for (int k = 1; k <= kRanuras; ++k)
+        if (j.Atriles[j.Turno][k] != kSinFicha) atril += j.Atriles[j.Turno][k];
+    std::vector<FichaPrevia> fichas;
+    for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
+        const char letra = j.MejorFichas[k];
+        if (letra == '-') continue;
+        std::size_t p = atril.find(letra);
+        bool blanco = false;
+        if (p == std::string::npos) {
+            p = atril.find(kBlanco);
+            blanco = p != std::string::npos;
+        }
+        if (p != std::string::npos) atril[p] = '.';
+        fichas.push_back({primera + static_cast<int>(k) * paso, letra, blanco});
+    }
+    return fichas;
+}
+
+// Every proposed word is put to the user, with its move shown in the blue
+// frame, not yet laid; a veto strikes the word from the list. False when a
+// word was vetoed: the search must run again.
+bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, const Rectangulo& marco) {
     const std::size_t n =
         std::min<std::size_t>(std::max<int>(j.NumPalabrasJugada, 0), j.PalabrasJugada.size());
-    for (std::size_t k = 0; k < n; ++k) {
+    if (n == 0) return true;
+    ModeloVentana& f = j.Form1;
+    const Marco azul = f.shpAzul;
+    f.VistaPrevia = fichas;
+    f.shpAzul = {true, marco};
+    bool aceptadas = true;
+    for (std::size_t k = 0; k < n && aceptadas; ++k) {
         const std::string palabra = j.PalabrasJugada[k];
-        if (!Preguntar(j, Txt("¿Aceptas esta palabra?") + "\r\r" + Mayusculas(palabra))) {
-            j.Lista.BorrarPalabra(palabra);
-            return false;
-        }
+        aceptadas = PreguntarJuntoAlTablero(
+            j, Txt("¿Aceptas esta palabra?") + "\r\r" + Mayusculas(palabra));
+        if (!aceptadas) j.Lista.BorrarPalabra(palabra);
     }
-    return true;
+    f.VistaPrevia.clear();
+    f.shpAzul = azul;
+    return aceptadas;
 }
 
 void OcultarProgreso(ModeloVentana& f) {
@@ -33,16 +72,6 @@ void OcultarProgreso(ModeloVentana& f) {
     f.AnchoProgreso = 0;
 }
 
-// The blue frame spans the move's whole stretch, letters already there included.
-void EnmarcarJugada(Juego& j, int paso) {
-    const int primera = j.MejorInicio;
-    const int ultima = j.MejorInicio + (static_cast<int>(j.MejorFichas.size()) - 1) * paso;
-    const Rectangulo a = GeometriaCasilla(primera);
-    const Rectangulo b = GeometriaCasilla(ultima);
-    Marco& marco = j.Form1.shpAzul;
-    marco.Posicion = {a.Izquierda, a.Arriba, b.Izquierda + b.Ancho - a.Izquierda,
-                      b.Arriba + b.Alto - a.Arriba};
-    marco.Visible = true;
 }
 
 // Rack values in slot order; a blank or an empty slot is worth 0.
@@ -78,19 +107,20 @@ void RenunciarFichas(Juego& j) {
 
 void BuscarJugada(Juego& j) {
     ModeloVentana& f = j.Form1;
+    int paso = 1;
+    std::vector<FichaPrevia> fichas;
     do {
         BuscarMejorJugada(j);
-    } while (!ConfirmarPalabras(j));
+        paso = PasoDireccion(j.MejorDireccion);
+        fichas = FichasDeJugada(j, j.MejorInicio, paso);
+    } while (
+        !ConfirmarPalabras(j, fichas, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())));
 
-    const int paso = PasoDireccion(j.MejorDireccion);
-    for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
-        const char letra = j.MejorFichas[k];
-        if (letra == '-') continue;
-        const int q = j.MejorInicio + static_cast<int>(k) * paso;
+    for (const FichaPrevia& ficha : fichas) {
         if (ColocaElOrdenador(j))
-            PonerCasillaFija(j, q, letra);  // the computer's tiles are fixed at once
+            PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
         else
-            f.Label1[q].Letra = letra;
+            f.Label1[ficha.Casilla].Letra = ficha.Letra;
     }
     OcultarProgreso(f);
 
@@ -104,15 +134,19 @@ void BuscarJugada(Juego& j) {
     if (!ColocaElOrdenador(j)) return;
 
     SumarPuntos(f.Label4[1], j.MejorPuntos);
-    EnmarcarJugada(j, paso);
+    f.shpAzul = {true, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())};
 }
 
 void BuscarPrimeraJugada(Juego& j) {
     ModeloVentana& f = j.Form1;
     std::int16_t mejor;
+    int inicio = 0;
+    std::vector<FichaPrevia> fichas;
     do {
         mejor = BuscarMejorPrimeraJugada(j);
-    } while (!ConfirmarPalabras(j));
+        inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1;
+        fichas = FichasDeJugada(j, inicio, 1);
+    } while (!ConfirmarPalabras(j, fichas, MarcoDeJugada(inicio, 1, j.MejorFichas.size())));
 
     if (mejor == 0) {
         if (ColocaElOrdenador(j))
@@ -122,15 +156,12 @@ void BuscarPrimeraJugada(Juego& j) {
         return;
     }
 
-    const int inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size()));
-    for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
-        const int q = inicio + 1 + static_cast<int>(k);
-        const char letra = j.MejorFichas[k];
+    for (const FichaPrevia& ficha : fichas) {
         if (ColocaElOrdenador(j)) {
-            PonerCasillaFija(j, q, letra);  // the computer's tiles are fixed at once
+            PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
         } else {
-            Casilla& c = f.Label1[q];
-            c.Letra = letra;
+            Casilla& c = f.Label1[ficha.Casilla];
+            c.Letra = ficha.Letra;
             c.Marca = kMarcaOcupada;
             c.Movible = true;
         }

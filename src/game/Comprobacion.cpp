@@ -89,7 +89,7 @@ bool AceptarPalabra(Juego& j) {
     if (j.Silencioso) return false;
     std::string pregunta =
         "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";
-    if (!Preguntar(j, pregunta, Icono::Exclamacion)) return false;
+    if (!PreguntarJuntoAlTablero(j, pregunta, Icono::Exclamacion)) return false;
     j.Lista.IncluirPalabra(j.Palabra);
     return true;
 }

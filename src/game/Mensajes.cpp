@@ -8,6 +8,13 @@ bool Preguntar(Juego& j, const std::string& texto, Icono icono) {
     return j.Ventana.MostrarMensaje(texto, icono, true) == Respuesta::Aceptar;
 }
 
+bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono) {
+    j.Form1.PreguntaJuntoAlTablero = true;
+    const bool si = Preguntar(j, texto, icono);
+    j.Form1.PreguntaJuntoAlTablero = false;
+    return si;
+}
+
 void Informar(Juego& j, const std::string& texto) {
     j.Ventana.MostrarMensaje(texto, Icono::Informacion, false);
 }

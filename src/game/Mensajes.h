@@ -9,6 +9,8 @@ namespace tablerix {
 
 // Question box, OK and Cancel: true for OK.
 bool Preguntar(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta);
+// The same, about what the board shows: the window keeps the box off the board.
+bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta);
 void Informar(Juego& j, const std::string& texto);
 void Advertir(Juego& j, const std::string& texto);
 

@@ -39,8 +39,9 @@ struct Casilla {  // Label1(i)
     char Marca = kMarcaReposo;
     bool Movible = false;
     Color Fondo = kColorVentana;
-    // The tile laid this turn is a blank shown as its letter (a recommended
-    // opening): taken back, it returns to the rack as a blank.
+    // The tile is a blank shown as its letter. Laid this turn (a recommendation),
+    // taken back it returns to the rack as a blank; fixed, it is drawn apart for
+    // the rest of the game. A loaded game does not know its blanks.
     bool Blanco = false;
     bool operator==(const Casilla&) const = default;
 };
@@ -57,6 +58,14 @@ struct FichaOrdenador {  // Label11(k)
     char Letra = kSinFicha;
     bool Visible = true;
     bool operator==(const FichaOrdenador&) const = default;
+};
+
+// A tile of a proposed move, shown on its square while its words are asked.
+struct FichaPrevia {
+    int Casilla = 0;
+    char Letra = kCasillaVacia;
+    bool Blanco = false;
+    bool operator==(const FichaPrevia&) const = default;
 };
 
 struct Marco {  // shpAzul, shpRojo
@@ -93,6 +102,10 @@ struct ModeloVentana {
     int AnchoProgreso = 0;         // shpCorto's width, 0..kAnchoProgreso
     Marco shpAzul, shpRojo;
     CursorTeclado Cursor;
+    // Display only, while a question about the board is open: the proposed
+    // move not yet laid, and the box kept off the board.
+    std::vector<FichaPrevia> VistaPrevia;
+    bool PreguntaJuntoAlTablero = false;
 
     std::array<bool, 8> MnuNiv{};
     bool MnuContra = false;  // "Fichas PC"

@@ -45,13 +45,13 @@ int ElegirRanura(Juego& j) {
 
 }  // namespace
 
-void PonerCasillaFija(Juego& j, int casilla, char letra) {
+void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
     Casilla& c = j.Form1.Label1[casilla];
     j.Tablero[casilla] = letra;
     c.Letra = letra;
     c.Marca = kMarcaReposo;
     c.Movible = false;
-    c.Blanco = false;
+    c.Blanco = blanco;
     if (letra == kCasillaVacia) {
         c.ColorLetra = kRojo;
         c.Fondo = static_cast<Color>(std::strtol(j.Premios[casilla].c_str(), nullptr, 10));

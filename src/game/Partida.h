@@ -7,7 +7,8 @@ namespace tablerix {
 void NuevaPartida(Juego& j);
 // A square at rest holding the fixed letter `letra` (' ' for none), in Tablero
 // and on the board: its premium back when empty, the tile colour when not.
-void PonerCasillaFija(Juego& j, int casilla, char letra);
+// `blanco`: the tile is a blank, drawn apart (a new game and a load know none).
+void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco = false);
 void RobarFichas(Juego& j, int p);
 
 // How MostrarAtril rebuilds a rack display from Atriles.

@@ -5,15 +5,15 @@
 
 #include "app/Eventos.h"
 #include "ui/Aplicacion.h"
-#include "ui/Etiqueta.h"
+#include "ui/DibujoFicha.h"
 #include "ui/Form1.h"
 
 namespace tablerix {
 
 ArrastreFichas::ArrastreFichas(Form1& ventana)
     : ventana_(ventana),
-      fichaFlotante_(new Etiqueta(ventana.Cliente, {0, 0, 25, 25}, Fuente("Arial", 14, true),
-                                  Qt::AlignCenter, true)) {
+      fichaFlotante_(new EtiquetaFicha(ventana.Cliente, {0, 0, 25, 25}, Fuente("Arial", 14, true),
+                                       Qt::AlignCenter, true)) {
     fichaFlotante_->setObjectName(QStringLiteral("fichaFlotante"));
     fichaFlotante_->hide();
     ventana.Cliente->installEventFilter(this);
@@ -66,8 +66,10 @@ void ArrastreFichas::Pulsar(Qt::MouseButton boton, const QPoint& punto) {
 void ArrastreFichas::EmpezarArrastre(const QWidget& origen, const QPoint& punto) {
     // The game may refuse (another handler running): then nothing is dragged.
     if (ventana_.j.FichaArrastrada.Indice < 0) return;
-    const auto& etiqueta = static_cast<const Etiqueta&>(origen);
+    const auto& etiqueta = static_cast<const EtiquetaFicha&>(origen);
     fichaFlotante_->PonerTexto(etiqueta.Texto());
+    fichaFlotante_->PonerValor(etiqueta.Valor());
+    fichaFlotante_->PonerHueca(etiqueta.Hueca());
     fichaFlotante_->PonerFondo(QColor(255, 255, 192));
     fichaFlotante_->PonerColorTexto(etiqueta.ColorTexto());
     agarre_ = punto - origen.pos();

@@ -7,7 +7,7 @@
 
 namespace tablerix {
 
-class Etiqueta;
+class EtiquetaFicha;
 class Form1;
 
 class ArrastreFichas : public QObject {
@@ -23,7 +23,7 @@ class ArrastreFichas : public QObject {
     void EmpezarArrastre(const QWidget& origen, const QPoint& punto);
 
     Form1& ventana_;
-    Etiqueta* fichaFlotante_;
+    EtiquetaFicha* fichaFlotante_;
     bool arrastrando_ = false;
     int casillaPulsada_ = -1;  // left press on a square that dragged nothing
     QPoint agarre_;            // the pointer's offset inside the tile

@@ -73,6 +73,10 @@ void Etiqueta::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (fondo_.isValid()) p.fillRect(rect(), fondo_);
     if (borde_) DibujarMarco(p, rect(), kColorBorde, Escalar(1));
+    DibujarTexto(p);
+}
+
+void Etiqueta::DibujarTexto(QPainter& p) {
     p.setFont(FuenteDibujada());
     p.setPen(colorTexto_);
     p.drawText(CajaTexto(), Banderas(), texto_);

@@ -4,6 +4,7 @@
 // the window under it decides what a click means.
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QWidget>
 
 namespace tablerix {
@@ -27,14 +28,16 @@ class Etiqueta : public QWidget {
     // The font the text is drawn with: the label's at the window's size, or
     // smaller to make it fit.
     QFont FuenteDibujada() const;
-
-  protected:
-    void paintEvent(QPaintEvent* evento) override;
-
-  private:
+    // Where and how the text is laid out inside the label.
     QRect CajaTexto() const;
     int Banderas() const { return static_cast<int>(alineacion_) | Qt::TextWordWrap; }
 
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+    // Draws the text over the background and border; tiles draw more.
+    virtual void DibujarTexto(QPainter& p);
+
+  private:
     QString texto_;
     QColor fondo_;
     QColor colorTexto_{Qt::black};

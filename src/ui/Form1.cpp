@@ -10,6 +10,7 @@
 
 #include "app/Eventos.h"
 #include "game/Nivel.h"
+#include "game/Puntuacion.h"
 #include "ui/Aplicacion.h"
 #include "ui/ArrastreFichas.h"
 #include "ui/ConversionQt.h"
@@ -17,6 +18,7 @@
 #include "ui/Imagenes.h"
 #include "ui/TamanoVentana.h"
 #include "ui/TecladoFichas.h"
+#include "ui/VistaPrevia.h"
 
 namespace tablerix {
 namespace {
@@ -24,6 +26,7 @@ namespace {
 const QColor kVerde(0, 255, 0);
 const QColor kCianClaro(192, 255, 255);
 const QColor kGrisOscuro(64, 64, 64);
+constexpr char kClaveValores[] = "ValoresEnFichas";
 
 QString LetraDe(char letra) {
     return letra == kSinFicha ? QString() : AQString(letra);
@@ -74,7 +77,7 @@ void Form1::CrearEtiquetas() {
         Label2[i]->PonerTexto(QString::fromLatin1(leyenda[i].texto));
     }
     for (int i = 0; i < kCasillas; ++i)
-        Label1[i] = new Etiqueta(Cliente, ARect(GeometriaCasilla(i)), ficha, centro, true);
+        Label1[i] = new EtiquetaFicha(Cliente, ARect(GeometriaCasilla(i)), ficha, centro, true);
     Cursor = new FlechaCursor(Cliente);
 
     lblPuntos =
@@ -84,7 +87,7 @@ void Form1::CrearEtiquetas() {
     shpMandos = new Forma(Cliente, {416, 64, 217, 125}, QColor(128, 128, 128), true);
     shpFondoLetras = new Forma(Cliente, {424, 72, 169, 25}, Qt::black, true);
     for (int k = 0; k < kRanuras; ++k)
-        Label5[k] = new Etiqueta(Cliente, {424 + 24 * k, 72, 25, 25}, ficha, centro, true);
+        Label5[k] = new EtiquetaFicha(Cliente, {424 + 24 * k, 72, 25, 25}, ficha, centro, true);
 
     const QFont marcador = Fuente("MS Sans Serif", 13.5, true);
     Label3[0] = new Etiqueta(Cliente, {428, 8, 41, 25}, marcador, Qt::AlignRight);
@@ -114,8 +117,8 @@ void Form1::CrearEtiquetas() {
     Label8[2] = new Etiqueta(Cliente, {428, 372, 61, 17}, normal, Qt::AlignRight);
     Label8[2]->PonerTexto(QStringLiteral("Fichas PC:  "));
     for (int k = 0; k < kRanuras; ++k) {
-        Label11[k] = new Etiqueta(Cliente, {488 + 20 * k, 368, 20, 20}, Fuente("Arial", 12, true),
-                                  centro, true);
+        Label11[k] = new EtiquetaFicha(Cliente, {488 + 20 * k, 368, 20, 20},
+                                       Fuente("Arial", 12, true), centro, true);
         Label11[k]->PonerFondo(kCianClaro);
         Label11[k]->PonerColorTexto(kGrisOscuro);
     }
@@ -144,6 +147,7 @@ void Form1::CrearMandos() {
 
     shpLargo = new Forma(Cliente, {44, 396, kAnchoProgreso, 9}, Qt::black, false);
     shpCorto = new Forma(Cliente, {44, 396, 0, 9}, QColor(0, 0, 255), true);
+    Previa = new VistaPrevia(Cliente);
     shpAzul = new Forma(Cliente, {}, QColor(0, 0, 255), false, 2);
     shpRojo = new Forma(Cliente, {}, QColor(255, 0, 0), false, 2);
     for (QWidget* oculto : std::initializer_list<QWidget*>{shpLargo, shpCorto, shpAzul, shpRojo})
@@ -225,6 +229,15 @@ void Form1::CrearMenuVer() {
             ElegirTamano(paso == 0 ? kTamanos.front() : TamanoVecino(TamanoVentanas(), paso));
         });
     }
+
+    MnuVer->addSeparator();
+    MnuValores = MnuVer->addAction(QStringLiteral("Valores en las fichas"));
+    MnuValores->setCheckable(true);
+    MnuValores->setChecked(LeerAjuste(kClaveValores, true).toBool());
+    connect(MnuValores, &QAction::toggled, this, [this](bool valores) {
+        GuardarAjuste(kClaveValores, valores);
+        Pintar();
+    });
 }
 
 void Form1::ElegirTamano(int porcentaje) {
@@ -267,6 +280,7 @@ void Form1::Pintar() {
     Label9->PonerTexto(AQString(m.Label9));
     lblPuntos->PonerTexto(AQString(m.lblPuntos));
     PintarPartida();
+    PintarVistaPrevia();
     PintarMarcos();
     MnuContra->setChecked(m.MnuContra);
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
@@ -277,6 +291,8 @@ void Form1::PintarTablero() {
     for (int i = 0; i < kCasillas; ++i) {
         const Casilla& casilla = j.Form1.Label1[i];
         Label1[i]->PonerTexto(LetraDe(casilla.Letra));
+        Label1[i]->PonerValor(ValorMostrado(casilla.Letra, casilla.Blanco));
+        Label1[i]->PonerHueca(casilla.Blanco);
         Label1[i]->PonerColorTexto(AQColor(casilla.ColorLetra));
         Label1[i]->PonerFondo(AQColor(casilla.Fondo));
     }
@@ -286,9 +302,11 @@ void Form1::PintarAtriles() {
     for (int k = 0; k < kRanuras; ++k) {
         const FichaJugador& ficha = j.Form1.Label5[k];
         Label5[k]->PonerTexto(LetraDe(ficha.Letra));
+        Label5[k]->PonerValor(ValorMostrado(ficha.Letra));
         Label5[k]->PonerFondo(AQColor(ficha.Fondo));
         Label5[k]->setVisible(ficha.Visible);
         Label11[k]->PonerTexto(LetraDe(j.Form1.Label11[k].Letra));
+        Label11[k]->PonerValor(ValorMostrado(j.Form1.Label11[k].Letra));
         Label11[k]->setVisible(j.Form1.Label11[k].Visible);
     }
 }
@@ -341,6 +359,19 @@ void Form1::PintarMarcos() {
         if (marco->Visible) forma->raise();
     }
     Cursor->Mostrar(m.Cursor);
+}
+
+void Form1::PintarVistaPrevia() {
+    std::vector<VistaPrevia::Ficha> fichas;
+    for (const FichaPrevia& ficha : j.Form1.VistaPrevia)
+        if (ficha.Casilla >= 0 && ficha.Casilla < kCasillas)
+            fichas.push_back({Label1[ficha.Casilla], AQString(ficha.Letra),
+                              ValorMostrado(ficha.Letra, ficha.Blanco), ficha.Blanco});
+    Previa->Poner(fichas);
+}
+
+int Form1::ValorMostrado(char letra, bool blanco) const {
+    return MnuValores->isChecked() && !blanco ? ValorLetra(j, letra) : 0;
 }
 
 void Form1::Mostrar() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/Juego.h"
+#include "ui/DibujoFicha.h"
 #include "ui/Escala.h"
 #include "ui/Etiqueta.h"
 #include "ui/Version.h"
@@ -21,6 +22,7 @@ namespace tablerix {
 
 class ArrastreFichas;
 class FlechaCursor;
+class VistaPrevia;
 
 inline constexpr int kAnchoCliente = 642;
 inline constexpr int kAltoCliente = 408;
@@ -32,6 +34,9 @@ class Form1 : public QMainWindow {
 
     // Copies the model onto the widgets; cheap when little changed.
     void Pintar();
+    // Only the frames and the proposed move: what a question about the board shows.
+    void PintarMarcos();
+    void PintarVistaPrevia();
     // Centres the window on its screen and shows it.
     void Mostrar();
     // Draws the whole window at a size in percent (one of kTamanos); the menu's
@@ -49,16 +54,16 @@ class Form1 : public QMainWindow {
     // through ui/Escala.h.
     QWidget* Cliente;
 
-    std::array<Etiqueta*, kCasillas> Label1{};
+    std::array<EtiquetaFicha*, kCasillas> Label1{};
     std::array<Etiqueta*, 4> Label2{};
     std::array<Etiqueta*, 2> Label3{};
     std::array<Etiqueta*, 2> Label4{};
-    std::array<Etiqueta*, kRanuras> Label5{};
+    std::array<EtiquetaFicha*, kRanuras> Label5{};
     Etiqueta* Label6 = nullptr;
     Etiqueta* Label7 = nullptr;
     std::array<Etiqueta*, 3> Label8{};
     Etiqueta* Label9 = nullptr;
-    std::array<Etiqueta*, kRanuras> Label11{};
+    std::array<EtiquetaFicha*, kRanuras> Label11{};
     Etiqueta* lblPuntos = nullptr;
     Forma* shpLargo = nullptr;
     Forma* shpCorto = nullptr;
@@ -72,6 +77,7 @@ class Form1 : public QMainWindow {
     QPushButton* cmdPasar = nullptr;
     QPushButton* cmdEscape = nullptr;
     QListWidget* lstPartida = nullptr;
+    VistaPrevia* Previa = nullptr;  // the proposed move while its words are asked
 
     QAction* MnuNew = nullptr;
     QAction* MnuSave = nullptr;
@@ -85,6 +91,7 @@ class Form1 : public QMainWindow {
     QAction* MnuMasGrande = nullptr;
     QAction* MnuMasPequeno = nullptr;
     QAction* MnuTamanoNormal = nullptr;
+    QAction* MnuValores = nullptr;  // "Valores en las fichas", remembered between runs
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
 
@@ -99,7 +106,8 @@ class Form1 : public QMainWindow {
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();
-    void PintarMarcos();
+    // The value shown on a tile: none for a blank, nor with values switched off.
+    int ValorMostrado(char letra, bool blanco = false) const;
     // Runs an event handler and shows what it changed.
     void Atender(const std::function<void(Juego&)>& manejador);
 

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFile>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <cctype>
@@ -17,6 +18,7 @@
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
 #include "ui/VentanaAyuda.h"
+#include "ui/VistaPrevia.h"
 
 namespace tablerix {
 
@@ -58,6 +60,11 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
     caja.setDefaultButton(QMessageBox::Ok);
     // Closing the box answers Cancel.
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
+    if (form1_->j.Form1.PreguntaJuntoAlTablero) {
+        const QRect panel(form1_->Cliente->mapToGlobal(form1_->shpMandos->pos()),
+                          form1_->shpMandos->size());
+        caja.move(JuntoAlTablero(panel, caja.sizeHint(), form1_->screen()->availableGeometry()));
+    }
     caja.exec();
     return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar
                                                                 : Respuesta::Cancelar;

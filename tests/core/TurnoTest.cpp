@@ -13,6 +13,50 @@ using prueba::DarAtril;
 using prueba::Lineas;
 using prueba::LineasDesde;
 
+// Notes, at each question, the proposed move shown and whether the box must
+// keep off the board.
+class VentanaQueMira : public VentanaGuionizada {
+  public:
+    Juego* J = nullptr;
+    std::vector<std::tuple<std::vector<FichaPrevia>, Marco, bool>> Vistas;
+
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+        Vistas.emplace_back(J->Form1.VistaPrevia, J->Form1.shpAzul,
+                            J->Form1.PreguntaJuntoAlTablero);
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+    }
+};
+
+TEST(Turno, LasPreguntasSobreElTableroMuestranLaJugadaYLosBlancosQuedanDistinguidos) {
+    JuegoDePruebaCon<VentanaQueMira> t({"CASAS"});
+    Juego& j = t.J;
+    t.Ventana.J = &j;
+    ElegirNivel(j, 0);
+    t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
+    t.Ventana.Letras = {'S'};
+    DarAtril(j, 1, "CA*ALEN");
+    DarAtril(j, 2, "*EIOUTR");
+    for (int k = 0; k < 4; ++k) {
+        Atril_EmpezarArrastre(j, 0);
+        Casilla_Soltar(j, 110 + k);
+    }
+    cmdOk_Click(j);
+
+    // The player's CASA is included, then the computer's CASAS, whose S is its blank,
+    // is asked with its move in the blue frame; both boxes keep off the board.
+    const Rectangulo a = GeometriaCasilla(110), b = GeometriaCasilla(114);
+    const Marco enmarcada{true,
+                          {a.Izquierda, a.Arriba, b.Izquierda + b.Ancho - a.Izquierda, b.Alto}};
+    using Vista = std::tuple<std::vector<FichaPrevia>, Marco, bool>;
+    EXPECT_EQ(t.Ventana.Vistas,
+              (std::vector<Vista>{{{}, {}, true}, {{{114, 'S', true}}, enmarcada, true}}));
+    EXPECT_TRUE(j.Form1.VistaPrevia.empty());
+    EXPECT_FALSE(j.Form1.PreguntaJuntoAlTablero);
+    EXPECT_EQ(j.Form1.shpAzul, enmarcada);
+    for (int q = 0; q < kCasillas; ++q)
+        EXPECT_EQ(j.Form1.Label1[q].Blanco, q == 112 || q == 114) << q;
+}
+
 // A window whose pending events are the user pressing every button while the
 // computer thinks.
 class VentanaImpaciente : public VentanaGuionizada {

@@ -6,6 +6,7 @@
 #include "VentanaDePrueba.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
+#include "ui/VistaPrevia.h"
 
 namespace tablerix::prueba {
 namespace {
@@ -96,6 +97,41 @@ TEST_F(Partida, RecommendationLaysTheMoveAndLeavesTheKeyboardOnOk) {
     ASSERT_EQ(form->focusWidget(), form->cmdOk);
     QTest::keyClick(form->focusWidget(), Qt::Key_Space);
     EXPECT_TRUE(EnElRegistro(QStringLiteral("-----Jugador-----")));
+}
+
+TEST_F(Partida, TheProposalIsPreviewedBesideItsQuestionAndTileValuesAreASwitchRemembered) {
+    form->MnuNiv[0]->trigger();
+    PonerAtril("CASAOL*");
+    std::vector<int> valores;
+    for (const EtiquetaFicha* ficha : form->Label5) valores.push_back(ficha->Valor());
+    EXPECT_EQ(valores, (std::vector<int>{3, 1, 1, 1, 1, 1, 0}));
+
+    size_t fichasPrevias = 0;
+    bool enElMarco = false;
+    int izquierdaCaja = 0;
+    contestador.Hacer([&](QWidget* caja) {
+        if (form->Previa->isVisible()) fichasPrevias = form->Previa->Fichas().size();
+        enElMarco = form->shpAzul->isVisible();
+        for (const VistaPrevia::Ficha& ficha : form->Previa->Fichas())
+            enElMarco = enElMarco && form->shpAzul->geometry().contains(ficha.Casilla->geometry());
+        izquierdaCaja = caja->frameGeometry().left();
+        QTest::mouseClick(static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    form->MnuRecom->trigger();
+    EXPECT_EQ(fichasPrevias, 4u);
+    EXPECT_TRUE(enElMarco);
+    EXPECT_GT(izquierdaCaja,
+              form->Cliente->mapToGlobal(form->Label1[14]->geometry().topRight()).x());
+    // Answered, the proposal is laid as before and nothing of the preview is left.
+    EXPECT_EQ(AtrilMostrado().size(), 3u);
+    EXPECT_FALSE(form->Previa->isVisible());
+    EXPECT_FALSE(form->shpAzul->isVisible());
+
+    form->MnuValores->trigger();
+    EXPECT_EQ(form->Label5[0]->Valor(), 0);
+    EXPECT_FALSE(Form1(j).MnuValores->isChecked());  // what the next start reads
+    form->MnuValores->trigger();
+    EXPECT_TRUE(Form1(j).MnuValores->isChecked());
 }
 
 }  // namespace

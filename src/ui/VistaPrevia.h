@@ -1,0 +1,38 @@
+#pragma once
+// The computer's proposed move drawn over the board while its words are
+// asked: tiles not yet laid (translucent, with a dashed edge, so the square
+// under each shows through), and where such a question box stands.
+#include <QWidget>
+#include <vector>
+
+namespace tablerix {
+
+class EtiquetaFicha;
+
+class VistaPrevia : public QWidget {
+  public:
+    struct Ficha {
+        const EtiquetaFicha* Casilla;  // the square it stands on
+        QString Letra;
+        int Valor = 0;
+        bool Blanco = false;
+    };
+
+    // Covers its parent and takes no mouse input; hidden while empty.
+    explicit VistaPrevia(QWidget* padre);
+    void Poner(const std::vector<Ficha>& fichas);
+    const std::vector<Ficha>& Fichas() const { return fichas_; }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+  private:
+    std::vector<Ficha> fichas_;
+};
+
+// The top left corner, on the screen, of a box of size `caja` placed beside
+// the board over the right-hand panel `panel` (its screen rectangle), and
+// kept on `pantalla`.
+QPoint JuntoAlTablero(const QRect& panel, const QSize& caja, const QRect& pantalla);
+
+}  // namespace tablerix
