@@ -34,9 +34,6 @@ class Form1 : public QMainWindow {
 
     // Copies the model onto the widgets; cheap when little changed.
     void Pintar();
-    // Only the frames and the proposed move: what a question about the board shows.
-    void PintarMarcos();
-    void PintarVistaPrevia();
     // Centres the window on its screen and shows it.
     void Mostrar();
     // Draws the whole window at a size in percent (one of kTamanos); the menu's
@@ -106,6 +103,8 @@ class Form1 : public QMainWindow {
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();
+    void PintarMarcos();
+    void PintarVistaPrevia();
     // The value shown on a tile: none for a blank, nor with values switched off.
     int ValorMostrado(char letra, bool blanco = false) const;
     // Runs an event handler and shows what it changed.
