@@ -72,8 +72,6 @@ void OcultarProgreso(ModeloVentana& f) {
     f.AnchoProgreso = 0;
 }
 
-}
-
 // Rack values in slot order; a blank or an empty slot is worth 0.
 void RenunciarFichas(Juego& j) {
     char* atril = j.Atriles[2];
