@@ -147,7 +147,7 @@ void Form1::CrearMandos() {
 
     shpLargo = new Forma(Cliente, {44, 396, kAnchoProgreso, 9}, Qt::black, false);
     shpCorto = new Forma(Cliente, {44, 396, 0, 9}, QColor(0, 0, 255), true);
-    Previa = new VistaPrevia(Cliente);
+    Previa = new VistaPrevia(Cliente, {kAnchoCliente, kAltoCliente});
     shpAzul = new Forma(Cliente, {}, QColor(0, 0, 255), false, 2);
     shpRojo = new Forma(Cliente, {}, QColor(255, 0, 0), false, 2);
     for (QWidget* oculto : std::initializer_list<QWidget*>{shpLargo, shpCorto, shpAzul, shpRojo})

@@ -14,9 +14,9 @@ const QColor kTintaPrevia(0, 0, 160);
 
 }  // namespace
 
-VistaPrevia::VistaPrevia(QWidget* padre) : QWidget(padre) {
+VistaPrevia::VistaPrevia(QWidget* padre, const QSize& tamano) : QWidget(padre) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    Colocar(this, QRect(QPoint(), Diseno(padre).size()));
+    Colocar(this, QRect(QPoint(), tamano));
     hide();
 }
 

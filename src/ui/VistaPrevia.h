@@ -18,8 +18,9 @@ class VistaPrevia : public QWidget {
         bool Blanco = false;
     };
 
-    // Covers its parent and takes no mouse input; hidden while empty.
-    explicit VistaPrevia(QWidget* padre);
+    // Covers its parent, of design size `tamano`, and takes no mouse input;
+    // hidden while empty.
+    VistaPrevia(QWidget* padre, const QSize& tamano);
     void Poner(const std::vector<Ficha>& fichas);
     const std::vector<Ficha>& Fichas() const { return fichas_; }
 
