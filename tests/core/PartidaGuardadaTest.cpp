@@ -88,20 +88,10 @@ TEST_F(PartidaGuardadaTest, GuardarYCargarDevuelveLaPartida) {
     esperada.Form1.lstPartida = listado;
     esperada.Form1.SeleccionPartida = static_cast<int>(listado.size()) - 2;
 
-    // Another game at another level, ended in the middle of the computer's turn,
-    // whose computer's rack had shrunk to five tiles: a loaded tile must not stay
-    // hidden, since the settlement reads only visible slots.
+    // Another game at another level; loading over a finished one is a scenario.
     J.Azar.Sembrar(99);
     NuevaPartida(J);
     ElegirNivel(J, 0);
-    J.PartidaEnCurso = false;
-    J.Turno = 2;
-    J.JugadorPasa = true;
-    HabilitarVentana(J, false);
-    J.Form1.ProgresoVisible = true;
-    J.Form1.AnchoProgreso = 200;
-    PonerEstado(J, "Pensando...", '1');
-    J.Form1.Label11[5].Visible = J.Form1.Label11[6].Visible = false;
     const Instantanea otra = Tomar(J);
     Cargar(Respuesta::Cancelar);
     EXPECT_EQ(Tomar(J), otra);
