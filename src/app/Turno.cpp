@@ -254,6 +254,7 @@ bool CompletarCambio(Juego& j) {
         r.Fondo = kColorFicha;
     }
     PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
+    // Six closing dashes here, five everywhere else: the log has always read so.
     EscribirBloqueAviso(j, "-----Jugador------", " (Cambia fichas)");
     return true;
 }

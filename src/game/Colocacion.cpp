@@ -61,16 +61,24 @@ void PonerDelAtril(Juego& j, int s, int t) {
     f.Label5[n - 1].Visible = false;
 }
 
-void EmpezarArrastreAtril(Juego& j, int ranura) {
-    if (!EsRanura(ranura)) return;
+bool PuedeArrastrarAtril(const Juego& j, int ranura) {
+    if (!EsRanura(ranura)) return false;
     const FichaJugador& r = j.Form1.Label5[ranura];
-    if (!r.Visible || !r.Arrastrable || r.Letra == kSinFicha) return;
+    return r.Visible && r.Arrastrable && r.Letra != kSinFicha;
+}
+
+bool PuedeArrastrarCasilla(const Juego& j, int casilla) {
+    return EsCasilla(casilla) && j.Form1.Label1[casilla].Movible;
+}
+
+void EmpezarArrastreAtril(Juego& j, int ranura) {
+    if (!PuedeArrastrarAtril(j, ranura)) return;
     j.FichaArrastrada = {ranura, true};
     j.Form1.shpAzul.Visible = false;
 }
 
 void EmpezarArrastreCasilla(Juego& j, int casilla) {
-    if (!EsCasilla(casilla) || !j.Form1.Label1[casilla].Movible) return;
+    if (!PuedeArrastrarCasilla(j, casilla)) return;
     j.FichaArrastrada = {casilla, false};
     j.Form1.shpAzul.Visible = false;
 }

@@ -7,6 +7,10 @@ namespace tablerix {
 void Deshacer(Juego& j);
 // Lays the tile of a visible rack slot on an empty square, as a drop does.
 void PonerDelAtril(Juego& j, int ranura, int casilla);
+// Whether a drag may start from a rack slot (a visible, draggable tile) or a
+// board square (a tile laid this turn): the window and the driver ask first.
+bool PuedeArrastrarAtril(const Juego& j, int ranura);
+bool PuedeArrastrarCasilla(const Juego& j, int casilla);
 void EmpezarArrastreAtril(Juego& j, int ranura);
 void EmpezarArrastreCasilla(Juego& j, int casilla);
 void SoltarEnCasilla(Juego& j, int casilla);

@@ -123,6 +123,7 @@ class Comprobacion {
         return false;
     }
 
+    // "La 1º" and "La fichas" below are the texts the player has always seen.
     bool CentroCubierto() {
         if (!j_.PrimeraJugada || casillas_[kCentro].Letra != kCasillaVacia) return true;
         return RechazarSinBlancos(Txt("La 1º palabra debe pasar por el centro."));

@@ -57,11 +57,26 @@ struct Juego {
 
     bool PartidaEnCurso = false;
     bool PrimeraJugada = false;
-    std::int16_t Turno = 0;  // 1 player, 2 computer
+    // Whose rack the searches read (kTurnoJugador, kTurnoOrdenador), and so
+    // whether they lay a move or propose it (ColocaElOrdenador). Set to the
+    // player by a new game, a load and the hand-back; to the computer only
+    // while the turn cycle runs its move. A recommendation runs on the player's.
+    std::int16_t Turno = 0;
     std::int16_t PasesSeguidos = 0;
+    // The pass button's way into the turn cycle: set just before it calls
+    // JugarTurno, which then skips the player's move; cleared when the
+    // computer's turn starts, by a new game and by a load.
     bool JugadorPasa = false;
+    // Tiles laid by the move about to be checked, for the seven-tile bonus.
+    // Counted by the player's OK and by each trial move of the search; a
+    // check that accepts the move sets it back to 0, a refused one leaves it.
     std::int16_t FichasColocadas = 0;
     bool JugadaValida = false;
+    // The move check asks and tells nothing (no boxes, no inclusion, no blank
+    // restored). The player's OK clears it before its check; the computer's
+    // turn and a mid-game recommendation set it and leave it set; the search
+    // sets it for its trials and puts back what it found. Whoever checks a
+    // move for the player must clear it first.
     bool Silencioso = false;
     char LetraElegida = kSinFicha;
     std::int16_t PuntosJugada = 0;
@@ -72,7 +87,8 @@ struct Juego {
     // Rack slots a letter key toggled since exchange mode began.
     std::array<bool, kRanuras> ConmutadasConTecla{};
 
-    // Working values of the word scorer.
+    // Working values of the word scorer: written by PuntuarPalabra, read by the
+    // move check right after, meaningless in between.
     std::string Palabra;
     std::int16_t PuntosPalabra = 0;
     std::int16_t PuntosLetra = 0;
@@ -85,7 +101,8 @@ struct Juego {
     char DireccionActual = kHorizontal;
     std::int16_t InicioVentana = 0;
 
-    // Best-move record.
+    // Best-move record: reset and filled by each search, read by the word
+    // confirmation and the laying that follow it.
     std::int16_t MejorPuntos = 0;
     std::int16_t MejorInicio = 0;
     std::string MejorFichas;

@@ -15,9 +15,11 @@ struct Rectangulo {
     bool operator==(const Rectangulo&) const = default;
 };
 
-// Fixed layout of the main window's client area, in pixels.
+// Fixed layout of the main window's client area, in pixels. Squares are 25
+// pixels wide, one every kPasoCasilla: neighbours share a border pixel.
+constexpr int kPasoCasilla = 24;
 constexpr Rectangulo GeometriaCasilla(int casilla) {
-    return {44 + 24 * (casilla % kLado), 32 + 24 * (casilla / kLado), 25, 25};
+    return {44 + kPasoCasilla * (casilla % kLado), 32 + kPasoCasilla * (casilla / kLado), 25, 25};
 }
 constexpr int kAnchoProgreso = 361;  // shpLargo's width
 constexpr int kAltoPartida = 199;    // lstPartida covering the computer's rack
@@ -89,6 +91,8 @@ struct ModeloVentana {
     std::string Label6;                           // level caption
     std::string Label7;                           // tiles left in the bag
     std::string Label9;                           // status line
+    // Written with Label9 by PonerEstado only; the OK button reads it to tell
+    // an exchange from a move, the settlement keeps it.
     char ModoLabel9 = kModoTurnoJugador;
     std::string lblPuntos;  // letter-value legend
 
@@ -96,7 +100,11 @@ struct ModeloVentana {
     int SeleccionPartida = -1;            // selected log line, -1 none
     int AltoPartida = kAltoPartida;
 
-    std::vector<std::string> List3, List4;  // hidden word records
+    // Hidden word records. List4: the move last checked, rebuilt by every
+    // check that reaches the words. List3: the computer's (or recommended)
+    // best move, filled by the search. Both are logged and cleared when a
+    // move is fixed.
+    std::vector<std::string> List3, List4;
 
     bool ProgresoVisible = false;  // shpLargo and shpCorto together
     int AnchoProgreso = 0;         // shpCorto's width, 0..kAnchoProgreso

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "app/Eventos.h"
+#include "game/Colocacion.h"
 #include "ui/Aplicacion.h"
+#include "ui/ConversionQt.h"
 #include "ui/DibujoFicha.h"
 #include "ui/Form1.h"
 
@@ -46,14 +48,14 @@ void ArrastreFichas::Pulsar(Qt::MouseButton boton, const QPoint& punto) {
     if (arrastrando_ || (boton != Qt::LeftButton && boton != Qt::RightButton)) return;
     if (const int casilla = ventana_.CasillaEn(punto); casilla >= 0) {
         Casilla_Pulsar(j, casilla, boton == Qt::RightButton);
-        if (boton == Qt::LeftButton && j.Form1.Label1[casilla].Movible) {
+        if (boton == Qt::LeftButton && PuedeArrastrarCasilla(j, casilla)) {
             Casilla_EmpezarArrastre(j, casilla);
             EmpezarArrastre(*ventana_.Label1[casilla], punto);
         }
         if (boton == Qt::LeftButton && !arrastrando_) casillaPulsada_ = casilla;
     } else if (const int ranura = ventana_.RanuraEn(punto);
                ranura >= 0 && boton == Qt::LeftButton) {
-        if (j.Form1.Label5[ranura].Arrastrable) {
+        if (PuedeArrastrarAtril(j, ranura)) {
             Atril_EmpezarArrastre(j, ranura);
             EmpezarArrastre(*ventana_.Label5[ranura], punto);
         } else {
@@ -70,7 +72,7 @@ void ArrastreFichas::EmpezarArrastre(const QWidget& origen, const QPoint& punto)
     fichaFlotante_->PonerTexto(etiqueta.Texto());
     fichaFlotante_->PonerValor(etiqueta.Valor());
     fichaFlotante_->PonerHueca(etiqueta.Hueca());
-    fichaFlotante_->PonerFondo(QColor(255, 255, 192));
+    fichaFlotante_->PonerFondo(AQColor(kColorFicha));
     fichaFlotante_->PonerColorTexto(etiqueta.ColorTexto());
     agarre_ = punto - origen.pos();
     fichaFlotante_->move(punto - agarre_);

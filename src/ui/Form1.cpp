@@ -67,10 +67,10 @@ void Form1::CrearEtiquetas() {
         QRect posicion;
         QColor fondo;
         const char* texto;
-    } leyenda[] = {{{324, 12, 80, 17}, QColor(255, 192, 128), "Palabra x 3"},
-                   {{228, 12, 88, 17}, QColor(128, 255, 128), "Palabra x 2"},
-                   {{132, 12, 88, 17}, QColor(255, 192, 192), "Letra x 3"},
-                   {{44, 12, 80, 17}, QColor(192, 192, 255), "Letra x 2"}};
+    } leyenda[] = {{{324, 12, 80, 17}, AQColor(kPalabraX3), "Palabra x 3"},
+                   {{228, 12, 88, 17}, AQColor(kPalabraX2), "Palabra x 2"},
+                   {{132, 12, 88, 17}, AQColor(kLetraX3), "Letra x 3"},
+                   {{44, 12, 80, 17}, AQColor(kLetraX2), "Letra x 2"}};
     for (int i = 0; i < 4; ++i) {
         Label2[i] = new Etiqueta(Cliente, leyenda[i].posicion, normal, Qt::AlignHCenter, true);
         Label2[i]->PonerFondo(leyenda[i].fondo);
@@ -146,10 +146,10 @@ void Form1::CrearMandos() {
     lstPartida->setPalette(colores);
 
     shpLargo = new Forma(Cliente, {44, 396, kAnchoProgreso, 9}, Qt::black, false);
-    shpCorto = new Forma(Cliente, {44, 396, 0, 9}, QColor(0, 0, 255), true);
+    shpCorto = new Forma(Cliente, {44, 396, 0, 9}, AQColor(kAzul), true);
     Previa = new VistaPrevia(Cliente, {kAnchoCliente, kAltoCliente});
-    shpAzul = new Forma(Cliente, {}, QColor(0, 0, 255), false, 2);
-    shpRojo = new Forma(Cliente, {}, QColor(255, 0, 0), false, 2);
+    shpAzul = new Forma(Cliente, {}, AQColor(kAzul), false, 2);
+    shpRojo = new Forma(Cliente, {}, AQColor(kRojo), false, 2);
     for (QWidget* oculto : std::initializer_list<QWidget*>{shpLargo, shpCorto, shpAzul, shpRojo})
         oculto->hide();
 

@@ -8,6 +8,7 @@
 #include "Preparacion.h"
 #include "app/Eventos.h"
 #include "game/Arranque.h"
+#include "game/Colocacion.h"
 
 namespace tablerix::guion {
 namespace {
@@ -143,8 +144,7 @@ void Interprete::Accion(const Orden& o) {
     const std::string& n = o.Nombre;
     // Only what the window lets the mouse start: a visible, draggable rack tile, a movable square.
     auto arrastrarAtril = [&](int ranura) {
-        const FichaJugador& f = j.Form1.Label5[ranura];
-        if (f.Visible && f.Arrastrable) {
+        if (PuedeArrastrarAtril(j, ranura)) {
             Atril_EmpezarArrastre(j, ranura);
             return true;
         }
@@ -157,7 +157,7 @@ void Interprete::Accion(const Orden& o) {
         if (arrastrarAtril(Entero(a[0]))) Atril_Soltar(j, Entero(a[1]));
     } else if (n == "move") {
         int desde = Entero(a[0]);
-        if (j.Form1.Label1[desde].Movible) {
+        if (PuedeArrastrarCasilla(j, desde)) {
             Casilla_EmpezarArrastre(j, desde);
             Casilla_Soltar(j, Entero(a[1]));
         } else {
