@@ -103,18 +103,5 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     EXPECT_EQ(f.Label1[60].Letra, 'A');
 }
 
-TEST_F(Colocacion, SeleccionParaCambiar) {
-    PulsarAtril(j, 1);  // outside exchange mode the slots drag: a click selects nothing
-    EXPECT_EQ(f.Label5[1].Fondo, kColorFicha);
-    for (FichaJugador& r : f.Label5) r.Arrastrable = false;
-    f.Label5[2].Fondo = kAzul;  // a selection shows magenta; a click on any other colour clears it
-    for (int ranura : {1, 2, 7, -1}) PulsarAtril(j, ranura);
-    EXPECT_EQ(f.Label5[1].Fondo, kMagenta);
-    EXPECT_EQ(f.Label5[2].Fondo, kColorFicha);
-    j.PartidaEnCurso = false;
-    PulsarAtril(j, 1);
-    EXPECT_EQ(f.Label5[1].Fondo, kMagenta);
-}
-
 }  // namespace
 }  // namespace tablerix

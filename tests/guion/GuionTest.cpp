@@ -2,8 +2,6 @@
 
 #include "Autojuego.h"
 #include "Guion.h"
-#include "Preparacion.h"
-#include "game/VentanaGuionizada.h"
 
 namespace tablerix::guion {
 namespace {
@@ -47,18 +45,6 @@ TEST(LeerGuion, RefusesBadLinesWithTheirNumber) {
     EXPECT_EQ(LineaDelError("fix 12 CASA H\n"), 1);    // would run into the next row
     EXPECT_EQ(LineaDelError("fix 165 CASA V\n"), -1);  // rows 11..14
     EXPECT_EQ(LineaDelError("fix 180 CASA V\n"), 1);   // from row 12: off the bottom
-}
-
-TEST(Preparacion, FixingKeepsSharedLettersAndRefusesOthers) {
-    VentanaGuionizada ventana;
-    Juego j(ventana);
-    int conflicto = -1;
-    ASSERT_TRUE(FijarPalabra(j, 110, "CASA", 'H', conflicto));
-    EXPECT_TRUE(FijarPalabra(j, 111, "AS", 'V', conflicto));  // shares the A on 111
-    EXPECT_EQ(j.Tablero[126], 'S');
-    EXPECT_FALSE(FijarPalabra(j, 96, "OSO", 'V', conflicto));  // S would cover the A
-    EXPECT_EQ(conflicto, 111);
-    EXPECT_EQ(j.Tablero[96], ' ');  // nothing of a refused word is fixed
 }
 
 TEST(Percentil, NearestRank) {
