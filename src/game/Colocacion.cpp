@@ -6,13 +6,6 @@
 namespace tablerix {
 namespace {
 
-bool EsCasilla(int i) {
-    return i >= 0 && i < kCasillas;
-}
-bool EsRanura(int i) {
-    return i >= 0 && i < kRanuras;
-}
-
 int RanurasVisibles(const ModeloVentana& f) {
     int n = 0;
     for (const FichaJugador& r : f.Label5)

@@ -16,10 +16,6 @@ constexpr std::pair<std::string_view, char> kAcentos[] = {{"\xC0\xC1\xC2\xC4", '
                                                           {"\xD2\xD3\xD4\xD6", 'O'},
                                                           {"\xD9\xDA\xDB\xDC", 'U'}};
 
-bool EsCasilla(int i) {
-    return i >= 0 && i < kCasillas;
-}
-
 // The first visible rack slot showing `ficha`, or -1.
 int RanuraCon(const ModeloVentana& f, char ficha) {
     for (int i = 0; i < kRanuras; ++i)

@@ -41,6 +41,14 @@ constexpr int PasoDireccion(char direccion) {
     return direccion == kHorizontal ? 1 : kLado;
 }
 
+// Whether an index names a board square or a rack slot.
+constexpr bool EsCasilla(int i) {
+    return i >= 0 && i < kCasillas;
+}
+constexpr bool EsRanura(int i) {
+    return i >= 0 && i < kRanuras;
+}
+
 // 1-based row and column of a square, as the move check and the scorer use them.
 constexpr int FilaDe(int casilla) {
     return casilla / kLado + 1;

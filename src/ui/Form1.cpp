@@ -364,7 +364,7 @@ void Form1::PintarMarcos() {
 void Form1::PintarVistaPrevia() {
     std::vector<VistaPrevia::Ficha> fichas;
     for (const FichaPrevia& ficha : j.Form1.VistaPrevia)
-        if (ficha.Casilla >= 0 && ficha.Casilla < kCasillas)
+        if (EsCasilla(ficha.Casilla))
             fichas.push_back({Label1[ficha.Casilla], AQString(ficha.Letra),
                               ValorMostrado(ficha.Letra, ficha.Blanco), ficha.Blanco});
     Previa->Poner(fichas);
