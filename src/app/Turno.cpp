@@ -60,7 +60,7 @@ bool FijarJugadaJugador(Juego& j) {
         Casilla& c = f.Label1[i];
         if (c.ColorLetra == kRojo && c.Letra != kCasillaVacia) {
             // A blank stays told apart on the board for the rest of the game.
-            PonerCasillaFija(j, i, c.Letra, c.Blanco || c.Marca == kMarcaBlanco);
+            PonerCasillaFija(j, i, c.Letra, EsBlancoConLetra(c));
         } else {
             c.Movible = false;
             c.Marca = kMarcaReposo;

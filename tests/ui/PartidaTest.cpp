@@ -60,6 +60,9 @@ TEST_F(Partida, StartUpDealsAndAWordWithABlankIsPlayedSavedAndLoadedThroughTheMe
     EXPECT_TRUE(rojoVisible);  // the blank is framed in red while its letter is asked
     EXPECT_FALSE(form->shpRojo->isVisible());
     EXPECT_EQ(form->Label1[114]->Texto(), QStringLiteral("A"));
+    // The blank scores as its A, so it shows the A's value, hollow.
+    EXPECT_TRUE(form->Label1[114]->Hueca());
+    EXPECT_EQ(form->Label1[114]->Valor(), 1);
     EXPECT_TRUE(EnElRegistro(QStringLiteral("CASA")));
     EXPECT_TRUE(form->isEnabled());
 
