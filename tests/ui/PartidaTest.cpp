@@ -78,6 +78,25 @@ TEST_F(Partida, StartUpDealsAndAWordWithABlankIsPlayedSavedAndLoadedThroughTheMe
     EXPECT_FALSE(QFile::exists(guardada));
 }
 
+TEST_F(Partida, EnterTwiceDeclinesTheUnknownWordAndTheBlankLooksHollowOnceItsLetterIsChosen) {
+    MostrarActiva();
+    PonerAtril("CAS*OLE");
+    for (int i = 0; i < 4; ++i) Arrastrar(Ranura(0), Casilla(111 + i));
+    contestador.Hacer(
+        [](QWidget* elector) { static_cast<Form3*>(elector)->cmdLetra[25]->click(); });
+    bool hueca = false;
+    contestador.Hacer([&](QWidget* caja) {
+        hueca = form->Label1[114]->Hueca();
+        // Enter goes to the button that has the focus, as on a real keyboard.
+        QTest::keyClick(caja->focusWidget() ? caja->focusWidget() : caja, Qt::Key_Return);
+    });
+    QTest::keyClick(form, Qt::Key_Return);
+    EXPECT_TRUE(hueca);
+    EXPECT_FALSE(j.Lista.ExistePalabra("CASZ"));
+    EXPECT_FALSE(EnElRegistro(QStringLiteral("-----Jugador-----")));
+    EXPECT_EQ(form->Label4[0]->Texto(), QStringLiteral("0"));
+}
+
 TEST_F(Partida, RecommendationLaysTheMoveAndLeavesTheKeyboardOnOk) {
     MostrarActiva();
     form->MnuNiv[0]->trigger();  // stride 1: the short list is read whole

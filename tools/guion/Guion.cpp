@@ -138,7 +138,7 @@ void Comprobar(Orden& o) {
         c.Entero(0, 0, 7, "level");
     } else if (n == "answer") {
         c.Cuantos(1, SIZE_MAX);
-        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel"});
+        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel", "enter"});
     } else if (n == "letter") {
         c.Cuantos(1, SIZE_MAX);
         // "-" closes the chooser without a letter.

@@ -1,6 +1,7 @@
 #include "Interprete.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "Autojuego.h"
@@ -58,8 +59,12 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
         return kFallo;
     }
     // Queued answers nobody asked for usually mean a question that did not come.
-    for (Respuesta r : ventana_.Respuestas)
-        salida_ << "(unused answer " << (r == Respuesta::Aceptar ? "ok" : "cancel") << ")\n";
+    for (std::optional<Respuesta> r : ventana_.Respuestas)
+        salida_ << "(unused answer "
+                << (!r                        ? "enter"
+                    : r == Respuesta::Aceptar ? "ok"
+                                              : "cancel")
+                << ")\n";
     for (char c : ventana_.Letras) salida_ << "(unused letter " << LineaVisible({c}) << ")\n";
     return kBien;
 }
@@ -85,7 +90,9 @@ void Interprete::EjecutarOrden(const Orden& o) {
         }
     } else if (o.Nombre == "answer") {
         for (const std::string& r : a)
-            ventana_.Respuestas.push_back(r == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar);
+            ventana_.Respuestas.push_back(r == "enter" ? std::nullopt
+                                          : r == "ok"  ? std::optional(Respuesta::Aceptar)
+                                                       : Respuesta::Cancelar);
     } else if (o.Nombre == "letter") {
         for (const std::string& l : a) ventana_.Letras.push_back(l == "-" ? kSinFicha : l[0]);
     } else if (o.Nombre == "autoanswer") {
