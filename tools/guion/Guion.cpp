@@ -103,6 +103,9 @@ void Comprobar(Orden& o) {
     } else if (n == "passes") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, INT16_MAX, "count");
+    } else if (n == "diskfull") {
+        c.Cuantos(1, 1);
+        c.UnaDe(0, {"on", "off"});
     } else if (n == "drop") {
         c.Cuantos(2, 2);
         c.Entero(0, 0, kRanuras - 1, "slot");

@@ -19,7 +19,8 @@ int Entero(const std::string& s) {
 }
 
 bool EsPreparacion(const std::string& n) {
-    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes";
+    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes" ||
+           n == "diskfull";
 }
 
 bool EsImpresion(const std::string& n) {
@@ -137,6 +138,8 @@ void Interprete::Preparar(const Orden& o) {
         PonerPuntos(juego_, Entero(a[0]), Entero(a[1]));
     } else if (o.Nombre == "passes") {
         juego_.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
+    } else if (o.Nombre == "diskfull") {
+        SimularDiscoLleno(a[0] == "on");
     }
 }
 
