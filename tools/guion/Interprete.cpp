@@ -60,12 +60,10 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
         return kFallo;
     }
     // Queued answers nobody asked for usually mean a question that did not come.
-    for (std::optional<Respuesta> r : ventana_.Respuestas)
-        salida_ << "(unused answer "
-                << (!r                        ? "enter"
-                    : r == Respuesta::Aceptar ? "ok"
-                                              : "cancel")
-                << ")\n";
+    for (std::optional<Respuesta> r : ventana_.Respuestas) {
+        const char* nombre = !r ? "enter" : *r == Respuesta::Aceptar ? "ok" : "cancel";
+        salida_ << "(unused answer " << nombre << ")\n";
+    }
     for (char c : ventana_.Letras) salida_ << "(unused letter " << LineaVisible({c}) << ")\n";
     return kBien;
 }
