@@ -42,7 +42,8 @@ QString Cuenta(int total, int mostradas) {
     if (total == 1) return QStringLiteral("1 palabra.");
     QString texto = QStringLiteral("%1 palabras.").arg(total);
     if (mostradas < total)
-        texto = QStringLiteral("%1 palabras; se muestran las %2 primeras.").arg(total).arg(mostradas);
+        texto =
+            QStringLiteral("%1 palabras; se muestran las %2 primeras.").arg(total).arg(mostradas);
     return texto;
 }
 
@@ -145,14 +146,19 @@ void VentanaLista::Ajustar() {
 
 void VentanaLista::Mostrar() {
     if (!colocada_) {
-        // Beside the main window, on the side with room; on the screen in any case.
+        // At the main window's right; when the screen has no room there, the
+        // main window moves left as far as needed, so both are seen whole.
         colocada_ = true;
         const QRect pantalla = screen()->availableGeometry();
-        const QRect junto = principal_.frameGeometry();
-        const int ancho = width() + 16;
+        const int ancho = width() + 16, hueco = 8;
+        QRect junto = principal_.frameGeometry();
         const int izquierda =
-            junto.right() + ancho <= pantalla.right() ? junto.right() + 8 : junto.left() - ancho;
-        move(std::clamp(izquierda, pantalla.left(), std::max(pantalla.left(), pantalla.right() - ancho)),
+            std::max(pantalla.left(), pantalla.right() - hueco - ancho - junto.width());
+        if (izquierda < junto.left()) {
+            principal_.move(izquierda, junto.top());
+            junto = principal_.frameGeometry();
+        }
+        move(std::min(junto.right() + hueco, std::max(pantalla.left(), pantalla.right() - ancho)),
              std::clamp(junto.top(), pantalla.top(), pantalla.top() + pantalla.height() / 4));
     }
     Pintar();
@@ -197,8 +203,9 @@ void VentanaLista::Consultar() {
     } else if (r.Texto.empty()) {
         lblRespuesta->clear();
     } else if (Modo() == ModoConsulta::Buscar) {
-        lblRespuesta->setText(AQString(r.Texto) + (r.Existe ? QStringLiteral(" está en la lista.")
-                                                            : QStringLiteral(" no está en la lista.")));
+        lblRespuesta->setText(AQString(r.Texto) + (r.Existe
+                                                       ? QStringLiteral(" está en la lista.")
+                                                       : QStringLiteral(" no está en la lista.")));
     } else {
         lblRespuesta->setText(Cuenta(r.Total, static_cast<int>(r.Filas.size())));
     }
@@ -232,12 +239,14 @@ void VentanaLista::MostrarCambios() {
     lstCambios->clear();
     const auto& cambios = principal_.j.Cambios.Cambios();
     lblRespuesta->setPalette(palette());
-    lblRespuesta->setText(cambios.empty() ? QStringLiteral("La lista no ha cambiado.")
-                                          : QStringLiteral("Cambios desde que empezó el programa:"));
+    lblRespuesta->setText(cambios.empty()
+                              ? QStringLiteral("La lista no ha cambiado.")
+                              : QStringLiteral("Cambios desde que empezó el programa:"));
     for (int k = 0; k < static_cast<int>(cambios.size()); ++k) {
         auto* fila = new QTreeWidgetItem(
-            lstCambios, {cambios[k].Incluida ? QStringLiteral("Añadida") : QStringLiteral("Quitada"),
-                         AQString(cambios[k].Palabra)});
+            lstCambios,
+            {cambios[k].Incluida ? QStringLiteral("Añadida") : QStringLiteral("Quitada"),
+             AQString(cambios[k].Palabra)});
         auto* deshacer = new QPushButton(QStringLiteral("Deshacer"));
         PonerFuente(deshacer, FuenteDeDiseno(this));
         lstCambios->setItemWidget(fila, 2, deshacer);

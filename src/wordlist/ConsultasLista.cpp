@@ -53,7 +53,9 @@ Vecinas BuscarVecinas(const ListaPalabras& lista, const IndiceBusqueda& indice,
     const int longitud = static_cast<int>(palabra.size());
     indice.RecorrerPorNiveles(
         longitud, true,
-        [&](bool, int d, int c) { return CodigoLetra(palabra[d]) == c ? std::optional(true) : std::nullopt; },
+        [&](bool, int d, int c) {
+            return CodigoLetra(palabra[d]) == c ? std::optional(true) : std::nullopt;
+        },
         [&](bool, Posiciones posiciones) {
             v.Existe = true;
             v.Posicion = *posiciones.begin();
@@ -104,7 +106,7 @@ Encontradas PalabrasConPatron(const IndiceBusqueda& indice, std::string_view pat
         if (p != kVariasLetras || elementos.empty() || elementos.back() != kVariasLetras)
             elementos.push_back(p);
     const int m = static_cast<int>(elementos.size());
-    if (m >= 32) return {};  // more than 15 letters fit no word
+    if (m >= 32) return {};                         // more than 15 letters fit no word
     std::array<std::uint32_t, kLetras> coincide{};  // states a letter moves on from
     std::uint32_t estrella = 0;
     int fijas = 0;

@@ -49,7 +49,8 @@ Encontradas PorRecorrido(const ListaPalabras& lista, const ValoresLetras& valore
     for (int i = 1; i <= lista.NumPalabras(); ++i) {
         const std::string& w = lista.Palabras()[i];
         if (w.empty() || w.size() > kLongitudMaxima ||
-            !std::all_of(w.begin(), w.end(), EsLetraDeFicha) || !vale(w) || !vistas.insert(w).second)
+            !std::all_of(w.begin(), w.end(), EsLetraDeFicha) || !vale(w) ||
+            !vistas.insert(w).second)
             continue;
         int puntos = 0;
         for (char c : w) puntos += valores[CodigoLetra(c)];
@@ -87,8 +88,9 @@ TEST(ConsultasLista, PatternsAndTilesFindWhatAPlainScanFindsAlsoAfterChanges) {
         SCOPED_TRACE(::testing::Message() << "round " << ronda);
         for (std::string patron : {"*", "C*", "*A*S*", "??", "?A?*", "*\xD1", "CASA", "Z*Z?"}) {
             SCOPED_TRACE(patron);
-            Comparar(PalabrasConPatron(indice, patron, valores),
-                     PorRecorrido(lista, valores, [&](const auto& w) { return Encaja(patron, w); }));
+            Comparar(
+                PalabrasConPatron(indice, patron, valores),
+                PorRecorrido(lista, valores, [&](const auto& w) { return Encaja(patron, w); }));
         }
         for (int k = 0; k < 20; ++k) {
             const std::string fichas = Aleatoria(g, kPocas + "??", 1, 9);

@@ -87,9 +87,9 @@ int main(int argc, char* argv[]) {
         peor = std::max(peor, ms.back());
         const std::string que = std::string(modos[static_cast<int>(c.Modo)]) + " " + c.Texto +
                                 (c.Todas ? " (every tile)" : "");
-        const std::string halladas =
-            c.Modo == ModoConsulta::Buscar ? (r.Existe ? "in the list" : "not in the list")
-                                           : std::to_string(r.Total) + " words";
+        const std::string halladas = c.Modo == ModoConsulta::Buscar
+                                         ? (r.Existe ? "in the list" : "not in the list")
+                                         : std::to_string(r.Total) + " words";
         std::printf("%-30s %-16s median %6.2f ms, worst %6.2f ms, processor %6.2f ms\n",
                     que.c_str(), halladas.c_str(), ms[ms.size() / 2], ms.back(),
                     cpu[cpu.size() / 2]);
