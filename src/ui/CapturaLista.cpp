@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
         QThread::msleep(20);
     }
     const QRect zona = form.frameGeometry().united(lista.frameGeometry()).adjusted(-8, -8, 8, 8);
-    const QPixmap foto = form.screen()->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height());
+    const QPixmap foto =
+        form.screen()->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height());
     if (!foto.save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "no se pudo escribir %s\n", argv[1]);
         return 1;

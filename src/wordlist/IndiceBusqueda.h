@@ -208,22 +208,26 @@ void IndiceBusqueda::RecorrerPorNiveles(int longitud, Valor inicial, Sigue&& sig
     const Arbol& arbol = arboles_[longitud];
     if (!arbol.Nodos.empty()) {
         // Children are consecutive and each level keeps its parents' order, so
-        // both lists are read and written front to back.
+        // both lists are read and written front to back. The leaves, the
+        // largest level, are met straight from their parents.
         std::vector<std::pair<std::uint32_t, Valor>> nivel{{0, inicial}}, siguiente;
         for (int d = 0; d < longitud && !nivel.empty(); ++d) {
             siguiente.clear();
             for (const auto& [nodo, valor] : nivel) {
                 const Nodo& n = arbol.Nodos[nodo];
                 std::uint32_t hijo = n.PrimerHijo;
-                for (std::uint32_t cs = n.Mascara; cs; cs &= cs - 1, ++hijo)
-                    if (auto v = sigue(valor, d, std::countr_zero(cs)))
+                for (std::uint32_t cs = n.Mascara; cs; cs &= cs - 1, ++hijo) {
+                    auto v = sigue(valor, d, std::countr_zero(cs));
+                    if (!v) continue;
+                    if (d + 1 < longitud) {
                         siguiente.emplace_back(hijo, *v);
+                        continue;
+                    }
+                    const Posiciones vivas = Vivas(arbol, arbol.Nodos[hijo].PrimerHijo);
+                    if (vivas.Fin > vivas.Inicio) encontrada(*v, vivas);
+                }
             }
             nivel.swap(siguiente);
-        }
-        for (const auto& [nodo, valor] : nivel) {
-            const Posiciones vivas = Vivas(arbol, arbol.Nodos[nodo].PrimerHijo);
-            if (vivas.Fin > vivas.Inicio) encontrada(valor, vivas);
         }
     }
     for (const Anadida& a : anadidas_[longitud]) {
