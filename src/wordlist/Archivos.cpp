@@ -1,6 +1,8 @@
 #include "wordlist/Archivos.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -115,8 +117,11 @@ bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido)
     std::string temporal;
     int fd = CrearTemporal(*destino, temporal);
     if (fd < 0) return false;
+    // A private file must not become readable by others through a save.
+    struct stat datos;
+    bool bien = ::stat(destino->c_str(), &datos) != 0 || ::fchmod(fd, datos.st_mode & 07777) == 0;
     // Flushed before the rename, so the name never points at data still in memory.
-    bool bien = EscribirTodo(fd, contenido) && SincronizarDescriptor(fd) == 0;
+    bien = bien && EscribirTodo(fd, contenido) && SincronizarDescriptor(fd) == 0;
     bien = ::close(fd) == 0 && bien;
     bien = bien && std::rename(temporal.c_str(), destino->c_str()) == 0;
     if (!bien) {

@@ -14,6 +14,7 @@ std::optional<std::string> LeerArchivo(const std::string& ruta, size_t limite = 
 // the new one: writes a temporary file of a unique name beside it, flushes it
 // to disk, renames it over `ruta` and flushes the folder. A symbolic link is
 // followed and stays a link; temporary files left by an earlier crash go.
+// The file keeps its permissions.
 // False on any failure; the old file is then intact, unless only the last
 // flush of the folder failed.
 bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido);

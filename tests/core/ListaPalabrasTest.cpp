@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "wordlist/Archivos.h"
+#include "wordlist/IndiceBusqueda.h"
 #include "wordlist/ListaPalabras.h"
 #include "wordlist/Texto.h"
 
@@ -129,24 +131,54 @@ TEST_F(ArchivoLista, GuardarAguantaUnCorteDeLuz) {
 }
 
 TEST_F(ArchivoLista, UnaListaEnUtf8SeLeeYSeGuardaEnWindows1252) {
-    // Saved by an editor in UTF-8 (as this source is), with its byte-order mark.
+    // Saved by an editor in UTF-8 (as this source is), with its byte-order mark;
+    // one line in Windows-1252 is left out and counted, the rest read as UTF-8.
     Escribir("Tablerix.pal",
              "\xEF\xBB\xBF"
-             "AÑO\r\nCAMIÓN\r\n");
+             "AÑO\r\nM\xD1U\r\nCAMIÓN\r\n");
     ListaPalabras l;
-    ASSERT_TRUE(l.Cargar(Ruta("Tablerix.pal")));
+    const CargaLista carga = l.Cargar(Ruta("Tablerix.pal"));
+    ASSERT_TRUE(carga);
+    EXPECT_EQ(carga.LineasIlegibles, 1);
     EXPECT_EQ(Entradas(l), (Lista{Txt("AÑO"), Txt("CAMIÓN")}));
     ASSERT_TRUE(l.Guardar(Ruta("Tablerix.pal")));
     EXPECT_EQ(LeerArchivo(Ruta("Tablerix.pal")), Txt("AÑO\r\nCAMIÓN\r\n"));
 }
 
+TEST_F(ArchivoLista, GuardarConservaLosPermisos) {
+    Escribir("Tablerix.pal", "CASA\r\n");
+    fs::permissions(Ruta("Tablerix.pal"), fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(ListaDe("MAR\r\n").Guardar(Ruta("Tablerix.pal")));
+    EXPECT_EQ(fs::status(Ruta("Tablerix.pal")).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Runs out of memory when the list is reloaded, after the index has followed it.
+struct SinMemoria : ObservadorLista {
+    void Incluida(int, const std::string&) override {}
+    void Borrada(int, const std::string&) override {}
+    void Recargada() override { throw std::bad_alloc(); }
+};
+
 TEST_F(ArchivoLista, ArchivosRarosNiRompenNiSeCuelgan) {
-    // Missing, empty or a folder: no word list, and the one held is untouched.
+    // Missing, empty, a folder, too large or too much to hold: no word list,
+    // and the one held and its index are untouched.
     ListaPalabras l = ListaDe("CASA\r\n");
+    IndiceBusqueda indice(l);
     Escribir("vacio.pal", "");
-    for (const std::string& ruta : {Ruta("no-existe.pal"), Ruta("vacio.pal"), carpeta_.string()})
+    Escribir("corta.pal", "MAR\r\n");
+    std::ofstream(Ruta("grande.pal")).close();
+    fs::resize_file(Ruta("grande.pal"), ListaPalabras::kTamanoMaximo + 1);  // sparse, never read
+    EXPECT_EQ(l.Cargar(Ruta("grande.pal")).Resultado, CargaLista::DemasiadoGrande);
+    SinMemoria sinMemoria;
+    l.AgregarObservador(&sinMemoria);
+    for (const std::string& ruta : {Ruta("no-existe.pal"), Ruta("vacio.pal"), carpeta_.string(),
+                                    Ruta("grande.pal"), Ruta("corta.pal")})
         EXPECT_FALSE(l.Cargar(ruta)) << ruta;
+    l.QuitarObservador(&sinMemoria);
     EXPECT_EQ(Entradas(l), (Lista{"CASA"}));
+    EXPECT_EQ(indice.LetrasQueCompletan("CAS", ""), 1u << CodigoLetra('A'));
+    EXPECT_EQ(indice.LetrasQueCompletan("MA", ""), 0u);
 
     std::string basura;
     for (int i = 0; i < 200000; ++i) basura += static_cast<char>((i * 7919 + 13) % 256);
@@ -154,8 +186,8 @@ TEST_F(ArchivoLista, ArchivosRarosNiRompenNiSeCuelgan) {
     ASSERT_TRUE(l.Cargar(Ruta("basura.pal")));
     EXPECT_GT(l.NumPalabras(), 0);
 
-    // One 100 MB line without a line end: kept as one entry that never plays.
-    const std::string enorme(100u << 20, 'A');
+    // One 60 MB line without a line end: kept as one entry that never plays.
+    const std::string enorme(60u << 20, 'A');
     Escribir("enorme.pal", enorme);
     ASSERT_TRUE(l.Cargar(Ruta("enorme.pal")));
     EXPECT_EQ(l.NumPalabras(), 1);
