@@ -104,6 +104,11 @@ bool GuardarListaPalabras(Juego& j) {
 }
 
 bool Arrancar(Juego& j, bool sembrarDelReloj) {
+    // Two programs on one folder would remove each other's temporary files.
+    if (!j.Bloqueo.Tomar(j.Carpeta)) {
+        Advertir(j, Txt("Tablerix ya está abierto en esta carpeta:\n") + Txt(j.Carpeta));
+        return false;
+    }
     DisenoInicial(j.Form1);
     j.Lista.DiccionarioModificado = false;
     j.Ventana.MostrarAcercaDe();

@@ -145,4 +145,26 @@ bool BorrarArchivo(const std::string& ruta) {
     return fs::remove(ruta, error) && !error;
 }
 
+bool BloqueoCarpeta::Tomar(const std::string& carpeta) {
+    if (descriptor_ >= 0 && carpeta_ == carpeta) return true;
+    Soltar();
+    const std::string ruta = carpeta + "/Tablerix.bloqueo";
+    int fd = ::open(ruta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool ocupada = errno == EWOULDBLOCK;
+        ::close(fd);
+        return !ocupada;
+    }
+    descriptor_ = fd;
+    carpeta_ = carpeta;
+    return true;
+}
+
+void BloqueoCarpeta::Soltar() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+    descriptor_ = -1;
+    carpeta_.clear();
+}
+
 }  // namespace tablerix

@@ -27,4 +27,24 @@ bool ExisteArchivo(const std::string& ruta);
 bool SePuedeLeer(const std::string& ruta);
 bool BorrarArchivo(const std::string& ruta);
 
+// Holds a folder for one program while it lives (flock(2) on a file in it).
+// The system drops the lock when the process ends, so a killed program leaves
+// nothing behind that blocks the next one.
+class BloqueoCarpeta {
+  public:
+    BloqueoCarpeta() = default;
+    BloqueoCarpeta(const BloqueoCarpeta&) = delete;
+    BloqueoCarpeta& operator=(const BloqueoCarpeta&) = delete;
+    ~BloqueoCarpeta() { Soltar(); }
+
+    // False only when another holder has `carpeta`. A folder that cannot hold
+    // the lock file (missing, read-only) is not refused: nothing is written there.
+    bool Tomar(const std::string& carpeta);
+    void Soltar();
+
+  private:
+    int descriptor_ = -1;
+    std::string carpeta_;
+};
+
 }  // namespace tablerix

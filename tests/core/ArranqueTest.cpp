@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -127,6 +129,35 @@ TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {
     EXPECT_EQ(v.Mensajes[0].Texto, "No se ha podido guardar la lista de palabras.");
     EXPECT_EQ(v.Mensajes[0].Tipo, Icono::Exclamacion);
     EXPECT_TRUE(j.Lista.DiccionarioModificado);
+}
+
+TEST_F(Arrancando, SinArrancarCuandoOtroTablerixTieneLaCarpetaOLaListaEsEnorme) {
+    Escribir(j.Carpeta, "CASA\r\n");
+    int tubo[2];
+    ASSERT_EQ(::pipe(tubo), 0);
+    const pid_t otro = ::fork();
+    if (otro == 0) {  // another program holding the folder, killed below
+        BloqueoCarpeta b;
+        char listo = b.Tomar(j.Carpeta);
+        (void)!::write(tubo[1], &listo, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char listo = 0;
+    ASSERT_EQ(::read(tubo[0], &listo, 1), 1);
+    EXPECT_FALSE(Arrancar(j, false));
+    ::kill(otro, SIGKILL);
+    ::waitpid(otro, nullptr, 0);
+    EXPECT_TRUE(v.Ventanas.empty());  // refused before anything shows
+    // The killed program's lock went with it.
+    EXPECT_TRUE(Arrancar(j, false));
+
+    fs::resize_file(fs::path(j.Carpeta) / "Tablerix.pal", ListaPalabras::kTamanoMaximo + 1);
+    EXPECT_FALSE(CargarListaPalabras(j));
+    ASSERT_EQ(v.Mensajes.size(), 2u);
+    EXPECT_EQ(v.Mensajes[0].Texto, Txt("Tablerix ya está abierto en esta carpeta:\n") + j.Carpeta);
+    EXPECT_TRUE(v.Mensajes[1].Texto.starts_with("La lista de palabras es demasiado grande"));
+    EXPECT_EQ(j.Lista.NumPalabras(), 1);
 }
 
 }  // namespace
