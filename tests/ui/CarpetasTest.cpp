@@ -15,6 +15,17 @@ std::string Ruta(const QString& carpeta) {
     return QFile::encodeName(carpeta).toStdString();
 }
 
+void Escribir(const QString& ruta, const QByteArray& bytes) {
+    QFile archivo(ruta);
+    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+    archivo.write(bytes);
+}
+
+QByteArray Leer(const QString& ruta) {
+    QFile archivo(ruta);
+    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray("(none)");
+}
+
 TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
     const struct {
         const char* caso;
@@ -26,7 +37,6 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
     };
     for (const auto& fila : tabla) {
         SCOPED_TRACE(fila.caso);
-        if (fila.soloLectura && geteuid() == 0) continue;  // root writes anywhere
         QTemporaryDir raiz;
         const QString programa = raiz.filePath(QStringLiteral("bin"));
         const QString usuario = raiz.filePath(QStringLiteral("casa/.local/share/tablerix"));
@@ -36,15 +46,51 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
             ASSERT_TRUE(lista.open(QIODevice::WriteOnly));
             lista.close();
         }
-        if (fila.soloLectura) QFile::setPermissions(programa, QFile::ReadOwner | QFile::ExeOwner);
+        // Root writes anywhere: the read-only folder is seen as nobody (real
+        // user too, which access(2) asks), who may make the user's folder.
+        const bool comoNadie = fila.soloLectura && geteuid() == 0;
+        if (fila.soloLectura) QFile::setPermissions(programa, QFileDevice::Permissions(0x5555));
+        if (comoNadie) QFile::setPermissions(raiz.path(), QFileDevice::Permissions(0x7777));
+        ASSERT_TRUE(!comoNadie || setresuid(65534, 65534, 0) == 0);
         const Carpetas c =
             ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
+        ASSERT_TRUE(!comoNadie || setresuid(0, 0, 0) == 0);
         QFile::setPermissions(programa, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(c.Carpeta, Ruta(fila.alLado ? programa : usuario));
-        EXPECT_EQ(c.CarpetaDatos,
-                  fila.alLado ? "" : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
+        // The read-only folder's own list is read, not an installation's.
+        EXPECT_EQ(c.CarpetaDatos, fila.alLado ? ""
+                                  : fila.soloLectura
+                                      ? Ruta(programa)
+                                      : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
         EXPECT_EQ(QDir(usuario).exists(), !fila.alLado);
     }
+}
+
+TEST(ElegirCarpetas, InstalledInTheUsersOwnFolderThePlayersFilesMoveToOneOfTheirOwn) {
+    // --prefix ~/.local: the installed data folder is the user's data folder.
+    QTemporaryDir raiz;
+    const QString programa = raiz.filePath(QStringLiteral("bin"));
+    const QString usuario = raiz.filePath(QStringLiteral("share/tablerix"));
+    const QString jugador = usuario + QStringLiteral("/jugador");
+    QDir().mkpath(programa);
+    QDir().mkpath(usuario);
+    Escribir(usuario + QStringLiteral("/Tablerix.pal"), "CASA\r\nENSEADA\r\n");
+    Escribir(usuario + QStringLiteral("/Tablerix.ini"), "partida");
+    const Carpetas c =
+        ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
+    EXPECT_EQ(c.Carpeta, Ruta(jugador));
+    EXPECT_EQ(c.CarpetaDatos, Ruta(usuario));
+    // The saved game moves; the list, maybe the shipped one, is copied.
+    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.ini")), "partida");
+    EXPECT_FALSE(QFile::exists(usuario + QStringLiteral("/Tablerix.ini")));
+    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.pal")), "CASA\r\nENSEADA\r\n");
+    EXPECT_EQ(Leer(usuario + QStringLiteral("/Tablerix.pal")), "CASA\r\nENSEADA\r\n");
+
+    // Once: what a reinstall puts there later is the installation's.
+    Escribir(usuario + QStringLiteral("/Tablerix.pal"), "CASA\r\n");
+    Escribir(jugador + QStringLiteral("/Tablerix.pal"), "MAR\r\n");
+    ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
+    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.pal")), "MAR\r\n");
 }
 
 }  // namespace
