@@ -133,24 +133,18 @@ TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {
 
 TEST_F(Arrancando, SinArrancarCuandoOtroTablerixTieneLaCarpetaOLaListaEsEnorme) {
     Escribir(j.Carpeta, "CASA\r\n");
-    int tubo[2];
-    ASSERT_EQ(::pipe(tubo), 0);
-    const pid_t otro = ::fork();
-    if (otro == 0) {  // another program holding the folder, killed below
+    pid_t otro;
+    {  // another program holds the folder, alone once this copy of the lock closes
         BloqueoCarpeta b;
-        char listo = b.Tomar(j.Carpeta);
-        (void)!::write(tubo[1], &listo, 1);
-        ::pause();
-        ::_exit(0);
+        ASSERT_TRUE(b.Tomar(j.Carpeta));
+        if ((otro = ::fork()) == 0)
+            for (;;) ::pause();
     }
-    char listo = 0;
-    ASSERT_EQ(::read(tubo[0], &listo, 1), 1);
     EXPECT_FALSE(Arrancar(j, false));
+    EXPECT_TRUE(v.Ventanas.empty());  // refused before anything shows
     ::kill(otro, SIGKILL);
     ::waitpid(otro, nullptr, 0);
-    EXPECT_TRUE(v.Ventanas.empty());  // refused before anything shows
-    // The killed program's lock went with it.
-    EXPECT_TRUE(Arrancar(j, false));
+    EXPECT_TRUE(Arrancar(j, false));  // the killed program's lock went with it
 
     fs::resize_file(fs::path(j.Carpeta) / "Tablerix.pal", ListaPalabras::kTamanoMaximo + 1);
     EXPECT_FALSE(CargarListaPalabras(j));

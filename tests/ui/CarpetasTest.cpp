@@ -15,17 +15,6 @@ std::string Ruta(const QString& carpeta) {
     return QFile::encodeName(carpeta).toStdString();
 }
 
-void Escribir(const QString& ruta, const QByteArray& bytes) {
-    QFile archivo(ruta);
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
-    archivo.write(bytes);
-}
-
-QByteArray Leer(const QString& ruta) {
-    QFile archivo(ruta);
-    return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray("(none)");
-}
-
 TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
     const struct {
         const char* caso;
@@ -64,33 +53,6 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
                                       : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
         EXPECT_EQ(QDir(usuario).exists(), !fila.alLado);
     }
-}
-
-TEST(ElegirCarpetas, InstalledInTheUsersOwnFolderThePlayersFilesMoveToOneOfTheirOwn) {
-    // --prefix ~/.local: the installed data folder is the user's data folder.
-    QTemporaryDir raiz;
-    const QString programa = raiz.filePath(QStringLiteral("bin"));
-    const QString usuario = raiz.filePath(QStringLiteral("share/tablerix"));
-    const QString jugador = usuario + QStringLiteral("/jugador");
-    QDir().mkpath(programa);
-    QDir().mkpath(usuario);
-    Escribir(usuario + QStringLiteral("/Tablerix.pal"), "CASA\r\nENSEADA\r\n");
-    Escribir(usuario + QStringLiteral("/Tablerix.ini"), "partida");
-    const Carpetas c =
-        ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
-    EXPECT_EQ(c.Carpeta, Ruta(jugador));
-    EXPECT_EQ(c.CarpetaDatos, Ruta(usuario));
-    // The saved game moves; the list, maybe the shipped one, is copied.
-    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.ini")), "partida");
-    EXPECT_FALSE(QFile::exists(usuario + QStringLiteral("/Tablerix.ini")));
-    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.pal")), "CASA\r\nENSEADA\r\n");
-    EXPECT_EQ(Leer(usuario + QStringLiteral("/Tablerix.pal")), "CASA\r\nENSEADA\r\n");
-
-    // Once: what a reinstall puts there later is the installation's.
-    Escribir(usuario + QStringLiteral("/Tablerix.pal"), "CASA\r\n");
-    Escribir(jugador + QStringLiteral("/Tablerix.pal"), "MAR\r\n");
-    ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
-    EXPECT_EQ(Leer(jugador + QStringLiteral("/Tablerix.pal")), "MAR\r\n");
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # reinstalar.sh CMAKE BUILD BINDIR: installs the build into the user's own data
-# folder's prefix (--prefix ~/.local, as the README shows) twice; the word list
-# the player taught in between must come through the second install intact.
+# folder's prefix (--prefix ~/.local, as the README shows) twice. The player's
+# files get a folder of their own; the saved game and word list an earlier
+# version kept beside the shipped files are brought there once; the list the
+# player changes between the installs comes through the second one intact.
 set -euo pipefail
 cmake=$1 build=$2 bindir=$3
 raiz=$(mktemp -d)
@@ -9,17 +11,25 @@ trap 'rm -rf "$raiz"' EXIT
 export HOME=$raiz/casa
 unset XDG_DATA_HOME
 prefijo=$HOME/.local
+antigua=$prefijo/share/tablerix
+fallo() { echo "FALLO: $*"; exit 1; }
+carpetas() { "$prefijo/$bindir/tablerix" --carpetas; }
 
 "$cmake" --install "$build" --prefix "$prefijo" >/dev/null
-carpetas=$("$prefijo/$bindir/tablerix" --carpetas)
-jugador=$(sed -n 's/^Tus archivos: //p' <<<"$carpetas")
-juego=$(sed -n 's/^Archivos del juego: //p' <<<"$carpetas")
-[ -f "$juego/Tablerix.pal" ] || { echo "FALLO: no installed list in '$juego'"; exit 1; }
+printf 'partida' >"$antigua/Tablerix.ini"
+printf 'CASA\r\nENSEADA\r\n' >"$antigua/Tablerix.pal"
+salida=$(carpetas)
+jugador=$(sed -n 's/^Tus archivos: //p' <<<"$salida")
+juego=$(sed -n 's/^Archivos del juego: //p' <<<"$salida")
+[ "$juego" = "$antigua" ] || fallo "the shipped files are read from '$juego'"
+[ "$jugador" = "$antigua/jugador" ] || fallo "the player's folder is '$jugador'"
+[ "$(cat "$jugador/Tablerix.ini")" = partida ] && [ ! -e "$antigua/Tablerix.ini" ] ||
+  fallo "the saved game was not moved"
+cmp -s "$antigua/Tablerix.pal" "$jugador/Tablerix.pal" || fallo "the list was not copied"
 
-printf 'CASA\r\nENSEADA\r\n' >"$jugador/Tablerix.pal"
+printf 'CASA\r\nENSEADA\r\nMAR\r\n' >"$jugador/Tablerix.pal"
 touch -d '2001-01-01' "$jugador/Tablerix.pal"  # older than the shipped one too
 "$cmake" --install "$build" --prefix "$prefijo" >/dev/null
-if [ "$(cat "$jugador/Tablerix.pal")" != $'CASA\r\nENSEADA\r' ]; then
-  echo "FALLO: the reinstall replaced the player's list $jugador/Tablerix.pal"
-  exit 1
-fi
+carpetas >/dev/null
+[ "$(cat "$jugador/Tablerix.pal")" = $'CASA\r\nENSEADA\r\nMAR\r' ] ||
+  fallo "the player's list $jugador/Tablerix.pal was replaced"
