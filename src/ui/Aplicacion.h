@@ -18,8 +18,8 @@ void GuardarAjuste(const char* clave, const QVariant& valor);
 
 // The names that make the per-user data folder .../tablerix.
 void NombrarAplicacion();
-// Names, font substitutes,
-// the default font, the window icon and Qt's Spanish translation.
+// Names, font substitutes, the default font, the window icon and Qt's Spanish
+// translation.
 void PrepararAplicacion(QApplication& app);
 
 }  // namespace tablerix
