@@ -66,14 +66,24 @@ void ConstruirLeyenda(Juego& j) {
 }
 
 bool CargarListaPalabras(Juego& j) {
-    bool cargada = false;
+    CargaLista carga;
     std::string ruta = j.Carpeta + kNombreLista;
     if (!ExisteArchivo(ruta)) ruta = j.CarpetaDatos + kNombreLista;
-    j.Ventana.MostrarProgreso(1, [&] { cargada = j.Lista.Cargar(ruta); });
-    if (!cargada) {
+    j.Ventana.MostrarProgreso(1, [&] { carga = j.Lista.Cargar(ruta); });
+    if (carga.Resultado == CargaLista::DemasiadoGrande) {
+        Advertir(j, Txt("La lista de palabras es demasiado grande (más de 64 MB) y no se ha "
+                        "leído:\n") +
+                        Txt(ruta));
+        return false;
+    }
+    if (!carga) {
         Advertir(j, Txt("No tienes ninguna librería de palabras (Tablerix.Pal)"));
         return false;
     }
+    if (carga.LineasIlegibles > 0)
+        Advertir(j, Txt("Líneas de la lista de palabras que no se han podido leer (no son "
+                        "UTF-8): ") +
+                        std::to_string(carga.LineasIlegibles) + "\n" + Txt(ruta));
     // The game still starts as it always did, but the computer can never lay a
     // word: say why, and which file to mend.
     if (!HayPalabrasJugables(j.Lista))
@@ -94,6 +104,11 @@ bool GuardarListaPalabras(Juego& j) {
 }
 
 bool Arrancar(Juego& j, bool sembrarDelReloj) {
+    // Two programs on one folder would remove each other's temporary files.
+    if (!j.Bloqueo.Tomar(j.Carpeta)) {
+        Advertir(j, Txt("Tablerix ya está abierto en esta carpeta:\n") + Txt(j.Carpeta));
+        return false;
+    }
     DisenoInicial(j.Form1);
     j.Lista.DiccionarioModificado = false;
     j.Ventana.MostrarAcercaDe();

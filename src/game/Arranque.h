@@ -11,14 +11,15 @@ void LeerPremios(Juego& j);
 void ConstruirValores(Juego& j);
 void ConstruirLeyenda(Juego& j);
 // Loads Tablerix.pal behind the progress window; false (after the message) when
-// there is none: the program must end.
+// there is none or it is too large: the program must end.
 bool CargarListaPalabras(Juego& j);
 // Saves Tablerix.pal behind the progress window; a failure is reported and
 // gives false.
 bool GuardarListaPalabras(Juego& j);
 // The whole start-up sequence, from the window as designed (DisenoInicial);
-// false: no word list, end the program. The random source is seeded from the
-// clock unless the caller seeded it already (tests, driver).
+// false: another program holds Carpeta or there is no word list, end the
+// program. The random source is seeded from the clock unless the caller
+// seeded it already (tests, driver).
 bool Arrancar(Juego& j, bool sembrarDelReloj = true);
 
 }  // namespace tablerix

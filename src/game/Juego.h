@@ -11,6 +11,7 @@
 #include "game/InterfazVentana.h"
 #include "game/ModeloVentana.h"
 #include "game/Tipos.h"
+#include "wordlist/Archivos.h"
 #include "wordlist/CambiosLista.h"
 #include "wordlist/IndiceBusqueda.h"
 #include "wordlist/ListaPalabras.h"
@@ -47,6 +48,8 @@ struct Juego {
     // list is read from CarpetaDatos when Carpeta has none yet.
     std::string Carpeta;
     std::string CarpetaDatos;
+    // Carpeta held for this program from start-up on.
+    BloqueoCarpeta Bloqueo;
 
     // Tables built at start-up; index 0 unused.
     std::array<std::string, 27> Valores;

@@ -19,6 +19,10 @@ void NoHayPartida(Juego& j) {
     Advertir(j, "No hay ninguna partida guardada.");
 }
 
+void PartidaIlegible(Juego& j) {
+    Advertir(j, Txt("La partida guardada está dañada o no se puede leer."));
+}
+
 }  // namespace
 
 std::string RutaPartidaGuardada(const Juego& j) {
@@ -44,12 +48,13 @@ bool GuardarPartida(Juego& j) {
 
 void CargarPartida(Juego& j) {
     const std::string ruta = RutaPartidaGuardada(j);
-    if (!SePuedeLeer(ruta)) return NoHayPartida(j);
+    if (!ExisteArchivo(ruta)) return NoHayPartida(j);
+    if (!SePuedeLeer(ruta)) return PartidaIlegible(j);
     if (!Preguntar(j, "Quieres cargar la partida guardada?")) return;
     // Read and checked whole before anything changes: a damaged file leaves the game as it was.
     std::optional<std::string> bytes = LeerArchivo(ruta, kLimitePartidaGuardada);
     std::optional<DatosPartida> datos = bytes ? InterpretarPartida(*bytes) : std::nullopt;
-    if (!datos) return NoHayPartida(j);
+    if (!datos) return PartidaIlegible(j);
     RestaurarPartida(j, *datos);
 }
 

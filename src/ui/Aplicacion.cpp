@@ -36,9 +36,13 @@ void GuardarAjuste(const char* clave, const QVariant& valor) {
     AjustesDelUsuario().setValue(QLatin1String(clave), valor);
 }
 
-void PrepararAplicacion(QApplication& app) {
+void NombrarAplicacion() {
     QCoreApplication::setOrganizationName(QString());
     QCoreApplication::setApplicationName(QStringLiteral("tablerix"));
+}
+
+void PrepararAplicacion(QApplication& app) {
+    NombrarAplicacion();
     QGuiApplication::setDesktopFileName(QStringLiteral("tablerix"));
     // Arial and Courier New already resolve to their metric twins through fontconfig.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -16,8 +16,10 @@ QFont Fuente(const char* familia, double puntos, bool negrita = false);
 QVariant LeerAjuste(const char* clave, const QVariant& porDefecto);
 void GuardarAjuste(const char* clave, const QVariant& valor);
 
-// Names (so that the per-user data folder is .../tablerix), font substitutes,
-// the default font, the window icon and Qt's Spanish translation.
+// The names that make the per-user data folder .../tablerix.
+void NombrarAplicacion();
+// Names, font substitutes, the default font, the window icon and Qt's Spanish
+// translation.
 void PrepararAplicacion(QApplication& app);
 
 }  // namespace tablerix

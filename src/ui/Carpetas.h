@@ -13,9 +13,12 @@ struct Carpetas {
 };
 
 // Run from a build tree (the program's folder holds the word list and can be
-// written), everything lives beside the program. Installed, the user's files
-// go to `carpetaUsuario` (created) and the shipped ones are read from
-// `carpetaInstalada`.
+// written), everything lives beside the program. Otherwise the user's files
+// go to `carpetaUsuario` (created) and the shipped ones are read from a
+// read-only program folder that holds the list, else from `carpetaInstalada`.
+// When that is `carpetaUsuario` itself, the user's files go to its subfolder
+// `jugador`, and the saved game and word list found beside the shipped files
+// are brought there when it is made.
 Carpetas ElegirCarpetas(const QString& carpetaPrograma, const QString& carpetaUsuario,
                         const QString& carpetaInstalada);
 

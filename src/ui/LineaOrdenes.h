@@ -1,6 +1,6 @@
 #pragma once
-// The command line: --help and --version answer before any window exists, so
-// they need no display.
+// The command line: --help, --version and --carpetas answer before any window
+// exists, so they need no display.
 #include <optional>
 
 namespace tablerix {

@@ -1,6 +1,8 @@
 #include "wordlist/Archivos.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -115,8 +117,11 @@ bool EscribirArchivoAtomico(const std::string& ruta, std::string_view contenido)
     std::string temporal;
     int fd = CrearTemporal(*destino, temporal);
     if (fd < 0) return false;
+    // A private file must not become readable by others through a save.
+    struct stat datos;
+    bool bien = ::stat(destino->c_str(), &datos) != 0 || ::fchmod(fd, datos.st_mode & 07777) == 0;
     // Flushed before the rename, so the name never points at data still in memory.
-    bool bien = EscribirTodo(fd, contenido) && SincronizarDescriptor(fd) == 0;
+    bien = bien && EscribirTodo(fd, contenido) && SincronizarDescriptor(fd) == 0;
     bien = ::close(fd) == 0 && bien;
     bien = bien && std::rename(temporal.c_str(), destino->c_str()) == 0;
     if (!bien) {
@@ -138,6 +143,28 @@ bool SePuedeLeer(const std::string& ruta) {
 bool BorrarArchivo(const std::string& ruta) {
     std::error_code error;
     return fs::remove(ruta, error) && !error;
+}
+
+bool BloqueoCarpeta::Tomar(const std::string& carpeta) {
+    if (descriptor_ >= 0 && carpeta_ == carpeta) return true;
+    Soltar();
+    const std::string ruta = carpeta + "/Tablerix.bloqueo";
+    int fd = ::open(ruta.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const bool ocupada = errno == EWOULDBLOCK;
+        ::close(fd);
+        return !ocupada;
+    }
+    descriptor_ = fd;
+    carpeta_ = carpeta;
+    return true;
+}
+
+void BloqueoCarpeta::Soltar() {
+    if (descriptor_ >= 0) ::close(descriptor_);
+    descriptor_ = -1;
+    carpeta_.clear();
 }
 
 }  // namespace tablerix

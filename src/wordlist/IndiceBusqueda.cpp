@@ -57,9 +57,8 @@ bool HayPalabrasJugables(const ListaPalabras& lista) {
 }
 
 void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
-    for (auto& a : anadidas_) a.clear();
-    numAnadidas_ = 0;
-
+    // Built aside: running out of memory halfway leaves the index as it was.
+    std::array<Arbol, kLongitudMaxima + 1> arboles;
     // Entries by length: their letter codes back to back, and their positions.
     std::array<std::vector<std::uint8_t>, kLongitudMaxima + 1> letras;
     std::array<std::vector<std::int32_t>, kLongitudMaxima + 1> posiciones;
@@ -72,8 +71,7 @@ void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
     }
 
     for (int L = 1; L <= kLongitudMaxima; ++L) {
-        Arbol& arbol = arboles_[L];
-        arbol = Arbol{};
+        Arbol& arbol = arboles[L];
         const std::vector<std::uint8_t>& cod = letras[L];
         const std::size_t m = posiciones[L].size();
         if (m == 0) continue;
@@ -129,6 +127,9 @@ void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
         }
         arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
     }
+    arboles_.swap(arboles);
+    for (auto& a : anadidas_) a.clear();
+    numAnadidas_ = 0;
 }
 
 long IndiceBusqueda::Hoja(int longitud, const std::uint8_t* letras) const {

@@ -1,6 +1,7 @@
 #include "wordlist/ListaPalabras.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "wordlist/Archivos.h"
 #include "wordlist/LectorElementos.h"
@@ -8,9 +9,6 @@
 
 namespace tablerix {
 namespace {
-
-// Larger files are taken as damaged rather than exhausting memory.
-constexpr size_t kTamanoMaximo = size_t{512} << 20;
 
 // Byte k of a word's comparison key: a leading Ñ reads as "NZ".
 struct Clave {
@@ -89,20 +87,38 @@ void ListaPalabras::CargarDesdeTexto(std::string_view contenido) {
     recuento.SumarTodas(palabras, 1, kMarcaBorrada);
     palabras_.swap(palabras);
     std::swap(recuento_, recuento);
-    for (ObservadorLista* o : observadores_) o->Recargada();
+    size_t avisados = 0;
+    try {
+        for (; avisados < observadores_.size(); ++avisados) observadores_[avisados]->Recargada();
+    } catch (...) {
+        palabras_.swap(palabras);
+        std::swap(recuento_, recuento);
+        for (size_t i = 0; i < avisados; ++i) observadores_[i]->Recargada();
+        throw;
+    }
 }
 
-bool ListaPalabras::Cargar(const std::string& ruta) {
+CargaLista ListaPalabras::Cargar(const std::string& ruta) {
+    CargaLista carga;
+    std::error_code error;
+    if (std::filesystem::file_size(ruta, error) > kTamanoMaximo && !error) {
+        carga.Resultado = CargaLista::DemasiadoGrande;
+        return carga;
+    }
     auto contenido = LeerArchivo(ruta, kTamanoMaximo);
-    if (!contenido || contenido->empty()) return false;
+    if (!contenido || contenido->empty()) return carga;
     try {
         // A list a modern editor saved as UTF-8; the next save writes it back in Windows-1252.
-        ConvertirSiEsUtf8(*contenido);
+        if (auto ilegibles = ConvertirConMarcaUtf8(*contenido))
+            carga.LineasIlegibles = *ilegibles;
+        else
+            ConvertirSiEsUtf8(*contenido);
         CargarDesdeTexto(*contenido);
     } catch (const std::bad_alloc&) {
-        return false;
+        return carga;
     }
-    return true;
+    carga.Resultado = CargaLista::Cargada;
+    return carga;
 }
 
 std::string ListaPalabras::TextoParaGuardar() const {

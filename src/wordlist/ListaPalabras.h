@@ -20,12 +20,24 @@ class ObservadorLista {
     // The entry at `posicion` became the removal placeholder.
     virtual void Borrada(int posicion, const std::string& palabra) = 0;
     // The whole list was replaced (load).
+    // Throwing, the observer must be left as it was.
     virtual void Recargada() = 0;
+};
+
+// What loading the word-list file came to.
+struct CargaLista {
+    enum { Cargada, NoSePuedeLeer, DemasiadoGrande } Resultado = NoSePuedeLeer;
+    // Lines of a list marked as UTF-8 that were not UTF-8: left out.
+    int LineasIlegibles = 0;
+    explicit operator bool() const { return Resultado == Cargada; }
 };
 
 class ListaPalabras {
   public:
     static const std::string kMarcaBorrada;  // thirty 'W'
+    // A larger file is refused unread: the shipped list is 8 MB, and holding
+    // a huge one costs many times its size.
+    static constexpr size_t kTamanoMaximo = size_t{64} << 20;
 
     // Entries 1..NumPalabras(); Palabras()[0] exists and is empty.
     const std::vector<std::string>& Palabras() const { return palabras_; }
@@ -44,11 +56,14 @@ class ListaPalabras {
     // The first entry equal to `palabra` becomes the placeholder.
     void BorrarPalabra(std::string_view palabra);
 
-    // Replaces the list with the items of `contenido` (the file's bytes).
+    // Replaces the list with the items of `contenido` (the file's bytes). When
+    // this or an observer runs out of memory, the list is restored, the
+    // observers told again, and the exception goes on.
     void CargarDesdeTexto(std::string_view contenido);
-    // False when the file is missing, unreadable, empty or too big to hold; the
-    // list is then untouched. A file in UTF-8 is converted.
-    bool Cargar(const std::string& ruta);
+    // Fails when the file is missing, unreadable, empty, above kTamanoMaximo or
+    // too big to hold; the list and its observers are then untouched. A file
+    // in UTF-8 is converted.
+    CargaLista Cargar(const std::string& ruta);
     // The file's bytes: every entry but placeholders, each with CR LF.
     std::string TextoParaGuardar() const;
     // Atomic replacement; false (old file intact) on any failure.

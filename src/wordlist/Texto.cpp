@@ -1,5 +1,7 @@
 #include "wordlist/Texto.h"
 
+#include <algorithm>
+
 namespace tablerix {
 namespace {
 
@@ -39,6 +41,20 @@ Secuencia LeerUtf8(std::string_view utf8, size_t i) {
     return {cp, 1 + extra};
 }
 
+constexpr std::string_view kMarcaUtf8 = "\xEF\xBB\xBF";
+
+// Whether `texto` is valid UTF-8; `multibyte` tells whether it holds a character beyond ASCII.
+bool EsUtf8(std::string_view texto, bool& multibyte) {
+    multibyte = false;
+    for (size_t i = 0; i < texto.size();) {
+        int longitud = LeerUtf8(texto, i).Longitud;
+        if (longitud == 0) return false;
+        multibyte = multibyte || longitud > 1;
+        i += longitud;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string Txt(std::string_view utf8) {
@@ -54,17 +70,29 @@ std::string Txt(std::string_view utf8) {
 
 bool ConvertirSiEsUtf8(std::string& texto) {
     bool multibyte = false;
-    for (size_t i = 0; i < texto.size();) {
-        int longitud = LeerUtf8(texto, i).Longitud;
-        if (longitud == 0) return false;
-        multibyte = multibyte || longitud > 1;
-        i += longitud;
-    }
-    if (!multibyte) return false;
-    std::string_view utf8 = texto;
-    if (utf8.starts_with("\xEF\xBB\xBF")) utf8.remove_prefix(3);  // an editor's byte-order mark
-    texto = Txt(utf8);
+    if (!EsUtf8(texto, multibyte) || !multibyte) return false;
+    texto = Txt(texto);
     return true;
+}
+
+std::optional<int> ConvertirConMarcaUtf8(std::string& texto) {
+    if (!texto.starts_with(kMarcaUtf8)) return std::nullopt;
+    std::string_view resto = std::string_view(texto).substr(kMarcaUtf8.size());
+    std::string salida;
+    salida.reserve(resto.size());
+    int ilegibles = 0;
+    bool multibyte;
+    while (!resto.empty()) {
+        const size_t fin = std::min(resto.find('\n'), resto.size() - 1) + 1;
+        const std::string_view linea = resto.substr(0, fin);  // with its line end
+        if (EsUtf8(linea, multibyte))
+            salida += Txt(linea);
+        else
+            ++ilegibles;
+        resto.remove_prefix(fin);
+    }
+    texto = std::move(salida);
+    return ilegibles;
 }
 
 std::string AUtf8(std::string_view cp1252) {

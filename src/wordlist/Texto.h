@@ -1,6 +1,7 @@
 #pragma once
 // Text inside the core is single-byte Windows-1252 (Ñ = 0xD1): a letter is one
 // char everywhere. These convert at the edges, where UTF-8 comes in or goes out.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ std::string Txt(std::string_view utf8);
 // text never passes for it once it holds an accented capital or Ñ followed by
 // a letter, a blank or a line end, as any Spanish word list does.
 bool ConvertirSiEsUtf8(std::string& texto);
+// Text that starts with a UTF-8 byte-order mark is UTF-8 by its own word: it
+// becomes Windows-1252 without the mark, and lines that are not valid UTF-8
+// are left out. Returns how many were, or nothing (text untouched) with no mark.
+std::optional<int> ConvertirConMarcaUtf8(std::string& texto);
 // Windows-1252 to UTF-8.
 std::string AUtf8(std::string_view cp1252);
 

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -127,6 +129,29 @@ TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {
     EXPECT_EQ(v.Mensajes[0].Texto, "No se ha podido guardar la lista de palabras.");
     EXPECT_EQ(v.Mensajes[0].Tipo, Icono::Exclamacion);
     EXPECT_TRUE(j.Lista.DiccionarioModificado);
+}
+
+TEST_F(Arrancando, SinArrancarCuandoOtroTablerixTieneLaCarpetaOLaListaEsEnorme) {
+    Escribir(j.Carpeta, "CASA\r\n");
+    pid_t otro;
+    {  // another program holds the folder, alone once this copy of the lock closes
+        BloqueoCarpeta b;
+        ASSERT_TRUE(b.Tomar(j.Carpeta));
+        if ((otro = ::fork()) == 0)
+            for (;;) ::pause();
+    }
+    EXPECT_FALSE(Arrancar(j, false));
+    EXPECT_TRUE(v.Ventanas.empty());  // refused before anything shows
+    ::kill(otro, SIGKILL);
+    ::waitpid(otro, nullptr, 0);
+    EXPECT_TRUE(Arrancar(j, false));  // the killed program's lock went with it
+
+    fs::resize_file(fs::path(j.Carpeta) / "Tablerix.pal", ListaPalabras::kTamanoMaximo + 1);
+    EXPECT_FALSE(CargarListaPalabras(j));
+    ASSERT_EQ(v.Mensajes.size(), 2u);
+    EXPECT_EQ(v.Mensajes[0].Texto, Txt("Tablerix ya está abierto en esta carpeta:\n") + j.Carpeta);
+    EXPECT_TRUE(v.Mensajes[1].Texto.starts_with("La lista de palabras es demasiado grande"));
+    EXPECT_EQ(j.Lista.NumPalabras(), 1);
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kPreguntaCargar = "[question] Quieres cargar la partida guardada? -> ok";
-const std::string kNoHay = "[exclamation] No hay ninguna partida guardada.";
+// A file that is there but cannot be read or is damaged: not "no saved game".
+const std::string kDanada =
+    "[exclamation] " + Txt("La partida guardada está dañada o no se puede leer.");
 
 // Everything a load may change, to tell whether a refused load left the game alone.
 struct Instantanea {
@@ -160,7 +162,7 @@ TEST_F(PartidaGuardadaTest, UnArchivoDanadoNoTocaLaPartida) {
         SCOPED_TRACE(caso);
         Escribir(bytes);
         Cargar();
-        EXPECT_EQ(Ventana.Registro, (std::vector<std::string>{kPreguntaCargar, kNoHay}));
+        EXPECT_EQ(Ventana.Registro, (std::vector<std::string>{kPreguntaCargar, kDanada}));
         EXPECT_EQ(Tomar(J), antes);
     }
 }
@@ -182,7 +184,7 @@ TEST_F(PartidaGuardadaTest, UnaPartidaQueNoSePuedeLeerNoPregunta) {
     ASSERT_TRUE(!root || ::seteuid(65534) == 0);
     Cargar();
     ASSERT_TRUE(!root || ::seteuid(0) == 0);
-    EXPECT_EQ(Ventana.Registro, std::vector<std::string>{kNoHay});
+    EXPECT_EQ(Ventana.Registro, std::vector<std::string>{kDanada});
 }
 
 }  // namespace

@@ -26,7 +26,6 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
     };
     for (const auto& fila : tabla) {
         SCOPED_TRACE(fila.caso);
-        if (fila.soloLectura && geteuid() == 0) continue;  // root writes anywhere
         QTemporaryDir raiz;
         const QString programa = raiz.filePath(QStringLiteral("bin"));
         const QString usuario = raiz.filePath(QStringLiteral("casa/.local/share/tablerix"));
@@ -36,13 +35,22 @@ TEST(ElegirCarpetas, BesideAWritableProgramWithAListOtherwiseTheUsersFolder) {
             ASSERT_TRUE(lista.open(QIODevice::WriteOnly));
             lista.close();
         }
-        if (fila.soloLectura) QFile::setPermissions(programa, QFile::ReadOwner | QFile::ExeOwner);
+        // Root writes anywhere: the read-only folder is seen as nobody (real
+        // user too, which access(2) asks), who may make the user's folder.
+        const bool comoNadie = fila.soloLectura && geteuid() == 0;
+        if (fila.soloLectura) QFile::setPermissions(programa, QFileDevice::Permissions(0x5555));
+        if (comoNadie) QFile::setPermissions(raiz.path(), QFileDevice::Permissions(0x7777));
+        ASSERT_TRUE(!comoNadie || setresuid(65534, 65534, 0) == 0);
         const Carpetas c =
             ElegirCarpetas(programa, usuario, programa + QStringLiteral("/../share/tablerix"));
+        ASSERT_TRUE(!comoNadie || setresuid(0, 0, 0) == 0);
         QFile::setPermissions(programa, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(c.Carpeta, Ruta(fila.alLado ? programa : usuario));
-        EXPECT_EQ(c.CarpetaDatos,
-                  fila.alLado ? "" : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
+        // The read-only folder's own list is read, not an installation's.
+        EXPECT_EQ(c.CarpetaDatos, fila.alLado ? ""
+                                  : fila.soloLectura
+                                      ? Ruta(programa)
+                                      : Ruta(raiz.filePath(QStringLiteral("share/tablerix"))));
         EXPECT_EQ(QDir(usuario).exists(), !fila.alLado);
     }
 }

@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
     ConstruirValores(j);
 
     bool cargada = false;
-    const double carga = Medir([&] { cargada = j.Lista.Cargar(ruta); });
+    const double carga = Medir([&] { cargada = static_cast<bool>(j.Lista.Cargar(ruta)); });
     if (!cargada) {
         std::fprintf(stderr, "cannot load %s\n", ruta.c_str());
         return 1;
