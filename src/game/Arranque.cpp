@@ -33,7 +33,6 @@ Color ColorDePremio(char premio) {
 }
 
 constexpr const char* kNombreLista = "/Tablerix.pal";
-constexpr int kNivelInicial = 3;  // "Furby"
 
 }  // namespace
 
@@ -92,7 +91,7 @@ void GuardarListaPalabras(Juego& j) {
         Advertir(j, "No se ha podido guardar la lista de palabras.");
 }
 
-bool Arrancar(Juego& j, bool sembrarDelReloj) {
+bool Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
     DisenoInicial(j.Form1);
     j.Lista.DiccionarioModificado = false;
     j.Ventana.MostrarAcercaDe();
@@ -101,7 +100,7 @@ bool Arrancar(Juego& j, bool sembrarDelReloj) {
     ConstruirValores(j);
     ConstruirLeyenda(j);
     // The level shown and the stride used agree from the start.
-    ElegirNivel(j, kNivelInicial);
+    ElegirNivel(j, nivel);
     j.Form1.AltoPartida = kAltoPartida;
     j.Ventana.MostrarVentanaPrincipal();
     j.Ventana.ProcesarEventos();

@@ -198,6 +198,8 @@ void Form1::CrearMenus() {
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
     About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
+
+    CrearMenusAyudas(juego, inteligencia);
 }
 
 void Form1::CrearMenuVer() {

@@ -100,6 +100,7 @@ class Form1 : public QMainWindow {
     void CrearMandos();
     void CrearMenus();
     void CrearMenuVer();
+    void CrearMenusAyudas(QMenu* juego, QMenu* inteligencia);  // ui/Ayudas.cpp
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();
