@@ -74,6 +74,9 @@ void MnuContra_Click(Juego& j) {
 void MnuRecom_Click(Juego& j) {
     Atender(j, [&] { Recomendar(j); });
 }
+void MnuMejor_Click(Juego& j) {
+    Atender(j, [&] { j.Form1.MnuMejor = !j.Form1.MnuMejor; });
+}
 void MnuNiv_Click(Juego& j, int i) {
     Atender(j, [&] { ElegirNivel(j, i); });
 }

@@ -286,6 +286,7 @@ void Form1::Pintar() {
     PintarMarcos();
     MnuContra->setChecked(m.MnuContra);
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
+    PintarAyudas();
     setEnabled(m.Habilitada);
 }
 

@@ -91,6 +91,8 @@ class Form1 : public QMainWindow {
     QAction* MnuValores = nullptr;  // "Valores en las fichas", remembered between runs
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
+    // The play aids' entries (ui/Ayudas.cpp).
+    QAction* MnuMejor = nullptr;  // "Recomendar la mejor jugada"
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -101,6 +103,7 @@ class Form1 : public QMainWindow {
     void CrearMenus();
     void CrearMenuVer();
     void CrearMenusAyudas(QMenu* juego, QMenu* inteligencia);  // ui/Ayudas.cpp
+    void PintarAyudas();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

@@ -69,8 +69,9 @@ void Comprobar(Orden& o) {
     Comprobador c{o.Linea, o.Argumentos};
     const std::string& n = o.Nombre;
     static const std::map<std::string, int> kSinArgumentos = {
-        {"start", 0}, {"ok", 0},   {"pass", 0}, {"exchange", 0}, {"undo", 0},   {"recommend", 0},
-        {"new", 0},   {"save", 0}, {"load", 0}, {"delete", 0},   {"pcrack", 0}, {"close", 0}};
+        {"start", 0},     {"ok", 0},    {"pass", 0}, {"exchange", 0}, {"undo", 0},
+        {"recommend", 0}, {"new", 0},   {"save", 0}, {"load", 0},     {"delete", 0},
+        {"pcrack", 0},    {"close", 0}, {"best", 0}};
     if (kSinArgumentos.count(n)) {
         c.Cuantos(0, 0);
     } else if (n == "seed") {

@@ -203,6 +203,8 @@ void Interprete::Accion(const Orden& o) {
         MnuNiv_Click(j, Entero(a[0]));
     } else if (n == "pcrack") {
         MnuContra_Click(j);
+    } else if (n == "best") {
+        MnuMejor_Click(j);
     } else if (n == "close") {
         if (Form_Unload(j)) {
             terminado_ = true;
