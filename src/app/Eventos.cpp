@@ -3,6 +3,7 @@
 #include "app/Turno.h"
 #include "computer/Recomendacion.h"
 #include "game/Arranque.h"
+#include "game/Ayudas.h"
 #include "game/Colocacion.h"
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
@@ -76,6 +77,9 @@ void MnuRecom_Click(Juego& j) {
 }
 void MnuMejor_Click(Juego& j) {
     Atender(j, [&] { j.Form1.MnuMejor = !j.Form1.MnuMejor; });
+}
+void MnuMezclar_Click(Juego& j) {
+    Atender(j, [&] { MezclarAtril(j); });
 }
 void MnuNiv_Click(Juego& j, int i) {
     Atender(j, [&] { ElegirNivel(j, i); });

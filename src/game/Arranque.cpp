@@ -96,7 +96,10 @@ bool Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
     j.Lista.DiccionarioModificado = false;
     j.Ventana.MostrarAcercaDe();
     LeerPremios(j);
-    if (sembrarDelReloj) j.Azar.SembrarDelReloj();
+    if (sembrarDelReloj) {
+        j.Azar.SembrarDelReloj();
+        j.AzarMezcla.SembrarDelReloj();
+    }
     ConstruirValores(j);
     ConstruirLeyenda(j);
     // The level shown and the stride used agree from the start.

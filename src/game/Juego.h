@@ -114,6 +114,10 @@ struct Juego {
 
     // A handler is running: events processed meanwhile must not start another.
     bool Ocupado = false;
+
+    // "Mezclar fichas" draws from a source of its own: the bag's draws and
+    // the computer's choices stay what they would have been.
+    Aleatorio AzarMezcla;
 };
 
 // The search runs for the computer's own move, whose tiles it lays and scores,

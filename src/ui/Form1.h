@@ -93,6 +93,10 @@ class Form1 : public QMainWindow {
     QAction* About = nullptr;
     // The play aids' entries (ui/Ayudas.cpp).
     QAction* MnuMejor = nullptr;  // "Recomendar la mejor jugada"
+    QAction* MnuCambiar = nullptr;
+    QAction* MnuPasar = nullptr;
+    QAction* MnuMezclar = nullptr;  // "Mezclar fichas"
+    QAction* MnuSalir = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* evento) override;

@@ -1,4 +1,6 @@
 // The play aids' menu entries, keys and remembered switches.
+#include <QMenuBar>
+
 #include "VentanaDePrueba.h"
 #include "ui/Ayudas.h"
 
@@ -28,6 +30,50 @@ TEST_F(Ayudas, TheLevelAndTheBestHintChosenInTheMenuAreTheNextStartsAndWhatTheGa
     EXPECT_FALSE(form->MnuMejor->isChecked());
     RecuperarAyudas(j);
     EXPECT_TRUE(j.Form1.MnuMejor);
+}
+
+TEST_F(Ayudas, GameMenuKeysShuffleExchangePassAndQuitAndNoneIsAPlainLetter) {
+    // Letters with or without Shift type onto the board.
+    const auto tecleable = [](QKeyCombination k) {
+        const bool letra =
+            (k.key() >= Qt::Key_A && k.key() <= Qt::Key_Z) || k.key() == Qt::Key_Ntilde;
+        return letra && !(k.keyboardModifiers() &
+                          (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    };
+    for (QAction* menu : form->menuBar()->actions())
+        for (QAction* entrada : menu->menu()->actions())
+            for (const QKeySequence& atajo : entrada->shortcuts())
+                EXPECT_FALSE(tecleable(atajo[0])) << entrada->text().toStdString();
+
+    MostrarActiva();
+    j.PartidaEnCurso = true;
+    j.FichasEnBolsa = 50;
+    PonerAtril("CASAOLE");
+    QTest::keyClick(form, Qt::Key_F8);
+    std::string mezclado = AtrilMostrado();
+    EXPECT_NE(mezclado, "CASAOLE");
+    std::sort(mezclado.begin(), mezclado.end());
+    EXPECT_EQ(mezclado, "AACELOS");
+
+    Arrastrar(Ranura(0), Casilla(112));
+    EXPECT_FALSE(form->MnuMezclar->isEnabled());
+    QTest::keyClick(form, Qt::Key_F6);  // the laid tile goes back first
+    EXPECT_EQ(j.Form1.ModoLabel9, kModoCambio);
+    EXPECT_EQ(AtrilMostrado().size(), 7u);
+    EXPECT_FALSE(form->MnuMezclar->isEnabled());
+    QTest::keyClick(form, Qt::Key_Escape);
+
+    contestador.Responder(QMessageBox::Cancel);
+    QTest::keyClick(form, Qt::Key_F7);
+    ASSERT_EQ(contestador.Cajas.size(), 1u);
+    EXPECT_EQ(contestador.Cajas[0].Texto, QStringLiteral("Aún quedan fichas. Quieres pasar?"));
+
+    contestador.Responder(QMessageBox::Cancel);
+    QApplication::setActiveWindow(form);
+    QTest::keyClick(form, Qt::Key_Q, Qt::ControlModifier);
+    ASSERT_EQ(contestador.Cajas.size(), 2u);
+    EXPECT_EQ(contestador.Cajas[1].Texto, QStringLiteral("¿Quieres guardar la partida?"));
+    EXPECT_FALSE(form->isVisible());
 }
 
 }  // namespace

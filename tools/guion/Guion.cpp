@@ -71,7 +71,7 @@ void Comprobar(Orden& o) {
     static const std::map<std::string, int> kSinArgumentos = {
         {"start", 0},     {"ok", 0},    {"pass", 0}, {"exchange", 0}, {"undo", 0},
         {"recommend", 0}, {"new", 0},   {"save", 0}, {"load", 0},     {"delete", 0},
-        {"pcrack", 0},    {"close", 0}, {"best", 0}};
+        {"pcrack", 0},    {"close", 0}, {"best", 0}, {"shuffle", 0}};
     if (kSinArgumentos.count(n)) {
         c.Cuantos(0, 0);
     } else if (n == "seed") {

@@ -205,6 +205,8 @@ void Interprete::Accion(const Orden& o) {
         MnuContra_Click(j);
     } else if (n == "best") {
         MnuMejor_Click(j);
+    } else if (n == "shuffle") {
+        MnuMezclar_Click(j);
     } else if (n == "close") {
         if (Form_Unload(j)) {
             terminado_ = true;
