@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "game/Partida.h"
+
 namespace tablerix {
 
 bool PuedeMezclar(const Juego& j) {
@@ -23,6 +25,29 @@ void MezclarAtril(Juego& j) {
         const int k = static_cast<int>(j.AzarMezcla.Siguiente() * (i + 1));
         std::swap(fichas[i]->Letra, fichas[k]->Letra);
     }
+}
+
+FichasPorSalir ContarFichasPorSalir(const Juego& j) {
+    FichasPorSalir cuenta{};
+    for (int i = 0; i < kLetras; ++i) cuenta[i] = FichasIniciales(kAlfabeto[i]);
+    cuenta[kLetras] = FichasIniciales(kBlanco);
+    auto vista = [&](char ficha) {
+        const auto i = ficha == kBlanco ? kLetras : kAlfabeto.find(ficha);
+        if (i < cuenta.size() && cuenta[i] > 0) --cuenta[i];
+    };
+    for (int i = 0; i < kCasillas; ++i)
+        if (j.Tablero[i] != kCasillaVacia) vista(j.Form1.Label1[i].Blanco ? kBlanco : j.Tablero[i]);
+    for (int k = 1; k <= kRanuras; ++k)
+        if (j.Atriles[1][k] != kSinFicha) vista(j.Atriles[1][k]);
+    return cuenta;
+}
+
+std::string NombreColumna(int columna) {
+    return std::string(1, static_cast<char>('A' + columna));
+}
+
+std::string NombreFila(int fila) {
+    return std::to_string(fila + 1);
 }
 
 }  // namespace tablerix

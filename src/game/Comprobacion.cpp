@@ -85,7 +85,8 @@ void PreguntarBlanco(Juego& j, int casilla) {
 // A word missing from the list: silently a refusal; otherwise the player may
 // include it. False when the move is refused.
 bool AceptarPalabra(Juego& j) {
-    if (j.Lista.ExistePalabra(j.Palabra)) return true;
+    const ListaPalabras& lista = j.ListaCompartida ? *j.ListaCompartida : j.Lista;
+    if (lista.ExistePalabra(j.Palabra)) return true;
     if (j.Silencioso) return false;
     std::string pregunta =
         "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";

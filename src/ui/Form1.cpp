@@ -51,7 +51,7 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     new TecladoFichas(*this);
     PonerFuente(menuBar(), QApplication::font());
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) PonerFuente(menu, QApplication::font());
-    const QSize ventana(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
+    const QSize ventana(kAnchoCliente, AltoCliente() + menuBar()->sizeHint().height());
     PonerTamano(TamanoRecordado(ventana, screen()->availableGeometry().size()));
     Pintar();
 }

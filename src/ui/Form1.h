@@ -22,6 +22,7 @@ namespace tablerix {
 
 class ArrastreFichas;
 class FlechaCursor;
+class Rotulos;
 class VistaPrevia;
 
 inline constexpr int kAnchoCliente = 642;
@@ -97,6 +98,13 @@ class Form1 : public QMainWindow {
     QAction* MnuPasar = nullptr;
     QAction* MnuMezclar = nullptr;  // "Mezclar fichas"
     QAction* MnuSalir = nullptr;
+    QAction* MnuPuntos = nullptr;       // "Puntos de la jugada"
+    QAction* MnuPorSalir = nullptr;     // "Fichas por salir"
+    QAction* MnuCoordenadas = nullptr;  // "Coordenadas"
+    Rotulos* Columnas = nullptr;        // the board's column and row names
+    Rotulos* Filas = nullptr;
+    Rotulos* PorSalir = nullptr;  // tiles not seen, per letter, below the board
+    Etiqueta* TotalPorSalir = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -108,6 +116,10 @@ class Form1 : public QMainWindow {
     void CrearMenuVer();
     void CrearMenusAyudas(QMenu* juego, QMenu* inteligencia);  // ui/Ayudas.cpp
     void PintarAyudas();
+    void CrearVistasAyudas();
+    // The client area's height and what stands in its margins, from the switches.
+    int AltoCliente() const;
+    void DisponerAyudas();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

@@ -3,6 +3,7 @@
 
 #include "VentanaDePrueba.h"
 #include "ui/Ayudas.h"
+#include "ui/Rotulos.h"
 
 namespace tablerix::prueba {
 namespace {
@@ -74,6 +75,48 @@ TEST_F(Ayudas, GameMenuKeysShuffleExchangePassAndQuitAndNoneIsAPlainLetter) {
     ASSERT_EQ(contestador.Cajas.size(), 2u);
     EXPECT_EQ(contestador.Cajas[1].Texto, QStringLiteral("¿Quieres guardar la partida?"));
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Ayudas, ViewSwitchesShowThePointsTheUnseenTilesAndTheCoordinatesAndAreRemembered) {
+    form->Mostrar();
+    j.PartidaEnCurso = true;
+    j.PrimeraJugada = true;
+    j.Lista.CargarDesdeTexto("CASA\r\n");
+    j.Valores[1] = "A1";
+    j.Valores[3] = "C3";
+    j.Valores[19] = "S1";  // no premiums: the board as the window alone designs it
+    j.Form1.Label9 = "Es tu turno.";
+    PonerAtril("CASAOLE");
+    for (int i = 0; i < 4; ++i) Arrastrar(Ranura(0), Casilla(111 + i));
+    EXPECT_TRUE(form->MnuPuntos->isChecked());
+    EXPECT_EQ(form->Label9->Texto(), QStringLiteral("CASA 6: 6 puntos"));
+    form->MnuPuntos->trigger();
+    EXPECT_EQ(form->Label9->Texto(), QStringLiteral("Es tu turno."));
+    EXPECT_EQ(j.Form1.Label9, "Es tu turno.");  // the game's status is never touched
+
+    EXPECT_FALSE(form->PorSalir->isVisible());
+    EXPECT_FALSE(form->Columnas->isVisible());
+    form->MnuPorSalir->trigger();
+    form->MnuCoordenadas->trigger();
+    EXPECT_EQ(form->Cliente->size(), QSize(642, 408 + 12 + 32));
+    EXPECT_EQ(form->PorSalir->Textos().size(), 27);
+    EXPECT_EQ(form->PorSalir->Textos().front(), QStringLiteral("A\n10"));  // two on the rack
+    EXPECT_EQ(form->Columnas->Textos().last(), QStringLiteral("O"));
+    EXPECT_EQ(form->Filas->Textos().last(), QStringLiteral("15"));
+    // The names line up with the squares; the progress bar moved below them.
+    EXPECT_EQ(form->Columnas->geometry().left(), form->Label1[0]->geometry().left());
+    EXPECT_EQ(form->Filas->geometry().top(), form->Label1[0]->geometry().top());
+    EXPECT_GE(form->shpLargo->geometry().top(), form->Columnas->geometry().bottom());
+
+    ventana.CrearVentanaPrincipal(j);
+    form = ventana.Principal();
+    EXPECT_FALSE(form->MnuPuntos->isChecked());
+    EXPECT_TRUE(form->MnuPorSalir->isChecked());
+    EXPECT_TRUE(form->MnuCoordenadas->isChecked());
+    form->MnuCoordenadas->trigger();
+    form->MnuPorSalir->trigger();
+    EXPECT_EQ(form->Cliente->size(), QSize(642, 408));
+    EXPECT_EQ(form->shpLargo->geometry(), QRect(44, 396, 361, 9));
 }
 
 }  // namespace

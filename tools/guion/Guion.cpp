@@ -151,7 +151,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "file"});
+                    "frame", "cursor", "file", "unseen", "preview"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

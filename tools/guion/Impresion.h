@@ -23,6 +23,8 @@ Lineas ImprimirPalabras(const Juego& j);
 Lineas ImprimirMarco(const Juego& j);   // the blue frame of the computer's last word
 Lineas ImprimirCursor(const Juego& j);  // the typing cursor
 Lineas ImprimirTodo(const Juego& j);
+Lineas ImprimirPorSalir(const Juego& j);   // the tiles the player has not seen
+Lineas ImprimirPrevision(const Juego& j);  // the move's points before OK
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);
 

@@ -245,6 +245,10 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirMarco(j));
     else if (que == "cursor")
         Escribir(ImprimirCursor(j));
+    else if (que == "unseen")
+        Escribir(ImprimirPorSalir(j));
+    else if (que == "preview")
+        Escribir(ImprimirPrevision(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
