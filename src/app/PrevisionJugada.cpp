@@ -73,8 +73,7 @@ std::string PrevisionJugada(const Juego& j) {
     for (std::size_t k = 0; k + 1 < registro.size(); k += 2)
         linea += (linea.empty() ? "" : ", ") + registro[k] + " " +
                  registro[k + 1].substr(registro[k + 1].rfind('=') + 1);
-    if (registro.size() % 2)
-        linea += ", todas las fichas " + std::to_string(kPuntosTodasLasFichas);
+    if (registro.size() % 2) linea += ", todas las fichas " + std::to_string(kPuntosTodasLasFichas);
     return linea + ": " + std::to_string(ensayo.PuntosJugada) + " puntos";
 }
 

@@ -6,8 +6,7 @@
 
 namespace tablerix {
 
-Rotulos::Rotulos(QWidget* padre, const QRect& diseno, int paso, bool vertical,
-                 const QFont& fuente)
+Rotulos::Rotulos(QWidget* padre, const QRect& diseno, int paso, bool vertical, const QFont& fuente)
     : QWidget(padre), paso_(paso), vertical_(vertical) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Colocar(this, diseno);
@@ -28,10 +27,9 @@ void Rotulos::paintEvent(QPaintEvent*) {
     const QPoint origen = Escalar(diseno.topLeft());
     for (int k = 0; k < textos_.size(); ++k) {
         // Each cell mapped as the window maps its widgets, so it lines up with them.
-        const QRect celda = vertical_ ? QRect(diseno.left(), diseno.top() + k * paso_,
-                                              diseno.width(), paso_)
-                                      : QRect(diseno.left() + k * paso_, diseno.top(), paso_,
-                                              diseno.height());
+        const QRect celda =
+            vertical_ ? QRect(diseno.left(), diseno.top() + k * paso_, diseno.width(), paso_)
+                      : QRect(diseno.left() + k * paso_, diseno.top(), paso_, diseno.height());
         p.drawText(Escalar(celda).translated(-origen), Qt::AlignCenter, textos_[k]);
     }
 }
