@@ -41,6 +41,9 @@ class Form1 : public QMainWindow {
     // choice is also remembered for the next start.
     void PonerTamano(int porcentaje);
     void ElegirTamano(int porcentaje);
+    // The client area's height and what stands in its margins, from the
+    // "Ver" switches; PonerTamano then applies it to a shown window.
+    void DisponerAyudas();
 
     // The board square or the visible rack slot under a point of the client
     // area, or -1.
@@ -117,9 +120,7 @@ class Form1 : public QMainWindow {
     void CrearMenusAyudas(QMenu* juego, QMenu* inteligencia);  // ui/Ayudas.cpp
     void PintarAyudas();
     void CrearVistasAyudas();
-    // The client area's height and what stands in its margins, from the switches.
     int AltoCliente() const;
-    void DisponerAyudas();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();
