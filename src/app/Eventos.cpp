@@ -5,6 +5,7 @@
 #include "game/Arranque.h"
 #include "game/Ayudas.h"
 #include "game/Colocacion.h"
+#include "game/Diccionario.h"
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
@@ -153,16 +154,33 @@ bool Form_Tecla(Juego& j, Tecla tecla, char caracter) {
     return delJuego;
 }
 
+void Diccionario_Anadir(Juego& j, const std::string& texto) {
+    Atender(j, [&] { AnadirPalabra(j, texto); });
+}
+void Diccionario_Quitar(Juego& j, const std::string& texto) {
+    Atender(j, [&] { QuitarPalabra(j, texto); });
+}
+void Diccionario_Deshacer(Juego& j, int cambio) {
+    Atender(j, [&] { DeshacerCambio(j, cambio); });
+}
+
 bool Form_Unload(Juego& j) {
-    return Atender(j, [&] {
+    bool cierra = false;
+    Atender(j, [&] {
+        // A save the player asked for that fails keeps the window open, with
+        // everything in memory: the player may mend the folder and close again,
+        // or answer Cancelar to close without saving.
         if (j.PartidaEnCurso && !j.PrimeraJugada &&
-            Preguntar(j, Txt("¿Quieres guardar la partida?")))
-            GuardarPartida(j);
+            Preguntar(j, Txt("¿Quieres guardar la partida?")) && !GuardarPartida(j))
+            return;
         if (j.Lista.DiccionarioModificado &&
-            Preguntar(j, Txt("¿Quieres guardar las modificaciones del diccionario?")))
-            GuardarListaPalabras(j);
+            Preguntar(j, Txt("¿Quieres guardar las modificaciones del diccionario?")) &&
+            !GuardarListaPalabras(j))
+            return;
         j.Ventana.ProcesarEventos();
+        cierra = true;
     });
+    return cierra;
 }
 
 }  // namespace tablerix

@@ -18,7 +18,8 @@ class VentanaEnsayo : public InterfazVentana {
     bool Pregunta = false;
     bool BlancoPedido = false;
 
-    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar) override {
+    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar,
+                             Respuesta) override {
         Aviso = texto;
         Pregunta = conCancelar;
         return Respuesta::Cancelar;

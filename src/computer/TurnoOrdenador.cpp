@@ -1,6 +1,7 @@
 #include "computer/TurnoOrdenador.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "computer/BloquesPartida.h"
 #include "computer/Busqueda.h"
@@ -67,6 +68,16 @@ bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, const R
     return aceptadas;
 }
 
+// A refusal must have struck a word from the list: a search run again over the
+// same list would propose the same move, and ask, for ever.
+bool Confirmada(Juego& j, const std::vector<FichaPrevia>& fichas, const Rectangulo& marco) {
+    const int borradas = j.Lista.Borradas();
+    if (ConfirmarPalabras(j, fichas, marco)) return true;
+    if (j.Lista.Borradas() == borradas)
+        throw std::logic_error("a word was vetoed but the list still holds it");
+    return false;
+}
+
 void OcultarProgreso(ModeloVentana& f) {
     f.ProgresoVisible = false;
     f.AnchoProgreso = 0;
@@ -111,8 +122,7 @@ void BuscarJugada(Juego& j) {
         BuscarMejorJugada(j);
         paso = PasoDireccion(j.MejorDireccion);
         fichas = FichasDeJugada(j, j.MejorInicio, paso);
-    } while (
-        !ConfirmarPalabras(j, fichas, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())));
+    } while (!Confirmada(j, fichas, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())));
 
     for (const FichaPrevia& ficha : fichas) {
         if (ColocaElOrdenador(j))
@@ -144,7 +154,7 @@ void BuscarPrimeraJugada(Juego& j) {
         mejor = BuscarMejorPrimeraJugada(j);
         inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1;
         fichas = FichasDeJugada(j, inicio, 1);
-    } while (!ConfirmarPalabras(j, fichas, MarcoDeJugada(inicio, 1, j.MejorFichas.size())));
+    } while (!Confirmada(j, fichas, MarcoDeJugada(inicio, 1, j.MejorFichas.size())));
 
     if (mejor == 0) {
         if (ColocaElOrdenador(j))

@@ -18,6 +18,7 @@
 #include "ui/Imagenes.h"
 #include "ui/TamanoVentana.h"
 #include "ui/TecladoFichas.h"
+#include "ui/VentanaLista.h"
 #include "ui/VistaPrevia.h"
 
 namespace tablerix {
@@ -195,6 +196,13 @@ void Form1::CrearMenus() {
 
     CrearMenuVer();
 
+    QMenu* diccionario = menuBar()->addMenu(QStringLiteral("Diccionario"));
+    MnuLista = diccionario->addAction(QStringLiteral("Lista de palabras"));
+    connect(MnuLista, &QAction::triggered, this, [this] {
+        if (!Lista) Lista = new VentanaLista(*this);
+        Lista->Mostrar();
+    });
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
     About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
@@ -251,6 +259,7 @@ void Form1::PonerTamano(int porcentaje) {
     const QPoint centro = frameGeometry().center();
     PonerTamanoVentanas(porcentaje);
     Reescalar(this);
+    if (Lista) Lista->Ajustar();
     cmdEscape->setIconSize(Escalar(QSize(14, 9)));
     cmdEscape->setIcon(FlechaDeshacer(FactorEscala()));
     for (size_t k = 0; k < kTamanos.size(); ++k)
@@ -288,14 +297,16 @@ void Form1::Pintar() {
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
     PintarAyudas();
     setEnabled(m.Habilitada);
+    if (Lista) Lista->Pintar();
 }
 
 void Form1::PintarTablero() {
     for (int i = 0; i < kCasillas; ++i) {
         const Casilla& casilla = j.Form1.Label1[i];
         Label1[i]->PonerTexto(LetraDe(casilla.Letra));
-        Label1[i]->PonerValor(ValorMostrado(casilla.Letra, casilla.Blanco));
-        Label1[i]->PonerHueca(casilla.Blanco);
+        // A blank scores as its letter, so it shows that letter's value, hollow.
+        Label1[i]->PonerValor(ValorMostrado(casilla.Letra));
+        Label1[i]->PonerHueca(EsBlancoConLetra(casilla));
         Label1[i]->PonerColorTexto(AQColor(casilla.ColorLetra));
         Label1[i]->PonerFondo(AQColor(casilla.Fondo));
     }
@@ -369,12 +380,12 @@ void Form1::PintarVistaPrevia() {
     for (const FichaPrevia& ficha : j.Form1.VistaPrevia)
         if (EsCasilla(ficha.Casilla))
             fichas.push_back({Label1[ficha.Casilla], AQString(ficha.Letra),
-                              ValorMostrado(ficha.Letra, ficha.Blanco), ficha.Blanco});
+                              ValorMostrado(ficha.Letra), ficha.Blanco});
     Previa->Poner(fichas);
 }
 
-int Form1::ValorMostrado(char letra, bool blanco) const {
-    return MnuValores->isChecked() && !blanco ? ValorLetra(j, letra) : 0;
+int Form1::ValorMostrado(char letra) const {
+    return MnuValores->isChecked() ? ValorLetra(j, letra) : 0;
 }
 
 void Form1::Mostrar() {

@@ -23,6 +23,7 @@ namespace tablerix {
 class ArrastreFichas;
 class FlechaCursor;
 class Rotulos;
+class VentanaLista;
 class VistaPrevia;
 
 inline constexpr int kAnchoCliente = 642;
@@ -93,6 +94,8 @@ class Form1 : public QMainWindow {
     QAction* MnuMasPequeno = nullptr;
     QAction* MnuTamanoNormal = nullptr;
     QAction* MnuValores = nullptr;  // "Valores en las fichas", remembered between runs
+    QAction* MnuLista = nullptr;    // "Diccionario › Lista de palabras"
+    VentanaLista* Lista = nullptr;  // made when first opened
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
     // The play aids' entries (ui/Ayudas.cpp).
@@ -126,8 +129,8 @@ class Form1 : public QMainWindow {
     void PintarPartida();
     void PintarMarcos();
     void PintarVistaPrevia();
-    // The value shown on a tile: none for a blank, nor with values switched off.
-    int ValorMostrado(char letra, bool blanco = false) const;
+    // The value shown on a tile, a blank's letter included; none with values switched off.
+    int ValorMostrado(char letra) const;
     // Runs an event handler and shows what it changed.
     void Atender(const std::function<void(Juego&)>& manejador);
 

@@ -30,12 +30,17 @@ class ListaPalabras {
     // Entries 1..NumPalabras(); Palabras()[0] exists and is empty.
     const std::vector<std::string>& Palabras() const { return palabras_; }
     int NumPalabras() const { return static_cast<int>(palabras_.size()) - 1; }
+    // Entries removed so far: every removal that found its word adds one.
+    int Borradas() const { return borradas_; }
 
     bool DiccionarioModificado = false;
 
     bool ExistePalabra(std::string_view palabra) const;
     // Capitalises `palabra` (the caller's string too) and inserts it in order.
     void IncluirPalabra(std::string& palabra);
+    // Where IncluirPalabra would put `palabra` (in capitals): before the first
+    // greater entry, else at the end.
+    int PosicionDeInclusion(std::string_view palabra) const;
     // The first entry equal to `palabra` becomes the placeholder.
     void BorrarPalabra(std::string_view palabra);
 
@@ -58,6 +63,7 @@ class ListaPalabras {
   private:
     std::vector<std::string> palabras_{std::string()};
     RecuentoPalabras recuento_;  // live entries, placeholders left out
+    int borradas_ = 0;
     std::vector<ObservadorLista*> observadores_;
 };
 

@@ -104,6 +104,9 @@ void Comprobar(Orden& o) {
     } else if (n == "passes") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, INT16_MAX, "count");
+    } else if (n == "diskfull") {
+        c.Cuantos(1, 1);
+        c.UnaDe(0, {"on", "off"});
     } else if (n == "drop") {
         c.Cuantos(2, 2);
         c.Entero(0, 0, kRanuras - 1, "slot");
@@ -134,12 +137,19 @@ void Comprobar(Orden& o) {
                                      "' (a letter, Return, Escape, BackSpace, Left, Right, Up, "
                                      "Down, Space, *)"
                                : "bad letters '" + AUtf8(teclas) + "'");
+    } else if (n == "lookup" || n == "anagrams" || n == "pattern" || n == "addword" ||
+               n == "delword") {
+        c.Cuantos(1, 1);
+        o.Argumentos[0] = Txt(o.Argumentos[0]);  // as typed: the game refuses what is no tile
+    } else if (n == "undochange") {
+        c.Cuantos(1, 1);
+        c.Entero(0, 1, INT32_MAX, "change");
     } else if (n == "level") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, 7, "level");
     } else if (n == "answer") {
         c.Cuantos(1, SIZE_MAX);
-        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel"});
+        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel", "enter"});
     } else if (n == "letter") {
         c.Cuantos(1, SIZE_MAX);
         // "-" closes the chooser without a letter.
@@ -151,7 +161,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "file", "unseen", "preview"});
+                    "frame", "cursor", "file", "unseen", "preview", "changes"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

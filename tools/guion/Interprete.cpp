@@ -1,6 +1,7 @@
 #include "Interprete.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "Autojuego.h"
@@ -9,6 +10,7 @@
 #include "app/Eventos.h"
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
+#include "game/Diccionario.h"
 
 namespace tablerix::guion {
 namespace {
@@ -18,7 +20,8 @@ int Entero(const std::string& s) {
 }
 
 bool EsPreparacion(const std::string& n) {
-    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes";
+    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes" ||
+           n == "diskfull";
 }
 
 bool EsImpresion(const std::string& n) {
@@ -58,8 +61,10 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
         return kFallo;
     }
     // Queued answers nobody asked for usually mean a question that did not come.
-    for (Respuesta r : ventana_.Respuestas)
-        salida_ << "(unused answer " << (r == Respuesta::Aceptar ? "ok" : "cancel") << ")\n";
+    for (std::optional<Respuesta> r : ventana_.Respuestas) {
+        const char* nombre = !r ? "enter" : *r == Respuesta::Aceptar ? "ok" : "cancel";
+        salida_ << "(unused answer " << nombre << ")\n";
+    }
     for (char c : ventana_.Letras) salida_ << "(unused letter " << LineaVisible({c}) << ")\n";
     return kBien;
 }
@@ -85,7 +90,9 @@ void Interprete::EjecutarOrden(const Orden& o) {
         }
     } else if (o.Nombre == "answer") {
         for (const std::string& r : a)
-            ventana_.Respuestas.push_back(r == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar);
+            ventana_.Respuestas.push_back(r == "enter" ? std::nullopt
+                                          : r == "ok"  ? std::optional(Respuesta::Aceptar)
+                                                       : Respuesta::Cancelar);
     } else if (o.Nombre == "letter") {
         for (const std::string& l : a) ventana_.Letras.push_back(l == "-" ? kSinFicha : l[0]);
     } else if (o.Nombre == "autoanswer") {
@@ -130,6 +137,8 @@ void Interprete::Preparar(const Orden& o) {
         PonerPuntos(juego_, Entero(a[0]), Entero(a[1]));
     } else if (o.Nombre == "passes") {
         juego_.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
+    } else if (o.Nombre == "diskfull") {
+        SimularDiscoLleno(a[0] == "on");
     }
 }
 
@@ -207,6 +216,22 @@ void Interprete::Accion(const Orden& o) {
         MnuMejor_Click(j);
     } else if (n == "shuffle") {
         MnuMezclar_Click(j);
+    } else if (n == "lookup") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::Buscar, a[0]));
+    } else if (n == "anagrams") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::ConFichas, a[0]));
+    } else if (n == "pattern") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::Patron, a[0]));
+    } else if (n == "addword") {
+        Diccionario_Anadir(j, a[0]);
+    } else if (n == "delword") {
+        Diccionario_Quitar(j, a[0]);
+    } else if (n == "undochange") {
+        const int k = Entero(a[0]);
+        if (k > static_cast<int>(j.Cambios.Cambios().size()))
+            salida_ << "(no change " << k << ")\n";
+        else
+            Diccionario_Deshacer(j, k - 1);
     } else if (n == "close") {
         if (Form_Unload(j)) {
             terminado_ = true;
@@ -249,6 +274,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirPorSalir(j));
     else if (que == "preview")
         Escribir(ImprimirPrevision(j));
+    else if (que == "changes")
+        Escribir(ImprimirCambios(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
