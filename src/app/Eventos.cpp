@@ -3,6 +3,7 @@
 #include "app/Turno.h"
 #include "computer/Recomendacion.h"
 #include "game/Arranque.h"
+#include "game/Ayudas.h"
 #include "game/Colocacion.h"
 #include "game/Diccionario.h"
 #include "game/Mensajes.h"
@@ -74,6 +75,12 @@ void MnuContra_Click(Juego& j) {
 
 void MnuRecom_Click(Juego& j) {
     Atender(j, [&] { Recomendar(j); });
+}
+void MnuMejor_Click(Juego& j) {
+    Atender(j, [&] { j.Form1.MnuMejor = !j.Form1.MnuMejor; });
+}
+void MnuMezclar_Click(Juego& j) {
+    Atender(j, [&] { MezclarAtril(j); });
 }
 void MnuNiv_Click(Juego& j, int i) {
     Atender(j, [&] { ElegirNivel(j, i); });

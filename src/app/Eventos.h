@@ -19,6 +19,8 @@ void MnuLoad_Click(Juego& j);
 void mnuBorGuar_Click(Juego& j);
 void MnuContra_Click(Juego& j);
 void MnuRecom_Click(Juego& j);
+void MnuMejor_Click(Juego& j);    // "Recomendar la mejor jugada", a switch
+void MnuMezclar_Click(Juego& j);  // "Mezclar fichas"
 void MnuNiv_Click(Juego& j, int i);
 void MnuHelp_Click(Juego& j);
 void About_Click(Juego& j);

@@ -32,13 +32,7 @@ bool OrdenadorTieneFichas(const ModeloVentana& f) {
 
 // The player's move as laid on the board; false when the check refused it.
 bool ComprobarJugadaJugador(Juego& j) {
-    j.FichasColocadas = 0;
-    for (Casilla& c : j.Form1.Label1) {
-        if (c.Letra == kCasillaVacia) continue;
-        c.Marca = kMarcaOcupada;
-        if (c.ColorLetra == kRojo) ++j.FichasColocadas;
-    }
-    j.Silencioso = false;
+    PrepararComprobacion(j);
     ComprobarJugada(j);
     if (j.JugadaValida) return true;
     // The laid tiles stay red, marked and movable for the player to correct.
@@ -181,6 +175,16 @@ int PrimeraRanuraLibre(const Juego& j) {
 }
 
 }  // namespace
+
+void PrepararComprobacion(Juego& j) {
+    j.FichasColocadas = 0;
+    for (Casilla& c : j.Form1.Label1) {
+        if (c.Letra == kCasillaVacia) continue;
+        c.Marca = kMarcaOcupada;
+        if (c.ColorLetra == kRojo) ++j.FichasColocadas;
+    }
+    j.Silencioso = false;
+}
 
 void JugarTurno(Juego& j) {
     j.Form1.shpAzul.Visible = false;

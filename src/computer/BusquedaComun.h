@@ -11,8 +11,10 @@
 
 namespace tablerix {
 
-// The scan's stride. A level sets at least 1; an unset stride scans every entry.
+// The scan's stride. A level sets at least 1; an unset stride scans every
+// entry, and so does a recommendation while "Recomendar la mejor jugada" is on.
 inline int PasoDe(const Juego& j) {
+    if (j.Form1.MnuMejor && !ColocaElOrdenador(j)) return 1;
     return j.PasoBusqueda < 1 ? 1 : j.PasoBusqueda;
 }
 

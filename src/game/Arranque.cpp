@@ -33,7 +33,6 @@ Color ColorDePremio(char premio) {
 }
 
 constexpr const char* kNombreLista = "/Tablerix.pal";
-constexpr int kNivelInicial = 3;  // "Furby"
 
 }  // namespace
 
@@ -103,7 +102,7 @@ bool GuardarListaPalabras(Juego& j) {
     return guardada;
 }
 
-bool Arrancar(Juego& j, bool sembrarDelReloj) {
+bool Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
     // Two programs on one folder would remove each other's temporary files.
     if (!j.Bloqueo.Tomar(j.Carpeta)) {
         Advertir(j, Txt("Tablerix ya está abierto en esta carpeta:\n") + Txt(j.Carpeta));
@@ -113,11 +112,14 @@ bool Arrancar(Juego& j, bool sembrarDelReloj) {
     j.Lista.DiccionarioModificado = false;
     j.Ventana.MostrarAcercaDe();
     LeerPremios(j);
-    if (sembrarDelReloj) j.Azar.SembrarDelReloj();
+    if (sembrarDelReloj) {
+        j.Azar.SembrarDelReloj();
+        j.AzarMezcla.SembrarDelReloj();
+    }
     ConstruirValores(j);
     ConstruirLeyenda(j);
     // The level shown and the stride used agree from the start.
-    ElegirNivel(j, kNivelInicial);
+    ElegirNivel(j, nivel);
     j.Form1.AltoPartida = kAltoPartida;
     j.Ventana.MostrarVentanaPrincipal();
     j.Ventana.ProcesarEventos();

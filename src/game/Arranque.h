@@ -2,6 +2,7 @@
 // Start-up: the design-time board, the tables built once, the word list behind
 // the progress window, the first game.
 #include "game/Juego.h"
+#include "game/Nivel.h"
 
 namespace tablerix {
 
@@ -19,7 +20,8 @@ bool GuardarListaPalabras(Juego& j);
 // The whole start-up sequence, from the window as designed (DisenoInicial);
 // false: another program holds Carpeta or there is no word list, end the
 // program. The random source is seeded from the clock unless the caller
-// seeded it already (tests, driver).
-bool Arrancar(Juego& j, bool sembrarDelReloj = true);
+// seeded it already (tests, driver). `nivel` is the "Inteligencia" entry in
+// force from the start.
+bool Arrancar(Juego& j, bool sembrarDelReloj = true, int nivel = kNivelInicial);
 
 }  // namespace tablerix

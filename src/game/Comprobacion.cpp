@@ -86,7 +86,8 @@ void PreguntarBlanco(Juego& j, int casilla) {
 // include it, but Enter answers no, so a second Enter teaches the list nothing.
 // False when the move is refused.
 bool AceptarPalabra(Juego& j) {
-    if (j.Lista.ExistePalabra(j.Palabra)) return true;
+    const ListaPalabras& lista = j.ListaCompartida ? *j.ListaCompartida : j.Lista;
+    if (lista.ExistePalabra(j.Palabra)) return true;
     if (j.Silencioso) return false;
     std::string pregunta =
         "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";

@@ -119,6 +119,13 @@ struct Juego {
 
     // A handler is running: events processed meanwhile must not start another.
     bool Ocupado = false;
+
+    // "Mezclar fichas" draws from a source of its own: the bag's draws and
+    // the computer's choices stay what they would have been.
+    Aleatorio AzarMezcla;
+    // Set only in a scratch game made to check a move aside (app/PrevisionJugada.h):
+    // the game's word list, read instead of the scratch game's own, empty one.
+    const ListaPalabras* ListaCompartida = nullptr;
 };
 
 // The search runs for the computer's own move, whose tiles it lays and scores,

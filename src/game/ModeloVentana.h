@@ -122,6 +122,7 @@ struct ModeloVentana {
 
     std::array<bool, 8> MnuNiv{};
     bool MnuContra = false;  // "Fichas PC"
+    bool MnuMejor = false;   // "Recomendar la mejor jugada": F4 at stride 1
     bool Habilitada = true;  // the main window accepts input
 
     bool operator==(const ModeloVentana&) const = default;

@@ -12,6 +12,7 @@ struct Nivel {
     int Paso;            // PasoBusqueda
 };
 extern const std::array<Nivel, 8> kNiveles;
+constexpr int kNivelInicial = 3;  // "Furby"
 
 // Checks entry i, shows its caption and sets its stride.
 void ElegirNivel(Juego& j, int i);

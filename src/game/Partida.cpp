@@ -27,6 +27,18 @@ void LlenarBolsa(Juego& j) {
     for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Bolsa[s] = kBlanco;
 }
 
+}  // namespace
+
+int FichasIniciales(char ficha) {
+    if (ficha == kBlanco) return kFichasBolsa - kPrimeraRanuraBlanco + 1;
+    if (ficha == kEnie) return 1;  // W's slot
+    if (ficha < 'A' || ficha > 'Z' || ficha == 'W') return 0;
+    const int i = 2 * (ficha - 'A');
+    return (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
+}
+
+namespace {
+
 // FichasEnBolsa should always count the filled slots; a count that says
 // otherwise (a damaged saved game) must not leave the pick loop spinning.
 bool HayFichaEnBolsa(const Juego& j) {

@@ -10,6 +10,8 @@ void NuevaPartida(Juego& j);
 // `blanco`: the tile is a blank, drawn apart (a new game and a load know none).
 void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco = false);
 void RobarFichas(Juego& j, int p);
+// Tiles of a letter (kBlanco: blanks) in a full bag.
+int FichasIniciales(char ficha);
 
 // How MostrarAtril rebuilds a rack display from Atriles.
 struct ComoMostrarAtril {

@@ -100,6 +100,13 @@ int main(int argc, char* argv[]) {
         else
             form.cmdPasar->click();
     }
+    // A recommendation left on the board shows its points before OK; the
+    // switches are set for the picture only, not remembered.
+    if (j.PartidaEnCurso) form.MnuRecom->trigger();
+    form.MnuPuntos->setChecked(true);
+    form.MnuCoordenadas->setChecked(true);
+    form.DisponerAyudas();
+    form.PonerTamano(tamano);
     form.MnuContra->trigger();
     QApplication::processEvents();
     if (!form.grab().save(QString::fromLocal8Bit(argv[1]))) {

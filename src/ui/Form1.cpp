@@ -52,7 +52,7 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     new TecladoFichas(*this);
     PonerFuente(menuBar(), QApplication::font());
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) PonerFuente(menu, QApplication::font());
-    const QSize ventana(kAnchoCliente, kAltoCliente + menuBar()->sizeHint().height());
+    const QSize ventana(kAnchoCliente, AltoCliente() + menuBar()->sizeHint().height());
     PonerTamano(TamanoRecordado(ventana, screen()->availableGeometry().size()));
     Pintar();
 }
@@ -206,6 +206,8 @@ void Form1::CrearMenus() {
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
     About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
+
+    CrearMenusAyudas(juego, inteligencia);
 }
 
 void Form1::CrearMenuVer() {
@@ -293,6 +295,7 @@ void Form1::Pintar() {
     PintarMarcos();
     MnuContra->setChecked(m.MnuContra);
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
+    PintarAyudas();
     setEnabled(m.Habilitada);
     if (Lista) Lista->Pintar();
 }

@@ -22,6 +22,7 @@ namespace tablerix {
 
 class ArrastreFichas;
 class FlechaCursor;
+class Rotulos;
 class VentanaLista;
 class VistaPrevia;
 
@@ -41,6 +42,9 @@ class Form1 : public QMainWindow {
     // choice is also remembered for the next start.
     void PonerTamano(int porcentaje);
     void ElegirTamano(int porcentaje);
+    // The client area's height and what stands in its margins, from the
+    // "Ver" switches; PonerTamano then applies it to a shown window.
+    void DisponerAyudas();
 
     // The board square or the visible rack slot under a point of the client
     // area, or -1.
@@ -94,6 +98,19 @@ class Form1 : public QMainWindow {
     VentanaLista* Lista = nullptr;  // made when first opened
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
+    // The play aids' entries (ui/Ayudas.cpp).
+    QAction* MnuMejor = nullptr;  // "Recomendar la mejor jugada"
+    QAction* MnuCambiar = nullptr;
+    QAction* MnuPasar = nullptr;
+    QAction* MnuMezclar = nullptr;  // "Mezclar fichas"
+    QAction* MnuSalir = nullptr;
+    QAction* MnuPuntos = nullptr;       // "Puntos de la jugada"
+    QAction* MnuPorSalir = nullptr;     // "Fichas por salir"
+    QAction* MnuCoordenadas = nullptr;  // "Coordenadas"
+    Rotulos* Columnas = nullptr;        // the board's column and row names
+    Rotulos* Filas = nullptr;
+    Rotulos* PorSalir = nullptr;  // tiles not seen, per letter, below the board
+    Etiqueta* TotalPorSalir = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -103,6 +120,10 @@ class Form1 : public QMainWindow {
     void CrearMandos();
     void CrearMenus();
     void CrearMenuVer();
+    void CrearMenusAyudas(QMenu* juego, QMenu* inteligencia);  // ui/Ayudas.cpp
+    void PintarAyudas();
+    void CrearVistasAyudas();
+    int AltoCliente() const;
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

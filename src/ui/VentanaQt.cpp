@@ -29,8 +29,8 @@ void VentanaQt::CrearVentanaPrincipal(Juego& j) {
     form1_ = std::make_unique<Form1>(j);
 }
 
-bool VentanaQt::Arrancar(Juego& j, bool sembrarDelReloj) {
-    const bool arrancado = tablerix::Arrancar(j, sembrarDelReloj);
+bool VentanaQt::Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
+    const bool arrancado = tablerix::Arrancar(j, sembrarDelReloj, nivel);
     form1_->Pintar();
     return arrancado;
 }

@@ -5,6 +5,7 @@
 
 #include "game/InterfazVentana.h"
 #include "game/Juego.h"
+#include "game/Nivel.h"
 
 namespace tablerix {
 
@@ -23,7 +24,7 @@ class VentanaQt : public InterfazVentana {
     VentanaAyuda* Ayuda() const { return ayuda_.get(); }
     // The game's start-up (splash, main window, word list, first game), then
     // the main window shows the dealt game. False: no word list, the program ends.
-    bool Arrancar(Juego& j, bool sembrarDelReloj = true);
+    bool Arrancar(Juego& j, bool sembrarDelReloj = true, int nivel = kNivelInicial);
 
     Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
                              Respuesta porDefecto) override;

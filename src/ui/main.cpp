@@ -3,7 +3,9 @@
 
 #include "game/Juego.h"
 #include "ui/Aplicacion.h"
+#include "ui/Ayudas.h"
 #include "ui/Carpetas.h"
+#include "ui/Form1.h"
 #include "ui/LineaOrdenes.h"
 #include "ui/VentanaQt.h"
 
@@ -19,6 +21,8 @@ int main(int argc, char* argv[]) {
 
     // About window, main window, word list, first game; without a word list
     // the user has been told and the program ends.
-    if (!ventana.Arrancar(j)) return 1;
+    if (!ventana.Arrancar(j, true, tablerix::NivelRecordado())) return 1;
+    tablerix::RecuperarAyudas(j);
+    ventana.Principal()->Pintar();
     return app.exec();
 }

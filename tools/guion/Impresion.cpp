@@ -1,5 +1,7 @@
 #include "Impresion.h"
 
+#include "app/PrevisionJugada.h"
+#include "game/Ayudas.h"
 #include "game/Tipos.h"
 #include "wordlist/Archivos.h"
 #include "wordlist/Texto.h"
@@ -193,6 +195,23 @@ Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre) {
         inicio = fin + 2;
     }
     return l;
+}
+
+Lineas ImprimirPorSalir(const Juego& j) {
+    const FichasPorSalir cuenta = ContarFichasPorSalir(j);
+    std::string s;
+    int total = 0;
+    for (int i = 0; i <= kLetras; ++i) {
+        s += (i < kLetras ? AUtf8(std::string(1, kAlfabeto[i])) : "*") + ":" +
+             std::to_string(cuenta[i]) + " ";
+        total += cuenta[i];
+    }
+    return {s + "total " + std::to_string(total)};
+}
+
+Lineas ImprimirPrevision(const Juego& j) {
+    const std::string linea = PrevisionJugada(j);
+    return {linea.empty() ? "preview none" : "preview " + LineaVisible(linea)};
 }
 
 }  // namespace tablerix::guion

@@ -24,6 +24,8 @@ Lineas ImprimirPalabras(const Juego& j);
 Lineas ImprimirMarco(const Juego& j);   // the blue frame of the computer's last word
 Lineas ImprimirCursor(const Juego& j);  // the typing cursor
 Lineas ImprimirTodo(const Juego& j);
+Lineas ImprimirPorSalir(const Juego& j);   // the tiles the player has not seen
+Lineas ImprimirPrevision(const Juego& j);  // the move's points before OK
 // A query of the word-list window: `lookup` prints "WORD sí|no" and the
 // neighbours (the word itself marked with '>'), the others a count line and
 // "WORD POINTS" lines; a refused input prints "refused: REASON".

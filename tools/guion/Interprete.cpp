@@ -212,6 +212,10 @@ void Interprete::Accion(const Orden& o) {
         MnuNiv_Click(j, Entero(a[0]));
     } else if (n == "pcrack") {
         MnuContra_Click(j);
+    } else if (n == "best") {
+        MnuMejor_Click(j);
+    } else if (n == "shuffle") {
+        MnuMezclar_Click(j);
     } else if (n == "lookup") {
         Escribir(ImprimirConsulta(j, ModoConsulta::Buscar, a[0]));
     } else if (n == "anagrams") {
@@ -266,6 +270,10 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirMarco(j));
     else if (que == "cursor")
         Escribir(ImprimirCursor(j));
+    else if (que == "unseen")
+        Escribir(ImprimirPorSalir(j));
+    else if (que == "preview")
+        Escribir(ImprimirPrevision(j));
     else if (que == "changes")
         Escribir(ImprimirCambios(j));
     else if (que == "all")

@@ -1,0 +1,81 @@
+#include "app/PrevisionJugada.h"
+
+#include <algorithm>
+
+#include "app/Turno.h"
+#include "game/Comprobacion.h"
+#include "game/Puntuacion.h"
+#include "wordlist/Texto.h"
+
+namespace tablerix {
+namespace {
+
+// The scratch game's window: shows nothing and keeps what it would have shown.
+// Questions are answered Cancel, so the list is never asked to grow.
+class VentanaEnsayo : public InterfazVentana {
+  public:
+    std::string Aviso;  // the last box's text
+    bool Pregunta = false;
+    bool BlancoPedido = false;
+
+    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar,
+                             Respuesta) override {
+        Aviso = texto;
+        Pregunta = conCancelar;
+        return Respuesta::Cancelar;
+    }
+    char ElegirLetra(int, int) override {
+        BlancoPedido = true;
+        return 'A';  // any letter: the preview stops at the blank
+    }
+    void MostrarProgreso(int, const std::function<void()>&) override {}
+    void MostrarAcercaDe() override {}
+    void MostrarVentanaPrincipal() override {}
+    void Habilitar(bool) override {}
+    void ProcesarEventos() override {}
+    void AbrirDocumento(const std::string&) override {}
+    void ModeloCambiado() override {}
+};
+
+bool HayFichasPuestas(const ModeloVentana& f) {
+    return std::any_of(f.Label1.begin(), f.Label1.end(), [](const Casilla& c) {
+        return c.ColorLetra == kRojo && c.Letra != kCasillaVacia;
+    });
+}
+
+}  // namespace
+
+std::string PrevisionJugada(const Juego& j) {
+    const ModeloVentana& f = j.Form1;
+    if (!j.PartidaEnCurso || !f.Habilitada || f.ModoLabel9 != kModoTurnoJugador ||
+        !HayFichasPuestas(f))
+        return {};
+
+    // What the move check reads; the word list is shared, not copied.
+    VentanaEnsayo ventana;
+    Juego ensayo(ventana);
+    ensayo.ListaCompartida = &j.Lista;
+    ensayo.Form1 = f;
+    ensayo.Valores = j.Valores;
+    ensayo.Premios = j.Premios;
+    ensayo.Tablero = j.Tablero;
+    ensayo.PrimeraJugada = j.PrimeraJugada;
+    ensayo.PartidaEnCurso = true;
+    ensayo.Turno = j.Turno;
+    PrepararComprobacion(ensayo);
+    ComprobarJugada(ensayo);
+
+    if (ventana.BlancoPedido) return Txt("Falta elegir la letra del comodín.");
+    if (!ensayo.JugadaValida)
+        return ventana.Pregunta ? "No conozco la palabra: " + ensayo.Palabra + "." : ventana.Aviso;
+    // List4: each word and its notation, which ends in "=points"; then the bonus line.
+    const std::vector<std::string>& registro = ensayo.Form1.List4;
+    std::string linea;
+    for (std::size_t k = 0; k + 1 < registro.size(); k += 2)
+        linea += (linea.empty() ? "" : ", ") + registro[k] + " " +
+                 registro[k + 1].substr(registro[k + 1].rfind('=') + 1);
+    if (registro.size() % 2) linea += ", todas las fichas " + std::to_string(kPuntosTodasLasFichas);
+    return linea + ": " + std::to_string(ensayo.PuntosJugada) + " puntos";
+}
+
+}  // namespace tablerix
