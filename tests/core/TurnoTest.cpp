@@ -57,6 +57,74 @@ TEST(Turno, LasPreguntasSobreElTableroMuestranLaJugadaYLosBlancosQuedanDistingui
         EXPECT_EQ(j.Form1.Label1[q].Blanco, q == 112 || q == 114) << q;
 }
 
+// Notes what the window shows, and whether a game is on, as each box opens.
+class VentanaQueAnota : public VentanaGuionizada {
+  public:
+    Juego* J = nullptr;
+    std::vector<std::pair<ModeloVentana, bool>> Vistas;
+
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+        Vistas.emplace_back(J->Form1, J->PartidaEnCurso);
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+    }
+};
+
+TEST(FinPartida, LaCajaDelFinSeAbreSobreLaPartidaTerminadaConLasFichasDelOrdenadorALaVista) {
+    JuegoDePruebaCon<VentanaQueAnota> t({"CASA"});
+    Juego& j = t.J;
+    t.Ventana.J = &j;
+    t.Fijar(110, "CASA");
+    DarAtril(j, 1, "QJ");
+    DarAtril(j, 2, "ZX");
+    j.FichasEnBolsa = 0;
+    j.PasesSeguidos = 1;
+    cmdPasar_Click(j);
+
+    ASSERT_EQ(t.Textos(), Lineas({"Has ganado tú."}));
+    const auto& [vista, enCurso] = t.Ventana.Vistas.back();
+    EXPECT_FALSE(enCurso);
+    EXPECT_EQ(vista.Label9, "Partida finalizada.");
+    EXPECT_EQ(vista.Label4, j.Form1.Label4);
+    EXPECT_NE(j.Form1.Label4, (std::array<std::string, 2>{"0", "0"}));
+    EXPECT_EQ(vista.AltoPartida, kAltoPartidaCorto);
+    EXPECT_EQ(vista.Label11[1].Letra, 'X');
+}
+
+// The letters a frame encloses on the board as shown, proposed tiles included.
+std::string LetrasEnMarco(const ModeloVentana& f) {
+    std::string letras;
+    for (int q = 0; q < kCasillas; ++q) {
+        const Rectangulo c = GeometriaCasilla(q), m = f.shpAzul.Posicion;
+        if (c.Izquierda < m.Izquierda || c.Arriba < m.Arriba ||
+            c.Izquierda + c.Ancho > m.Izquierda + m.Ancho || c.Arriba + c.Alto > m.Arriba + m.Alto)
+            continue;
+        char letra = f.Label1[q].Letra;
+        for (const FichaPrevia& ficha : f.VistaPrevia)
+            if (ficha.Casilla == q) letra = ficha.Letra;
+        letras += letra;
+    }
+    return letras;
+}
+
+TEST(Turno, CadaPalabraPreguntadaEsLaEnmarcadaTambienLasCruzadas) {
+    // ASO, ending on the O under CASA's end, is the best move: it makes SA and AS across.
+    JuegoDePruebaCon<VentanaQueAnota> t({"AS", "ASO", "CASA", "SA"});
+    Juego& j = t.J;
+    t.Ventana.J = &j;
+    ElegirNivel(j, 0);
+    t.Fijar(110, "CASA");
+    t.Fijar(129, 'O');
+    j.PrimeraJugada = false;
+    DarAtril(j, 2, "ASQJZXK");
+    t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
+    cmdPasar_Click(j);
+
+    std::vector<std::string> enmarcadas;
+    for (const auto& [vista, enCurso] : t.Ventana.Vistas)
+        if (!vista.VistaPrevia.empty()) enmarcadas.push_back(LetrasEnMarco(vista));
+    EXPECT_EQ(enmarcadas, (std::vector<std::string>{"ASO", "SA", "AS"}));
+}
+
 // A window whose pending events are the user pressing every button while the
 // computer thinks.
 class VentanaImpaciente : public VentanaGuionizada {

@@ -150,7 +150,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "file"});
+                    "frame", "cursor", "controls", "file"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

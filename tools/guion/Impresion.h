@@ -22,6 +22,8 @@ Lineas ImprimirPartida(const Juego& j);  // the game log
 Lineas ImprimirPalabras(const Juego& j);
 Lineas ImprimirMarco(const Juego& j);   // the blue frame of the computer's last word
 Lineas ImprimirCursor(const Juego& j);  // the typing cursor
+// The move buttons, the computer's rack row and "Fichas PC"; not part of ImprimirTodo.
+Lineas ImprimirMandos(const Juego& j);
 Lineas ImprimirTodo(const Juego& j);
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);

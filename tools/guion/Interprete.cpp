@@ -241,6 +241,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirMarco(j));
     else if (que == "cursor")
         Escribir(ImprimirCursor(j));
+    else if (que == "controls")
+        Escribir(ImprimirMandos(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
