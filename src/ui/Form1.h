@@ -100,6 +100,8 @@ class Form1 : public QMainWindow {
     void CrearMandos();
     void CrearMenus();
     void CrearMenuVer();
+    // "Ver" offers only the sizes at which the window fits the screen's available area.
+    void MarcarTamanosPosibles();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

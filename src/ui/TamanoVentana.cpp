@@ -1,6 +1,9 @@
 #include "ui/TamanoVentana.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/Aplicacion.h"
 #include "ui/Escala.h"
@@ -39,6 +42,40 @@ int TamanoVecino(int porcentaje, int paso) {
     const auto indice =
         std::clamp<std::ptrdiff_t>(actual - kTamanos.begin() + paso, 0, std::ssize(kTamanos) - 1);
     return kTamanos[indice];
+}
+
+bool CabeATamano(const QSize& contenido, const QSize& marco, int porcentaje,
+                 const QSize& disponible) {
+    const QSize ventana(static_cast<int>(std::lround(contenido.width() * porcentaje / 100.0)),
+                        static_cast<int>(std::lround(contenido.height() * porcentaje / 100.0)));
+    return (ventana + marco).width() <= disponible.width() &&
+           (ventana + marco).height() <= disponible.height();
+}
+
+QSize MarcoDeVentana(const QWidget* ventana, const QWidget* referencia) {
+    const QWidget* medida = ventana->isVisible() || !referencia ? ventana : referencia;
+    return medida->frameGeometry().size() - medida->size();
+}
+
+QRect EnPantalla(const QSize& tamano, const QSize& marco, const QPoint& centro,
+                 const QRect& disponible) {
+    QRect exterior(QPoint(), (tamano + marco).boundedTo(disponible.size()));
+    exterior.moveCenter(centro);
+    exterior.moveRight(std::min(exterior.right(), disponible.right()));
+    exterior.moveBottom(std::min(exterior.bottom(), disponible.bottom()));
+    exterior.moveLeft(std::max(exterior.left(), disponible.left()));
+    exterior.moveTop(std::max(exterior.top(), disponible.top()));
+    return exterior;
+}
+
+void ColocarSobre(QWidget* ventana, const QSize& tamano, const QWidget* principal) {
+    const QSize marco = MarcoDeVentana(ventana, principal);
+    const QRect disponible = (principal ? principal : ventana)->screen()->availableGeometry();
+    const QPoint centro = principal && principal->isVisible() ? principal->frameGeometry().center()
+                                                              : disponible.center();
+    const QRect exterior = EnPantalla(tamano, marco, centro, disponible);
+    ventana->resize(exterior.size() - marco);
+    ventana->move(exterior.topLeft());
 }
 
 }  // namespace tablerix

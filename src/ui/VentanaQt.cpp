@@ -11,6 +11,7 @@
 
 #include "game/Arranque.h"
 #include "ui/Aplicacion.h"
+#include "ui/CajaMensaje.h"
 #include "ui/ConversionQt.h"
 #include "ui/Escala.h"
 #include "ui/Form1.h"
@@ -60,10 +61,11 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
     caja.setDefaultButton(QMessageBox::Ok);
     // Closing the box answers Cancel.
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
+    AjustarCajaAlTamano(caja);
     if (form1_->j.Form1.PreguntaJuntoAlTablero) {
-        const QRect panel(form1_->Cliente->mapToGlobal(form1_->shpMandos->pos()),
-                          form1_->shpMandos->size());
-        caja.move(JuntoAlTablero(panel, caja.sizeHint(), form1_->screen()->availableGeometry()));
+        const QRect lista(form1_->Cliente->mapToGlobal(form1_->lstPartida->pos()),
+                          form1_->lstPartida->size());
+        caja.move(JuntoAlTablero(lista, caja.sizeHint(), form1_->screen()->availableGeometry()));
     }
     caja.exec();
     return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar

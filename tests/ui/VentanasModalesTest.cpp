@@ -1,9 +1,12 @@
 // Message boxes, the letter chooser, the progress window and the about window,
 // reached through the game's window interface and answered by the test.
+#include <QLabel>
+#include <algorithm>
 #include <stdexcept>
 
 #include "VentanaDePrueba.h"
 #include "game/Mensajes.h"
+#include "ui/CajaMensaje.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
 #include "wordlist/Texto.h"
@@ -57,6 +60,38 @@ TEST_F(VentanasModales,
               Respuesta::Cancelar);
 }
 
+TEST_F(VentanasModales, BoxesFollowTheSizeAndAreNeverTooNarrowForTheirTitle) {
+    form->Mostrar();
+    struct Medidas {
+        int letra, icono, boton, ancho;
+    };
+    auto medir = [&] {
+        Medidas m{};
+        contestador.Hacer([&](QWidget* ventanaModal) {
+            auto* caja = static_cast<QMessageBox*>(ventanaModal);
+            int letra = 0, icono = 0;
+            for (const QLabel* etiqueta : caja->findChildren<QLabel*>()) {
+                icono = std::max(icono, etiqueta->pixmap().width());
+                if (etiqueta->text() == caja->text())
+                    letra = QFontInfo(etiqueta->font()).pixelSize();
+            }
+            m = {letra, icono, caja->button(QMessageBox::Ok)->height(), caja->width()};
+            caja->button(QMessageBox::Ok)->click();
+        });
+        ventana.MostrarMensaje("Yo paso.", Icono::Informacion, false);
+        return m;
+    };
+    const Medidas normal = medir();
+    form->PonerTamano(200);
+    const Medidas doble = medir();
+    EXPECT_EQ(doble.letra, 2 * normal.letra);
+    EXPECT_EQ(doble.icono, 2 * normal.icono);
+    EXPECT_GE(doble.boton, 2 * 23);
+    // "Yo paso." alone would leave the title bar too short at either size.
+    for (const int ancho : {normal.ancho, doble.ancho})
+        EXPECT_GE(ancho, AnchoParaTitulo(QStringLiteral("Tablerix")));
+}
+
 TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosedAtEverySize) {
     form->Mostrar();
     contestador.Hacer([](QWidget* elector) {
@@ -83,6 +118,10 @@ TEST_F(VentanasModales, ProgressWindowRunsItsWorkOnceShownAndCannotBeClosedBefor
         auto* progreso = dynamic_cast<Form2*>(QApplication::activeModalWidget());
         ASSERT_NE(progreso, nullptr);
         EXPECT_EQ(progreso->lblProceso->Texto(), QStringLiteral("Guardando Diccionario..."));
+        // Centred over the main window.
+        EXPECT_LE(
+            (progreso->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(),
+            2);
         progreso->close();
         EXPECT_TRUE(progreso->isVisible());
     });
