@@ -49,11 +49,15 @@ void AjustarCajaAlTamano(QMessageBox& caja) {
         // A style may have no picture that large: its largest is then enlarged.
         const QPixmap dibujo =
             estilo->standardIcon(Dibujo(caja.icon()), nullptr, &caja).pixmap(tamano);
-        icono->setPixmap(dibujo.size() == tamano
-                             ? dibujo
-                             : dibujo.scaled(tamano, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        icono->setPixmap(dibujo.size() == tamano ? dibujo
+                                                 : dibujo.scaled(tamano, Qt::KeepAspectRatio,
+                                                                 Qt::SmoothTransformation));
     }
-    for (QAbstractButton* boton : caja.buttons()) boton->setMinimumSize(Escalar(QSize(75, 23)));
+    const int iconoBoton = estilo->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, &caja);
+    for (QAbstractButton* boton : caja.buttons()) {
+        boton->setMinimumSize(Escalar(QSize(75, 23)));
+        boton->setIconSize(Escalar(QSize(iconoBoton, iconoBoton)));
+    }
     // Qt makes room for the title by its own measure, too short for most title bars.
     if (auto* botones = caja.findChild<QDialogButtonBox*>())
         botones->setMinimumWidth(AnchoParaTitulo(caja.windowTitle()));

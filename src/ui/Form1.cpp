@@ -279,7 +279,7 @@ void Form1::PonerTamano(int porcentaje) {
 
 void Form1::MarcarTamanosPosibles() {
     const QSize contenido = size() / FactorEscala();
-    const QSize marco = MarcoDeVentana(this);
+    const QMargins marco = MarcoDeVentana(this);
     const QSize disponible = screen()->availableGeometry().size();
     for (size_t k = 0; k < kTamanos.size(); ++k)
         MnuTamano[k]->setEnabled(CabeATamano(contenido, marco, kTamanos[k], disponible));

@@ -44,22 +44,24 @@ int TamanoVecino(int porcentaje, int paso) {
     return kTamanos[indice];
 }
 
-bool CabeATamano(const QSize& contenido, const QSize& marco, int porcentaje,
+bool CabeATamano(const QSize& contenido, const QMargins& marco, int porcentaje,
                  const QSize& disponible) {
     const QSize ventana(static_cast<int>(std::lround(contenido.width() * porcentaje / 100.0)),
                         static_cast<int>(std::lround(contenido.height() * porcentaje / 100.0)));
-    return (ventana + marco).width() <= disponible.width() &&
-           (ventana + marco).height() <= disponible.height();
+    const QSize exterior = ventana.grownBy(marco);
+    return exterior.width() <= disponible.width() && exterior.height() <= disponible.height();
 }
 
-QSize MarcoDeVentana(const QWidget* ventana, const QWidget* referencia) {
+QMargins MarcoDeVentana(const QWidget* ventana, const QWidget* referencia) {
     const QWidget* medida = ventana->isVisible() || !referencia ? ventana : referencia;
-    return medida->frameGeometry().size() - medida->size();
+    const QRect fuera = medida->frameGeometry(), dentro = medida->geometry();
+    return {dentro.left() - fuera.left(), dentro.top() - fuera.top(),
+            fuera.right() - dentro.right(), fuera.bottom() - dentro.bottom()};
 }
 
-QRect EnPantalla(const QSize& tamano, const QSize& marco, const QPoint& centro,
+QRect EnPantalla(const QSize& tamano, const QMargins& marco, const QPoint& centro,
                  const QRect& disponible) {
-    QRect exterior(QPoint(), (tamano + marco).boundedTo(disponible.size()));
+    QRect exterior(QPoint(), tamano.grownBy(marco).boundedTo(disponible.size()));
     exterior.moveCenter(centro);
     exterior.moveRight(std::min(exterior.right(), disponible.right()));
     exterior.moveBottom(std::min(exterior.bottom(), disponible.bottom()));
@@ -68,14 +70,16 @@ QRect EnPantalla(const QSize& tamano, const QSize& marco, const QPoint& centro,
     return exterior;
 }
 
+void ColocarExterior(QWidget* ventana, const QRect& exterior, const QMargins& marco) {
+    ventana->setGeometry(exterior.marginsRemoved(marco));
+}
+
 void ColocarSobre(QWidget* ventana, const QSize& tamano, const QWidget* principal) {
-    const QSize marco = MarcoDeVentana(ventana, principal);
+    const QMargins marco = MarcoDeVentana(ventana, principal);
     const QRect disponible = (principal ? principal : ventana)->screen()->availableGeometry();
     const QPoint centro = principal && principal->isVisible() ? principal->frameGeometry().center()
                                                               : disponible.center();
-    const QRect exterior = EnPantalla(tamano, marco, centro, disponible);
-    ventana->resize(exterior.size() - marco);
-    ventana->move(exterior.topLeft());
+    ColocarExterior(ventana, EnPantalla(tamano, marco, centro, disponible), marco);
 }
 
 }  // namespace tablerix

@@ -18,6 +18,7 @@
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
+#include "ui/TamanoVentana.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VistaPrevia.h"
 
@@ -65,7 +66,10 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
     if (form1_->j.Form1.PreguntaJuntoAlTablero) {
         const QRect lista(form1_->Cliente->mapToGlobal(form1_->lstPartida->pos()),
                           form1_->lstPartida->size());
-        caja.move(JuntoAlTablero(lista, caja.sizeHint(), form1_->screen()->availableGeometry()));
+        const QMargins marco = MarcoDeVentana(&caja, form1_.get());
+        const QSize exterior = caja.sizeHint().grownBy(marco);
+        const QRect pantalla = form1_->screen()->availableGeometry();
+        ColocarExterior(&caja, QRect(JuntoAlTablero(lista, exterior, pantalla), exterior), marco);
     }
     caja.exec();
     return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar
