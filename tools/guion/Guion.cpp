@@ -147,6 +147,9 @@ void Comprobar(Orden& o) {
     } else if (n == "autoanswer") {
         c.Cuantos(1, 1);
         c.UnaDe(0, {"ok", "cancel", "off"});
+    } else if (n == "frames") {
+        c.Cuantos(1, 1);
+        c.UnaDe(0, {"on", "off"});
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",

@@ -93,6 +93,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
             ventana_.RespuestaAutomatica.reset();
         else
             ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
+    } else if (o.Nombre == "frames") {
+        ventana_.MirarMarco = a[0] == "on" ? &juego_ : nullptr;
     } else if (EsImpresion(o.Nombre)) {
         Imprimir(o);
     } else if (EsPreparacion(o.Nombre)) {
