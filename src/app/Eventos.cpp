@@ -147,15 +147,22 @@ bool Form_Tecla(Juego& j, Tecla tecla, char caracter) {
 }
 
 bool Form_Unload(Juego& j) {
-    return Atender(j, [&] {
+    bool cierra = false;
+    Atender(j, [&] {
+        // A save the player asked for that fails keeps the window open, with
+        // everything in memory: the player may mend the folder and close again,
+        // or answer Cancelar to close without saving.
         if (j.PartidaEnCurso && !j.PrimeraJugada &&
-            Preguntar(j, Txt("¿Quieres guardar la partida?")))
-            GuardarPartida(j);
+            Preguntar(j, Txt("¿Quieres guardar la partida?")) && !GuardarPartida(j))
+            return;
         if (j.Lista.DiccionarioModificado &&
-            Preguntar(j, Txt("¿Quieres guardar las modificaciones del diccionario?")))
-            GuardarListaPalabras(j);
+            Preguntar(j, Txt("¿Quieres guardar las modificaciones del diccionario?")) &&
+            !GuardarListaPalabras(j))
+            return;
         j.Ventana.ProcesarEventos();
+        cierra = true;
     });
+    return cierra;
 }
 
 }  // namespace tablerix

@@ -40,7 +40,8 @@ enum class Tecla { Caracter, Intro, Escape, Retroceso, Izquierda, Derecha, Arrib
 bool Form_Tecla(Juego& j, Tecla tecla, char caracter = '\0');
 
 // Closing the main window: the two questions, then the program may end.
-// False while another handler runs (closing is then ignored).
+// False, and closing is ignored, while another handler runs or when a save the
+// player asked for failed.
 bool Form_Unload(Juego& j);
 
 }  // namespace tablerix

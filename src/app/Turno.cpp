@@ -60,7 +60,7 @@ bool FijarJugadaJugador(Juego& j) {
         Casilla& c = f.Label1[i];
         if (c.ColorLetra == kRojo && c.Letra != kCasillaVacia) {
             // A blank stays told apart on the board for the rest of the game.
-            PonerCasillaFija(j, i, c.Letra, c.Blanco || c.Marca == kMarcaBlanco);
+            PonerCasillaFija(j, i, c.Letra, EsBlancoConLetra(c));
         } else {
             c.Movible = false;
             c.Marca = kMarcaReposo;
@@ -156,15 +156,15 @@ void TurnoOrdenador(Juego& j) {
 
     RetirarFichasOrdenador(j);
 
-    if (!OrdenadorTieneFichas(f)) {
-        // The points of its last word are already on its score; the word is not logged.
-        FinPartida(j);
-    } else if (!j.MejorFichas.empty()) {
+    // Also the word that empties its rack: its points are on its score, so the
+    // log shows it before the settlement.
+    if (!j.MejorFichas.empty()) {
         EscribirBloqueJugada(j, "-----Ordenador-----", f.List3, j.PuntosMejor);
         f.List3.clear();
         f.List4.clear();
         j.PrimeraJugada = false;
     }
+    if (!OrdenadorTieneFichas(f)) FinPartida(j);
     DevolverTurno(j);
 }
 

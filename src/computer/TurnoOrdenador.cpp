@@ -1,6 +1,7 @@
 #include "computer/TurnoOrdenador.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "computer/BloquesPartida.h"
 #include "computer/Busqueda.h"
@@ -96,6 +97,16 @@ bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, int pri
     return aceptadas;
 }
 
+// A refusal must have struck a word from the list: a search run again over the
+// same list would propose the same move, and ask, for ever.
+bool Confirmada(Juego& j, const std::vector<FichaPrevia>& fichas, int primera, int paso) {
+    const int borradas = j.Lista.Borradas();
+    if (ConfirmarPalabras(j, fichas, primera, paso)) return true;
+    if (j.Lista.Borradas() == borradas)
+        throw std::logic_error("a word was vetoed but the list still holds it");
+    return false;
+}
+
 void OcultarProgreso(ModeloVentana& f) {
     f.ProgresoVisible = false;
     f.AnchoProgreso = 0;
@@ -140,7 +151,7 @@ void BuscarJugada(Juego& j) {
         BuscarMejorJugada(j);
         paso = PasoDireccion(j.MejorDireccion);
         fichas = FichasDeJugada(j, j.MejorInicio, paso);
-    } while (!ConfirmarPalabras(j, fichas, j.MejorInicio, paso));
+    } while (!Confirmada(j, fichas, j.MejorInicio, paso));
 
     for (const FichaPrevia& ficha : fichas) {
         if (ColocaElOrdenador(j))
@@ -172,7 +183,7 @@ void BuscarPrimeraJugada(Juego& j) {
         mejor = BuscarMejorPrimeraJugada(j);
         inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1;
         fichas = FichasDeJugada(j, inicio, 1);
-    } while (!ConfirmarPalabras(j, fichas, inicio, 1));
+    } while (!Confirmada(j, fichas, inicio, 1));
 
     if (mejor == 0) {
         if (ColocaElOrdenador(j))

@@ -83,13 +83,14 @@ bool CargarListaPalabras(Juego& j) {
     return true;
 }
 
-void GuardarListaPalabras(Juego& j) {
+bool GuardarListaPalabras(Juego& j) {
     bool guardada = false;
     j.Ventana.MostrarProgreso(2, [&] { guardada = j.Lista.Guardar(j.Carpeta + kNombreLista); });
     if (guardada)
         j.Lista.DiccionarioModificado = false;
     else
         Advertir(j, "No se ha podido guardar la lista de palabras.");
+    return guardada;
 }
 
 bool Arrancar(Juego& j, bool sembrarDelReloj) {

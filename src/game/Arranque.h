@@ -13,8 +13,9 @@ void ConstruirLeyenda(Juego& j);
 // Loads Tablerix.pal behind the progress window; false (after the message) when
 // there is none: the program must end.
 bool CargarListaPalabras(Juego& j);
-// Saves Tablerix.pal behind the progress window; a failure is reported.
-void GuardarListaPalabras(Juego& j);
+// Saves Tablerix.pal behind the progress window; a failure is reported and
+// gives false.
+bool GuardarListaPalabras(Juego& j);
 // The whole start-up sequence, from the window as designed (DisenoInicial);
 // false: no word list, end the program. The random source is seeded from the
 // clock unless the caller seeded it already (tests, driver).

@@ -83,13 +83,15 @@ void PreguntarBlanco(Juego& j, int casilla) {
 }
 
 // A word missing from the list: silently a refusal; otherwise the player may
-// include it. False when the move is refused.
+// include it, but Enter answers no, so a second Enter teaches the list nothing.
+// False when the move is refused.
 bool AceptarPalabra(Juego& j) {
     if (j.Lista.ExistePalabra(j.Palabra)) return true;
     if (j.Silencioso) return false;
     std::string pregunta =
         "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";
-    if (!PreguntarJuntoAlTablero(j, pregunta, Icono::Exclamacion)) return false;
+    if (!PreguntarJuntoAlTablero(j, pregunta, Icono::Exclamacion, Respuesta::Cancelar))
+        return false;
     j.Lista.IncluirPalabra(j.Palabra);
     return true;
 }

@@ -14,8 +14,10 @@ class InterfazVentana {
   public:
     virtual ~InterfazVentana() = default;
 
-    // Modal box titled "Tablerix": OK only, or OK and Cancel. Closing the box is Cancel.
-    virtual Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) = 0;
+    // Modal box titled "Tablerix": OK only, or OK and Cancel. Closing the box is
+    // Cancel; Enter answers `porDefecto` (OK in a box without Cancel).
+    virtual Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                                     Respuesta porDefecto) = 0;
     // Modal letter chooser placed at (izquierda, arriba) from the main window's outer
     // top-left corner. Returns the letter pressed, or '\0' when closed without one.
     virtual char ElegirLetra(int izquierda, int arriba) = 0;

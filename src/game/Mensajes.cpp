@@ -4,23 +4,24 @@
 
 namespace tablerix {
 
-bool Preguntar(Juego& j, const std::string& texto, Icono icono) {
-    return j.Ventana.MostrarMensaje(texto, icono, true) == Respuesta::Aceptar;
+bool Preguntar(Juego& j, const std::string& texto, Icono icono, Respuesta porDefecto) {
+    return j.Ventana.MostrarMensaje(texto, icono, true, porDefecto) == Respuesta::Aceptar;
 }
 
-bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono) {
+bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono,
+                             Respuesta porDefecto) {
     j.Form1.PreguntaJuntoAlTablero = true;
-    const bool si = Preguntar(j, texto, icono);
+    const bool si = Preguntar(j, texto, icono, porDefecto);
     j.Form1.PreguntaJuntoAlTablero = false;
     return si;
 }
 
 void Informar(Juego& j, const std::string& texto) {
-    j.Ventana.MostrarMensaje(texto, Icono::Informacion, false);
+    j.Ventana.MostrarMensaje(texto, Icono::Informacion, false, Respuesta::Aceptar);
 }
 
 void Advertir(Juego& j, const std::string& texto) {
-    j.Ventana.MostrarMensaje(texto, Icono::Exclamacion, false);
+    j.Ventana.MostrarMensaje(texto, Icono::Exclamacion, false, Respuesta::Aceptar);
 }
 
 void AgregarLinea(Juego& j, const std::string& linea) {

@@ -7,10 +7,12 @@
 
 namespace tablerix {
 
-// Question box, OK and Cancel: true for OK.
-bool Preguntar(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta);
+// Question box, OK and Cancel: true for OK. Enter answers `porDefecto`.
+bool Preguntar(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta,
+               Respuesta porDefecto = Respuesta::Aceptar);
 // The same, about what the board shows: the window keeps the box off the board.
-bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta);
+bool PreguntarJuntoAlTablero(Juego& j, const std::string& texto, Icono icono = Icono::Pregunta,
+                             Respuesta porDefecto = Respuesta::Aceptar);
 void Informar(Juego& j, const std::string& texto);
 void Advertir(Juego& j, const std::string& texto);
 

@@ -52,6 +52,11 @@ struct Casilla {  // Label1(i)
     bool operator==(const Casilla&) const = default;
 };
 
+// A blank standing for its letter: laid as one, or given its letter by the check under way.
+inline bool EsBlancoConLetra(const Casilla& c) {
+    return c.Blanco || c.Marca == kMarcaBlanco;
+}
+
 struct FichaJugador {  // Label5(k)
     char Letra = kSinFicha;
     bool Visible = true;

@@ -2,16 +2,16 @@
 
 namespace tablerix {
 
-Respuesta VentanaGuionizada::MostrarMensaje(const std::string& texto, Icono icono,
-                                            bool conCancelar) {
-    Mensajes.push_back({texto, icono, conCancelar});
+Respuesta VentanaGuionizada::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                                            Respuesta porDefecto) {
+    Mensajes.push_back({texto, icono, conCancelar, porDefecto});
     if (!conCancelar) {
         Registro.push_back((icono == Icono::Exclamacion ? "[exclamation] " : "[info] ") + texto);
         return Respuesta::Aceptar;
     }
     Respuesta r;
     if (!Respuestas.empty()) {
-        r = Respuestas.front();
+        r = Respuestas.front().value_or(porDefecto);
         Respuestas.pop_front();
     } else if (RespuestaAutomatica) {
         r = *RespuestaAutomatica;

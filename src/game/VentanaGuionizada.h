@@ -19,7 +19,8 @@ struct SinRespuesta : std::runtime_error {
 
 class VentanaGuionizada : public InterfazVentana {
   public:
-    std::deque<Respuesta> Respuestas;              // for boxes with Cancel, in order
+    // For boxes with Cancel, in order; an empty answer is Enter: the box's default button.
+    std::deque<std::optional<Respuesta>> Respuestas;
     std::deque<char> Letras;                       // for the letter chooser, in order
     std::optional<Respuesta> RespuestaAutomatica;  // when Respuestas is empty
 
@@ -36,12 +37,14 @@ class VentanaGuionizada : public InterfazVentana {
         std::string Texto;
         Icono Tipo;  // the icon
         bool ConCancelar;
+        Respuesta PorDefecto;  // what Enter answers
     };
     std::vector<MensajeMostrado> Mensajes;  // every box, with its icon and buttons
     // Windows shown, in order: "about", "main", "progress 1" (load), "progress 2" (save).
     std::vector<std::string> Ventanas;
 
-    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override;
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                             Respuesta porDefecto) override;
     char ElegirLetra(int izquierda, int arriba) override;
     void MostrarProgreso(int modo, const std::function<void()>& trabajo) override;
     void MostrarAcercaDe() override { Ventanas.push_back("about"); }

@@ -25,19 +25,21 @@ std::string RutaPartidaGuardada(const Juego& j) {
     return j.Carpeta + "/Tablerix.ini";
 }
 
-void GuardarPartida(Juego& j) {
+bool GuardarPartida(Juego& j) {
     if (j.PrimeraJugada) {
         Advertir(j, Txt("Aún no has empezado."));
-        return;
+        return false;
     }
     if (!j.PartidaEnCurso) {
         Advertir(j, "No puedes guardar una partida acabada.");
-        return;
+        return false;
     }
     Deshacer(j);
     // Written beside the old file and renamed over it: a failure keeps the old game.
-    if (!EscribirArchivoAtomico(RutaPartidaGuardada(j), FormatearPartida(CopiarPartida(j))))
-        Advertir(j, "No se ha podido guardar la partida.");
+    if (EscribirArchivoAtomico(RutaPartidaGuardada(j), FormatearPartida(CopiarPartida(j))))
+        return true;
+    Advertir(j, "No se ha podido guardar la partida.");
+    return false;
 }
 
 void CargarPartida(Juego& j) {

@@ -7,7 +7,7 @@
 namespace tablerix {
 
 std::string RutaPartidaGuardada(const Juego& j);
-void GuardarPartida(Juego& j);  // after the caller's question
+bool GuardarPartida(Juego& j);  // after the caller's question; false when nothing was saved
 void CargarPartida(Juego& j);   // asks its own question
 void BorrarPartidaGuardada(Juego& j);
 

@@ -321,8 +321,9 @@ void Form1::PintarTablero() {
     for (int i = 0; i < kCasillas; ++i) {
         const Casilla& casilla = j.Form1.Label1[i];
         Label1[i]->PonerTexto(LetraDe(casilla.Letra));
-        Label1[i]->PonerValor(ValorMostrado(casilla.Letra, casilla.Blanco));
-        Label1[i]->PonerHueca(casilla.Blanco);
+        // A blank scores as its letter, so it shows that letter's value, hollow.
+        Label1[i]->PonerValor(ValorMostrado(casilla.Letra));
+        Label1[i]->PonerHueca(EsBlancoConLetra(casilla));
         Label1[i]->PonerColorTexto(AQColor(casilla.ColorLetra));
         Label1[i]->PonerFondo(AQColor(casilla.Fondo));
     }
@@ -396,12 +397,12 @@ void Form1::PintarVistaPrevia() {
     for (const FichaPrevia& ficha : j.Form1.VistaPrevia)
         if (EsCasilla(ficha.Casilla))
             fichas.push_back({Label1[ficha.Casilla], AQString(ficha.Letra),
-                              ValorMostrado(ficha.Letra, ficha.Blanco), ficha.Blanco});
+                              ValorMostrado(ficha.Letra), ficha.Blanco});
     Previa->Poner(fichas);
 }
 
-int Form1::ValorMostrado(char letra, bool blanco) const {
-    return MnuValores->isChecked() && !blanco ? ValorLetra(j, letra) : 0;
+int Form1::ValorMostrado(char letra) const {
+    return MnuValores->isChecked() ? ValorLetra(j, letra) : 0;
 }
 
 void Form1::Mostrar() {

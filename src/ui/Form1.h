@@ -107,8 +107,8 @@ class Form1 : public QMainWindow {
     void PintarPartida();
     void PintarMarcos();
     void PintarVistaPrevia();
-    // The value shown on a tile: none for a blank, nor with values switched off.
-    int ValorMostrado(char letra, bool blanco = false) const;
+    // The value shown on a tile, a blank's letter included; none with values switched off.
+    int ValorMostrado(char letra) const;
     // Runs an event handler and shows what it changed.
     void Atender(const std::function<void(Juego&)>& manejador);
 

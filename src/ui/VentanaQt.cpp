@@ -53,13 +53,15 @@ QMessageBox::Icon IconoQt(Icono icono) {
 
 }  // namespace
 
-Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) {
+Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                                    Respuesta porDefecto) {
     form1_->Pintar();  // no box opens over a stale window
     QMessageBox caja(IconoQt(icono), QString::fromLatin1(kTituloPrograma), TextoDeMensaje(texto),
                      conCancelar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                      form1_.get());
     caja.setTextFormat(Qt::PlainText);  // words from the list are never markup
-    caja.setDefaultButton(QMessageBox::Ok);
+    caja.setDefaultButton(conCancelar && porDefecto == Respuesta::Cancelar ? QMessageBox::Cancel
+                                                                           : QMessageBox::Ok);
     // Closing the box answers Cancel.
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
     AjustarCajaAlTamano(caja);

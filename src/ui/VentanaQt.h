@@ -25,7 +25,8 @@ class VentanaQt : public InterfazVentana {
     // the main window shows the dealt game. False: no word list, the program ends.
     bool Arrancar(Juego& j, bool sembrarDelReloj = true);
 
-    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override;
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                             Respuesta porDefecto) override;
     char ElegirLetra(int izquierda, int arriba) override;
     void MostrarProgreso(int modo, const std::function<void()>& trabajo) override;
     void MostrarAcercaDe() override;

@@ -70,6 +70,7 @@ void ListaPalabras::BorrarPalabra(std::string_view palabra) {
             std::string borrada = std::move(palabras_[i]);
             palabras_[i] = kMarcaBorrada;
             recuento_.Restar(borrada);
+            ++borradas_;
             for (ObservadorLista* o : observadores_) o->Borrada(i, borrada);
             return;
         }

@@ -30,6 +30,8 @@ class ListaPalabras {
     // Entries 1..NumPalabras(); Palabras()[0] exists and is empty.
     const std::vector<std::string>& Palabras() const { return palabras_; }
     int NumPalabras() const { return static_cast<int>(palabras_.size()) - 1; }
+    // Entries removed so far: every removal that found its word adds one.
+    int Borradas() const { return borradas_; }
 
     bool DiccionarioModificado = false;
 
@@ -58,6 +60,7 @@ class ListaPalabras {
   private:
     std::vector<std::string> palabras_{std::string()};
     RecuentoPalabras recuento_;  // live entries, placeholders left out
+    int borradas_ = 0;
     std::vector<ObservadorLista*> observadores_;
 };
 

@@ -125,9 +125,10 @@ class VentanaQueMiraElReposo : public VentanaGuionizada {
   public:
     const Juego* J = nullptr;
     std::vector<bool> EnReposo;  // at each word put to the user, right after the search
-    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                             Respuesta porDefecto) override {
         if (texto.starts_with(Txt("¿Aceptas"))) EnReposo.push_back(PantallaEnReposo(*J));
-        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar, porDefecto);
     }
 };
 

@@ -20,10 +20,11 @@ class VentanaQueMira : public VentanaGuionizada {
     Juego* J = nullptr;
     std::vector<std::tuple<std::vector<FichaPrevia>, Marco, bool>> Vistas;
 
-    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                             Respuesta porDefecto) override {
         Vistas.emplace_back(J->Form1.VistaPrevia, J->Form1.shpAzul,
                             J->Form1.PreguntaJuntoAlTablero);
-        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar, porDefecto);
     }
 };
 

@@ -39,13 +39,23 @@ class Partida : public VentanaDePrueba {
     QTemporaryDir carpeta;
 };
 
-TEST_F(Partida, StartUpDealsAndAWordWithABlankIsPlayedSavedAndLoadedThroughTheMenus) {
+TEST_F(Partida, StartUpDealsEnterDeclinesAnUnknownWordAndAWordWithABlankIsPlayedSavedAndLoaded) {
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(AtrilMostrado().size(), 7u);
     EXPECT_EQ(form->Label7->Texto(), QStringLiteral("86"));
 
     PonerAtril("CAS*OLE");
     for (int i = 0; i < 4; ++i) Arrastrar(Ranura(0), Casilla(111 + i));
+    // Enter twice declines the unknown CASZ; its blank looks hollow once its letter is chosen.
+    contestador.Hacer(
+        [](QWidget* elector) { static_cast<Form3*>(elector)->cmdLetra[25]->click(); });
+    contestador.Hacer([&](QWidget* caja) {
+        EXPECT_TRUE(form->Label1[114]->Hueca());
+        QTest::keyClick(caja->focusWidget() ? caja->focusWidget() : caja, Qt::Key_Return);
+    });
+    QTest::keyClick(form, Qt::Key_Return);
+    EXPECT_FALSE(j.Lista.ExistePalabra("CASZ") ||
+                 EnElRegistro(QStringLiteral("-----Jugador-----")));
     QPoint posicion;
     bool rojoVisible = false;
     contestador.Hacer([&](QWidget* elector) {
@@ -60,6 +70,9 @@ TEST_F(Partida, StartUpDealsAndAWordWithABlankIsPlayedSavedAndLoadedThroughTheMe
     EXPECT_TRUE(rojoVisible);  // the blank is framed in red while its letter is asked
     EXPECT_FALSE(form->shpRojo->isVisible());
     EXPECT_EQ(form->Label1[114]->Texto(), QStringLiteral("A"));
+    // The blank scores as its A, so it shows the A's value, hollow.
+    EXPECT_TRUE(form->Label1[114]->Hueca());
+    EXPECT_EQ(form->Label1[114]->Valor(), 1);
     EXPECT_TRUE(EnElRegistro(QStringLiteral("CASA")));
     EXPECT_TRUE(form->isEnabled());
 

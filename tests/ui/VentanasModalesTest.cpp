@@ -38,8 +38,9 @@ TEST_F(VentanasModales,
         SCOPED_TRACE(fila.texto);
         contestador.Cajas.clear();
         contestador.Responder(fila.conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
-        EXPECT_EQ(ventana.MostrarMensaje(fila.texto, fila.icono, fila.conCancelar),
-                  fila.conCancelar ? Respuesta::Cancelar : Respuesta::Aceptar);
+        EXPECT_EQ(
+            ventana.MostrarMensaje(fila.texto, fila.icono, fila.conCancelar, Respuesta::Aceptar),
+            fila.conCancelar ? Respuesta::Cancelar : Respuesta::Aceptar);
         ASSERT_EQ(contestador.Cajas.size(), 1u);
         EXPECT_EQ(contestador.Cajas[0].Texto, fila.vista);
         EXPECT_EQ(contestador.Cajas[0].Icono, fila.iconoVisto);
@@ -55,7 +56,8 @@ TEST_F(VentanasModales,
         EXPECT_EQ(caja->button(QMessageBox::Cancel)->text(), QStringLiteral("Cancelar"));
         QTest::keyClick(caja, Qt::Key_Escape);
     });
-    EXPECT_EQ(ventana.MostrarMensaje("Quieres empezar otra partida?", Icono::Pregunta, true),
+    EXPECT_EQ(ventana.MostrarMensaje("Quieres empezar otra partida?", Icono::Pregunta, true,
+                                     Respuesta::Aceptar),
               Respuesta::Cancelar);
 }
 
@@ -71,7 +73,7 @@ TEST_F(VentanasModales, BoxesTakeTheSizeAndAreNeverTooNarrowForTheirTitle) {
         EXPECT_GE(caja->width(), AnchoParaTitulo(caja->windowTitle()));
         caja->button(QMessageBox::Ok)->click();
     });
-    ventana.MostrarMensaje("Yo paso.", Icono::Informacion, false);
+    ventana.MostrarMensaje("Yo paso.", Icono::Informacion, false, Respuesta::Aceptar);
 }
 
 TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosedAtEverySize) {

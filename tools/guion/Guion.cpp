@@ -103,6 +103,9 @@ void Comprobar(Orden& o) {
     } else if (n == "passes") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, INT16_MAX, "count");
+    } else if (n == "diskfull") {
+        c.Cuantos(1, 1);
+        c.UnaDe(0, {"on", "off"});
     } else if (n == "drop") {
         c.Cuantos(2, 2);
         c.Entero(0, 0, kRanuras - 1, "slot");
@@ -138,7 +141,7 @@ void Comprobar(Orden& o) {
         c.Entero(0, 0, 7, "level");
     } else if (n == "answer") {
         c.Cuantos(1, SIZE_MAX);
-        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel"});
+        for (size_t i = 0; i < o.Argumentos.size(); ++i) c.UnaDe(i, {"ok", "cancel", "enter"});
     } else if (n == "letter") {
         c.Cuantos(1, SIZE_MAX);
         // "-" closes the chooser without a letter.

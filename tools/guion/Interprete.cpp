@@ -1,6 +1,7 @@
 #include "Interprete.h"
 
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "Autojuego.h"
@@ -18,7 +19,8 @@ int Entero(const std::string& s) {
 }
 
 bool EsPreparacion(const std::string& n) {
-    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes";
+    return n == "rack" || n == "bag" || n == "fix" || n == "score" || n == "passes" ||
+           n == "diskfull";
 }
 
 bool EsImpresion(const std::string& n) {
@@ -58,8 +60,10 @@ int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
         return kFallo;
     }
     // Queued answers nobody asked for usually mean a question that did not come.
-    for (Respuesta r : ventana_.Respuestas)
-        salida_ << "(unused answer " << (r == Respuesta::Aceptar ? "ok" : "cancel") << ")\n";
+    for (std::optional<Respuesta> r : ventana_.Respuestas) {
+        const char* nombre = !r ? "enter" : *r == Respuesta::Aceptar ? "ok" : "cancel";
+        salida_ << "(unused answer " << nombre << ")\n";
+    }
     for (char c : ventana_.Letras) salida_ << "(unused letter " << LineaVisible({c}) << ")\n";
     return kBien;
 }
@@ -85,7 +89,9 @@ void Interprete::EjecutarOrden(const Orden& o) {
         }
     } else if (o.Nombre == "answer") {
         for (const std::string& r : a)
-            ventana_.Respuestas.push_back(r == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar);
+            ventana_.Respuestas.push_back(r == "enter" ? std::nullopt
+                                          : r == "ok"  ? std::optional(Respuesta::Aceptar)
+                                                       : Respuesta::Cancelar);
     } else if (o.Nombre == "letter") {
         for (const std::string& l : a) ventana_.Letras.push_back(l == "-" ? kSinFicha : l[0]);
     } else if (o.Nombre == "autoanswer") {
@@ -132,6 +138,8 @@ void Interprete::Preparar(const Orden& o) {
         PonerPuntos(juego_, Entero(a[0]), Entero(a[1]));
     } else if (o.Nombre == "passes") {
         juego_.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
+    } else if (o.Nombre == "diskfull") {
+        SimularDiscoLleno(a[0] == "on");
     }
 }
 

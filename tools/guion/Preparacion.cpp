@@ -1,12 +1,22 @@
 #include "Preparacion.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+
 #include "game/Partida.h"
+#include "wordlist/Archivos.h"
 
 namespace tablerix::guion {
 namespace {
 
 char Ficha(char c) {
     return c == '_' ? kSinFicha : c;
+}
+
+int SinEspacio(int) {
+    errno = ENOSPC;
+    return -1;
 }
 
 }  // namespace
@@ -52,6 +62,10 @@ bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direcci
 
 void PonerPuntos(Juego& j, int p, int puntos) {
     j.Form1.Label4[p - 1] = std::to_string(puntos);
+}
+
+void SimularDiscoLleno(bool lleno) {
+    SincronizarDescriptor = lleno ? SinEspacio : ::fsync;
 }
 
 }  // namespace tablerix::guion

@@ -15,5 +15,8 @@ void PonerBolsa(Juego& j, const std::string& fichas);
 // to the square when a square already holds another letter.
 bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direccion, int& conflicto);
 void PonerPuntos(Juego& j, int p, int puntos);
+// From now on every file save fails as on a full disk (its flush to disk fails,
+// the old file stays), or works again.
+void SimularDiscoLleno(bool lleno);
 
 }  // namespace tablerix::guion

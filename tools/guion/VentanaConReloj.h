@@ -22,9 +22,10 @@ class VentanaConReloj : public VentanaGuionizada {
     }
 
     const Juego* MirarMarco = nullptr;  // the game whose frame is noted, or none
-    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar) override {
+    Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
+                             Respuesta porDefecto) override {
         if (MirarMarco) Registro.push_back(ImprimirMarco(*MirarMarco).front());
-        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar);
+        return VentanaGuionizada::MostrarMensaje(texto, icono, conCancelar, porDefecto);
     }
 };
 
