@@ -4,6 +4,7 @@
 #include "computer/Recomendacion.h"
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
+#include "game/Diccionario.h"
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
@@ -144,6 +145,16 @@ bool Form_Tecla(Juego& j, Tecla tecla, char caracter) {
         }
     });
     return delJuego;
+}
+
+void Diccionario_Anadir(Juego& j, const std::string& texto) {
+    Atender(j, [&] { AnadirPalabra(j, texto); });
+}
+void Diccionario_Quitar(Juego& j, const std::string& texto) {
+    Atender(j, [&] { QuitarPalabra(j, texto); });
+}
+void Diccionario_Deshacer(Juego& j, int cambio) {
+    Atender(j, [&] { DeshacerCambio(j, cambio); });
 }
 
 bool Form_Unload(Juego& j) {

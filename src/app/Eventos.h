@@ -2,6 +2,8 @@
 // Every user action the main window forwards to the game. While one of them
 // runs (the computer thinking, a question open), the others do nothing, so
 // events processed during a long search cannot start a second cycle.
+#include <string>
+
 #include "game/Juego.h"
 
 namespace tablerix {
@@ -38,6 +40,12 @@ void Casilla_Click(Juego& j, int casilla);
 // the focused button.
 enum class Tecla { Caracter, Intro, Escape, Retroceso, Izquierda, Derecha, Arriba, Abajo };
 bool Form_Tecla(Juego& j, Tecla tecla, char caracter = '\0');
+
+// The word-list window: a word taught or removed by hand as typed (refusals
+// told in a box), and one change of the list undone (0-based, as listed).
+void Diccionario_Anadir(Juego& j, const std::string& texto);
+void Diccionario_Quitar(Juego& j, const std::string& texto);
+void Diccionario_Deshacer(Juego& j, int cambio);
 
 // Closing the main window: the two questions, then the program may end.
 // False, and closing is ignored, while another handler runs or when a save the

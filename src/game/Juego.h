@@ -11,6 +11,7 @@
 #include "game/InterfazVentana.h"
 #include "game/ModeloVentana.h"
 #include "game/Tipos.h"
+#include "wordlist/CambiosLista.h"
 #include "wordlist/IndiceBusqueda.h"
 #include "wordlist/ListaPalabras.h"
 
@@ -40,6 +41,7 @@ struct Juego {
     Aleatorio Azar;
     ListaPalabras Lista;           // Palabras, NumPalabras, DiccionarioModificado
     IndiceBusqueda Indice{Lista};  // follows Lista; declared after it
+    CambiosLista Cambios{Lista};   // words taught and removed since the start
 
     // Where Tablerix.pal and Tablerix.ini are read and written; the shipped word
     // list is read from CarpetaDatos when Carpeta has none yet.

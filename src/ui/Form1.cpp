@@ -18,6 +18,7 @@
 #include "ui/Imagenes.h"
 #include "ui/TamanoVentana.h"
 #include "ui/TecladoFichas.h"
+#include "ui/VentanaLista.h"
 #include "ui/VistaPrevia.h"
 
 namespace tablerix {
@@ -202,6 +203,13 @@ void Form1::CrearMenus() {
 
     CrearMenuVer();
 
+    QMenu* diccionario = menuBar()->addMenu(QStringLiteral("Diccionario"));
+    MnuLista = diccionario->addAction(QStringLiteral("Lista de palabras"));
+    connect(MnuLista, &QAction::triggered, this, [this] {
+        if (!Lista) Lista = new VentanaLista(*this);
+        Lista->Mostrar();
+    });
+
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("Ayuda"));
     MnuHelp = entrada(ayuda, QStringLiteral("Como Jugar"), MnuHelp_Click, Qt::Key_F1);
     About = entrada(ayuda, QStringLiteral("Acerca de..."), About_Click);
@@ -261,6 +269,7 @@ void Form1::PonerTamano(int porcentaje) {
     const QPoint centro = frameGeometry().center();
     PonerTamanoVentanas(porcentaje);
     Reescalar(this);
+    if (Lista) Lista->Ajustar();
     cmdEscape->setIconSize(Escalar(QSize(14, 9)));
     cmdEscape->setIcon(FlechaDeshacer(FactorEscala()));
     for (size_t k = 0; k < kTamanos.size(); ++k)
@@ -315,6 +324,7 @@ void Form1::Pintar() {
         if (j.PartidaEnCurso) cmdOk->setFocus();
     }
     setEnabled(m.Habilitada);
+    if (Lista) Lista->Pintar();
 }
 
 void Form1::PintarTablero() {

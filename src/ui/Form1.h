@@ -22,6 +22,7 @@ namespace tablerix {
 
 class ArrastreFichas;
 class FlechaCursor;
+class VentanaLista;
 class VistaPrevia;
 
 inline constexpr int kAnchoCliente = 642;
@@ -89,6 +90,8 @@ class Form1 : public QMainWindow {
     QAction* MnuMasPequeno = nullptr;
     QAction* MnuTamanoNormal = nullptr;
     QAction* MnuValores = nullptr;  // "Valores en las fichas", remembered between runs
+    QAction* MnuLista = nullptr;    // "Diccionario › Lista de palabras"
+    VentanaLista* Lista = nullptr;  // made when first opened
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
 

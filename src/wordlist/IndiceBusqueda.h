@@ -9,6 +9,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,13 @@ class IndiceBusqueda : public ObservadorLista {
     template <class F>
     void Recorrer(const Restricciones& r, F&& encontrada) const;
 
+    // Walks the live words of `longitud` letters level by level, in the order
+    // the nodes lie in memory, carrying a value along each path:
+    // sigue(valor, d, c) gives the value after letter code c at position d, or
+    // nothing to drop the path; encontrada(valor, posiciones) gets each word reached.
+    template <class Valor, class Sigue, class F>
+    void RecorrerPorNiveles(int longitud, Valor inicial, Sigue&& sigue, F&& encontrada) const;
+
     // Letters c for which antes + c + despues is a live entry.
     std::uint32_t LetrasQueCompletan(std::string_view antes, std::string_view despues) const;
 
@@ -92,6 +100,7 @@ class IndiceBusqueda : public ObservadorLista {
     // Word number of a leaf reached by `letras`, -1 when the trie lacks it.
     long Hoja(int longitud, const std::uint8_t* letras) const;
     bool HojaViva(int longitud, std::uint32_t hoja) const;
+    static Posiciones Vivas(const Arbol& arbol, std::uint32_t hoja);
 
     template <class F>
     struct Recorrido;
@@ -124,10 +133,8 @@ struct IndiceBusqueda::Recorrido {
     void Bajar(std::uint32_t nodo, int d) {
         const Nodo& n = arbol.Nodos[nodo];
         if (d == r.Longitud) {
-            const std::int32_t* ini = arbol.Posicion.data() + arbol.InicioHoja[n.PrimerHijo];
-            const std::int32_t* fin = arbol.Posicion.data() + arbol.InicioHoja[n.PrimerHijo + 1];
-            while (fin > ini && fin[-1] == 0) --fin;
-            if (fin > ini) encontrada(letras.data(), Posiciones{ini, fin});
+            const Posiciones vivas = Vivas(arbol, n.PrimerHijo);
+            if (vivas.Fin > vivas.Inicio) encontrada(letras.data(), vivas);
             return;
         }
         if (r.Fija[d] >= 0) {
@@ -184,6 +191,49 @@ void IndiceBusqueda::Recorrer(const Restricciones& r, F&& encontrada) const {
             }
         }
         if (cabe) encontrada(a.Letras.data(), Posiciones{&a.Posicion, &a.Posicion + 1});
+    }
+}
+
+inline Posiciones IndiceBusqueda::Vivas(const Arbol& arbol, std::uint32_t hoja) {
+    const std::int32_t* ini = arbol.Posicion.data() + arbol.InicioHoja[hoja];
+    const std::int32_t* fin = arbol.Posicion.data() + arbol.InicioHoja[hoja + 1];
+    while (fin > ini && fin[-1] == 0) --fin;
+    return {ini, fin};
+}
+
+template <class Valor, class Sigue, class F>
+void IndiceBusqueda::RecorrerPorNiveles(int longitud, Valor inicial, Sigue&& sigue,
+                                        F&& encontrada) const {
+    if (longitud < 1 || longitud > kLongitudMaxima) return;
+    const Arbol& arbol = arboles_[longitud];
+    if (!arbol.Nodos.empty()) {
+        // Children are consecutive and each level keeps its parents' order, so
+        // both lists are read and written front to back. The leaves, the
+        // largest level, are met straight from their parents.
+        std::vector<std::pair<std::uint32_t, Valor>> nivel{{0, inicial}}, siguiente;
+        for (int d = 0; d < longitud && !nivel.empty(); ++d) {
+            siguiente.clear();
+            for (const auto& [nodo, valor] : nivel) {
+                const Nodo& n = arbol.Nodos[nodo];
+                std::uint32_t hijo = n.PrimerHijo;
+                for (std::uint32_t cs = n.Mascara; cs; cs &= cs - 1, ++hijo) {
+                    auto v = sigue(valor, d, std::countr_zero(cs));
+                    if (!v) continue;
+                    if (d + 1 < longitud) {
+                        siguiente.emplace_back(hijo, *v);
+                        continue;
+                    }
+                    const Posiciones vivas = Vivas(arbol, arbol.Nodos[hijo].PrimerHijo);
+                    if (vivas.Fin > vivas.Inicio) encontrada(*v, vivas);
+                }
+            }
+            nivel.swap(siguiente);
+        }
+    }
+    for (const Anadida& a : anadidas_[longitud]) {
+        std::optional<Valor> v = inicial;
+        for (int d = 0; d < longitud && v; ++d) v = sigue(*v, d, a.Letras[d]);
+        if (v) encontrada(*v, Posiciones{&a.Posicion, &a.Posicion + 1});
     }
 }
 

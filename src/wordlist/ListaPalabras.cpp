@@ -43,18 +43,18 @@ bool ListaPalabras::ExistePalabra(std::string_view palabra) const {
     return recuento_.Cuenta(palabra) > 0;
 }
 
-void ListaPalabras::IncluirPalabra(std::string& palabra) {
-    palabra = Mayusculas(palabra);
+int ListaPalabras::PosicionDeInclusion(std::string_view palabra) const {
     // The list keeps file order, which need not be sorted: the first greater
     // entry decides, as a scan from the start finds it.
-    int n = NumPalabras();
-    int posicion = n + 1;
-    for (int i = 1; i <= n; ++i) {
-        if (Menor(palabra, palabras_[i])) {
-            posicion = i;
-            break;
-        }
-    }
+    const int n = NumPalabras();
+    for (int i = 1; i <= n; ++i)
+        if (Menor(palabra, palabras_[i])) return i;
+    return n + 1;
+}
+
+void ListaPalabras::IncluirPalabra(std::string& palabra) {
+    palabra = Mayusculas(palabra);
+    const int posicion = PosicionDeInclusion(palabra);
     palabras_.insert(palabras_.begin() + posicion, palabra);
     if (palabra != kMarcaBorrada) recuento_.Sumar(palabra);
     DiccionarioModificado = true;

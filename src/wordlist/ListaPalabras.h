@@ -38,6 +38,9 @@ class ListaPalabras {
     bool ExistePalabra(std::string_view palabra) const;
     // Capitalises `palabra` (the caller's string too) and inserts it in order.
     void IncluirPalabra(std::string& palabra);
+    // Where IncluirPalabra would put `palabra` (in capitals): before the first
+    // greater entry, else at the end.
+    int PosicionDeInclusion(std::string_view palabra) const;
     // The first entry equal to `palabra` becomes the placeholder.
     void BorrarPalabra(std::string_view palabra);
 

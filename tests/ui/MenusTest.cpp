@@ -56,7 +56,8 @@ TEST_F(Menus, SizesAreCheckedOneAtATimeSteppedWithShortcutsAndRememberedAfterARe
     QStringList titulos;
     for (QAction* menu : form->menuBar()->actions()) titulos << menu->text();
     EXPECT_EQ(titulos, QStringList({QStringLiteral("Juego"), QStringLiteral("Inteligencia"),
-                                    QStringLiteral("Ver"), QStringLiteral("Ayuda")}));
+                                    QStringLiteral("Ver"), QStringLiteral("Diccionario"),
+                                    QStringLiteral("Ayuda")}));
     auto marcado = [&] {
         QStringList marcados;
         for (QAction* tamano : form->MnuTamano)

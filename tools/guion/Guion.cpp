@@ -136,6 +136,13 @@ void Comprobar(Orden& o) {
                                      "' (a letter, Return, Escape, BackSpace, Left, Right, Up, "
                                      "Down, Space, *)"
                                : "bad letters '" + AUtf8(teclas) + "'");
+    } else if (n == "lookup" || n == "anagrams" || n == "pattern" || n == "addword" ||
+               n == "delword") {
+        c.Cuantos(1, 1);
+        o.Argumentos[0] = Txt(o.Argumentos[0]);  // as typed: the game refuses what is no tile
+    } else if (n == "undochange") {
+        c.Cuantos(1, 1);
+        c.Entero(0, 1, INT32_MAX, "change");
     } else if (n == "level") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, 7, "level");
@@ -156,7 +163,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "controls", "file"});
+                    "frame", "cursor", "controls", "file", "changes"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

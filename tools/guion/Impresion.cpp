@@ -155,6 +155,34 @@ Lineas ImprimirTodo(const Juego& j) {
     return l;
 }
 
+Lineas ImprimirConsulta(const Juego& j, ModoConsulta modo, const std::string& texto) {
+    const RespuestaConsulta r = Consultar(j, modo, texto);
+    if (!r.Error.empty()) return {"refused: " + LineaVisible(r.Error)};
+    Lineas l;
+    if (modo == ModoConsulta::Buscar) {
+        l.push_back(AUtf8(r.Texto) + (r.Existe ? " s\xC3\xAD" : " no"));
+        for (const FilaConsulta& f : r.Filas)
+            l.push_back((f.Buscada ? "> " : "  ") + AUtf8(PalabraDeFila(j, r, f)));
+        return l;
+    }
+    std::string cuenta = "found " + std::to_string(r.Total);
+    if (r.Total > static_cast<int>(r.Filas.size()))
+        cuenta += ", showing " + std::to_string(r.Filas.size());
+    l.push_back(cuenta);
+    for (const FilaConsulta& f : r.Filas)
+        l.push_back(AUtf8(PalabraDeFila(j, r, f)) + " " + std::to_string(f.Puntos));
+    return l;
+}
+
+Lineas ImprimirCambios(const Juego& j) {
+    const auto& cambios = j.Cambios.Cambios();
+    Lineas l{"changes " + std::to_string(cambios.size())};
+    for (size_t k = 0; k < cambios.size(); ++k)
+        l.push_back(std::to_string(k + 1) + (cambios[k].Incluida ? " added " : " removed ") +
+                    AUtf8(cambios[k].Palabra));
+    return l;
+}
+
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre) {
     auto contenido = LeerArchivo(carpeta + "/" + nombre);
     if (!contenido) return {"file " + nombre + " missing"};

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "game/Diccionario.h"
 #include "game/Juego.h"
 
 namespace tablerix::guion {
@@ -25,6 +26,12 @@ Lineas ImprimirCursor(const Juego& j);  // the typing cursor
 // The move buttons, the computer's rack row and "Fichas PC"; not part of ImprimirTodo.
 Lineas ImprimirMandos(const Juego& j);
 Lineas ImprimirTodo(const Juego& j);
+// A query of the word-list window: `lookup` prints "WORD sí|no" and the
+// neighbours (the word itself marked with '>'), the others a count line and
+// "WORD POINTS" lines; a refused input prints "refused: REASON".
+Lineas ImprimirConsulta(const Juego& j, ModoConsulta modo, const std::string& texto);
+Lineas ImprimirCambios(const Juego& j);  // "changes N", then "K added|removed WORD"
+
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);
 

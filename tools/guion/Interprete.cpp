@@ -10,6 +10,7 @@
 #include "app/Eventos.h"
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
+#include "game/Diccionario.h"
 
 namespace tablerix::guion {
 namespace {
@@ -213,6 +214,22 @@ void Interprete::Accion(const Orden& o) {
         MnuNiv_Click(j, Entero(a[0]));
     } else if (n == "pcrack") {
         MnuContra_Click(j);
+    } else if (n == "lookup") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::Buscar, a[0]));
+    } else if (n == "anagrams") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::ConFichas, a[0]));
+    } else if (n == "pattern") {
+        Escribir(ImprimirConsulta(j, ModoConsulta::Patron, a[0]));
+    } else if (n == "addword") {
+        Diccionario_Anadir(j, a[0]);
+    } else if (n == "delword") {
+        Diccionario_Quitar(j, a[0]);
+    } else if (n == "undochange") {
+        const int k = Entero(a[0]);
+        if (k > static_cast<int>(j.Cambios.Cambios().size()))
+            salida_ << "(no change " << k << ")\n";
+        else
+            Diccionario_Deshacer(j, k - 1);
     } else if (n == "close") {
         if (Form_Unload(j)) {
             terminado_ = true;
@@ -253,6 +270,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirCursor(j));
     else if (que == "controls")
         Escribir(ImprimirMandos(j));
+    else if (que == "changes")
+        Escribir(ImprimirCambios(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
