@@ -9,8 +9,9 @@ for p in "${paquetes[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || faltan+=("$p")
 done
 if ((${#faltan[@]})); then
-  sudo_=""
-  [ "$(id -u)" -eq 0 ] || sudo_="sudo"
-  $sudo_ apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y "${faltan[@]}"
+  # sudo drops the environment, so the setting goes through it with env.
+  apt=(env DEBIAN_FRONTEND=noninteractive apt-get)
+  [ "$(id -u)" -eq 0 ] || apt=(sudo "${apt[@]}")
+  "${apt[@]}" update
+  "${apt[@]}" install -y "${faltan[@]}"
 fi

@@ -24,15 +24,17 @@ cp "$paquete" build/
 paquete=build/$(basename "$paquete")
 
 echo "== lintian"
-lintian --fail-on error --info "$paquete"
+lintian --fail-on error --info -I "$paquete"
 contenido=$(mktemp -d)
 trap 'rm -rf "$contenido"' EXIT
 dpkg-deb -x "$paquete" "$contenido"
 echo "== appstreamcli"
-appstreamcli validate --no-net "$contenido"/usr/share/metainfo/*.metainfo.xml
+appstreamcli validate --pedantic --no-net "$contenido"/usr/share/metainfo/*.metainfo.xml
 echo "== desktop-file-validate"
 desktop-file-validate "$contenido"/usr/share/applications/tablerix.desktop
 echo "== man"
-avisos=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$contenido"/usr/share/man/man6/tablerix.6.gz 2>&1 >/dev/null)
-[ -z "$avisos" ] || { echo "$avisos" >&2; exit 1; }
+for pagina in "$contenido"/usr/share/man/man6/tablerix.6.gz "$contenido"/usr/share/man/es/man6/tablerix.6.gz; do
+  avisos=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$pagina" 2>&1 >/dev/null)
+  [ -z "$avisos" ] || { echo "$pagina: $avisos" >&2; exit 1; }
+done
 echo "$paquete"

@@ -69,7 +69,7 @@ void mnuBorGuar_Click(Juego& j) {
 void MnuContra_Click(Juego& j) {
     Atender(j, [&] {
         j.Form1.MnuContra = !j.Form1.MnuContra;
-        j.Form1.AltoPartida = j.Form1.MnuContra ? kAltoPartidaCorto : kAltoPartida;
+        j.Form1.AltoPartida = AltoPartidaCon(j.Form1.MnuContra);
     });
 }
 

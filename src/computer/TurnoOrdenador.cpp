@@ -45,20 +45,49 @@ std::vector<FichaPrevia> FichasDeJugada(const Juego& j, int primera, int paso) {
     return fichas;
 }
 
-// Every proposed word is put to the user, with its move shown in the blue
-// frame, not yet laid; a veto strikes the word from the list. False when a
-// word was vetoed: the search must run again.
-bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, const Rectangulo& marco) {
+// The frames of the move's words in the order the move check lists them: the
+// main word, then the cross word through each new tile that makes one. The
+// board holds only fixed letters while they are asked.
+std::vector<Rectangulo> MarcosDePalabras(const Juego& j, const std::vector<FichaPrevia>& fichas,
+                                         int primera, int paso, std::size_t largo) {
+    std::vector<Rectangulo> marcos{MarcoDeJugada(primera, paso, largo)};
+    const int df = paso == 1 ? 1 : 0, dc = 1 - df;  // across the move
+    for (const FichaPrevia& ficha : fichas) {
+        const int fila = ficha.Casilla / kLado, columna = ficha.Casilla % kLado;
+        auto conLetra = [&](int k) {
+            const int r = fila + k * df, c = columna + k * dc;
+            return r >= 0 && r < kLado && c >= 0 && c < kLado &&
+                   j.Tablero[r * kLado + c] != kCasillaVacia;
+        };
+        int antes = 0, despues = 0;
+        while (conLetra(-antes - 1)) ++antes;
+        while (conLetra(despues + 1)) ++despues;
+        const int cruce = df * kLado + dc;
+        if (antes + despues > 0)
+            marcos.push_back(MarcoDeJugada(ficha.Casilla - antes * cruce, cruce,
+                                           static_cast<std::size_t>(antes + despues + 1)));
+    }
+    return marcos;
+}
+
+// Every proposed word is put to the user, with its move shown not yet laid
+// and the word asked in the blue frame; a veto strikes the word from the
+// list. False when a word was vetoed: the search must run again.
+bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, int primera, int paso) {
     const std::size_t n =
         std::min<std::size_t>(std::max<int>(j.NumPalabrasJugada, 0), j.PalabrasJugada.size());
     if (n == 0) return true;
     ModeloVentana& f = j.Form1;
     const Marco azul = f.shpAzul;
+    std::vector<Rectangulo> marcos =
+        MarcosDePalabras(j, fichas, primera, paso, j.MejorFichas.size());
+    // Should the words not match the frames found, the move's frame stays for all.
+    if (marcos.size() != n) marcos.resize(1);
     f.VistaPrevia = fichas;
-    f.shpAzul = {true, marco};
     bool aceptadas = true;
     for (std::size_t k = 0; k < n && aceptadas; ++k) {
         const std::string palabra = j.PalabrasJugada[k];
+        f.shpAzul = {true, marcos[std::min(k, marcos.size() - 1)]};
         aceptadas = PreguntarJuntoAlTablero(
             j, Txt("¿Aceptas esta palabra?") + "\r\r" + Mayusculas(palabra));
         if (!aceptadas) j.Lista.BorrarPalabra(palabra);
@@ -70,9 +99,9 @@ bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, const R
 
 // A refusal must have struck a word from the list: a search run again over the
 // same list would propose the same move, and ask, for ever.
-bool Confirmada(Juego& j, const std::vector<FichaPrevia>& fichas, const Rectangulo& marco) {
+bool Confirmada(Juego& j, const std::vector<FichaPrevia>& fichas, int primera, int paso) {
     const int borradas = j.Lista.Borradas();
-    if (ConfirmarPalabras(j, fichas, marco)) return true;
+    if (ConfirmarPalabras(j, fichas, primera, paso)) return true;
     if (j.Lista.Borradas() == borradas)
         throw std::logic_error("a word was vetoed but the list still holds it");
     return false;
@@ -122,7 +151,7 @@ void BuscarJugada(Juego& j) {
         BuscarMejorJugada(j);
         paso = PasoDireccion(j.MejorDireccion);
         fichas = FichasDeJugada(j, j.MejorInicio, paso);
-    } while (!Confirmada(j, fichas, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())));
+    } while (!Confirmada(j, fichas, j.MejorInicio, paso));
 
     for (const FichaPrevia& ficha : fichas) {
         if (ColocaElOrdenador(j))
@@ -154,7 +183,7 @@ void BuscarPrimeraJugada(Juego& j) {
         mejor = BuscarMejorPrimeraJugada(j);
         inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1;
         fichas = FichasDeJugada(j, inicio, 1);
-    } while (!Confirmada(j, fichas, MarcoDeJugada(inicio, 1, j.MejorFichas.size())));
+    } while (!Confirmada(j, fichas, inicio, 1));
 
     if (mejor == 0) {
         if (ColocaElOrdenador(j))

@@ -73,13 +73,14 @@ void FinPartida(Juego& j) {
     }
     f.SeleccionPartida = static_cast<int>(f.lstPartida.size()) - 1;
 
-    Informar(j, mensaje);
-
+    // The window shows the finished game, the computer's tiles uncovered, before the box.
     j.PartidaEnCurso = false;
     OcultarCursor(j);
     for (Casilla& casilla : f.Label1) casilla.Movible = false;
     for (FichaJugador& r : f.Label5) r.Arrastrable = false;
+    f.AltoPartida = kAltoPartidaCorto;
     PonerEstado(j, "Partida finalizada.", f.ModoLabel9);
+    Informar(j, mensaje);
 }
 
 }  // namespace tablerix

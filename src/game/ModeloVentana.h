@@ -24,6 +24,10 @@ constexpr Rectangulo GeometriaCasilla(int casilla) {
 constexpr int kAnchoProgreso = 361;  // shpLargo's width
 constexpr int kAltoPartida = 199;    // lstPartida covering the computer's rack
 constexpr int kAltoPartidaCorto = 173;
+// The log's height with the computer's rack uncovered below it, or covered.
+constexpr int AltoPartidaCon(bool atrilOrdenador) {
+    return atrilOrdenador ? kAltoPartidaCorto : kAltoPartida;
+}
 
 // A square's mark.
 constexpr char kMarcaReposo = '0';
@@ -121,8 +125,10 @@ struct ModeloVentana {
     bool PreguntaJuntoAlTablero = false;
 
     std::array<bool, 8> MnuNiv{};
-    bool MnuContra = false;  // "Fichas PC"
-    bool MnuMejor = false;   // "Recomendar la mejor jugada": F4 at stride 1
+    // "Fichas PC", the player's setting. The end of a game uncovers the
+    // computer's rack whatever it says; a new game or a load follows it again.
+    bool MnuContra = false;
+    bool MnuMejor = false;  // "Recomendar la mejor jugada": F4 at stride 1
     bool Habilitada = true;  // the main window accepts input
 
     bool operator==(const ModeloVentana&) const = default;

@@ -109,6 +109,7 @@ void NuevaPartida(Juego& j) {
     f.ProgresoVisible = false;
     f.AnchoProgreso = 0;
     f.shpAzul.Visible = false;
+    f.AltoPartida = AltoPartidaCon(f.MnuContra);
 
     j.PrimeraJugada = true;
     j.PartidaEnCurso = true;
@@ -161,6 +162,7 @@ void RobarFichas(Juego& j, int p) {
         j.Bolsa[s] = kSinFicha;
         --j.FichasEnBolsa;
         if (j.FichasEnBolsa == 0) {
+            j.Form1.Label7 = std::to_string(j.FichasEnBolsa);  // the counter behind the box
             Informar(j, "Se han acabado la fichas.");
             j.Ventana.ProcesarEventos();
         }

@@ -19,6 +19,7 @@ void ReanudarTurnoJugador(Juego& j) {
     j.JugadorPasa = false;
     j.PartidaEnCurso = true;
     f.shpAzul.Visible = false;
+    f.AltoPartida = AltoPartidaCon(f.MnuContra);
     PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     HabilitarVentana(j, true);
 }

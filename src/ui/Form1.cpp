@@ -53,7 +53,12 @@ Form1::Form1(Juego& juego) : j(juego), Cliente(new QWidget(this)) {
     PonerFuente(menuBar(), QApplication::font());
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) PonerFuente(menu, QApplication::font());
     const QSize ventana(kAnchoCliente, AltoCliente() + menuBar()->sizeHint().height());
-    PonerTamano(TamanoRecordado(ventana, screen()->availableGeometry().size()));
+    const QSize disponible = screen()->availableGeometry().size();
+    int tamano = TamanoRecordado(ventana, disponible);
+    // A size remembered on a larger screen gives way to the largest that fits this one.
+    while (tamano > kTamanos.front() && !CabeATamano(ventana, {}, tamano, disponible))
+        tamano = TamanoVecino(tamano, -1);
+    PonerTamano(tamano);
     Pintar();
 }
 
@@ -187,9 +192,11 @@ void Form1::CrearMenus() {
     connect(MnuRecom, &QAction::triggered, cmdOk, qOverload<>(&QWidget::setFocus));
 
     QMenu* inteligencia = menuBar()->addMenu(QStringLiteral("Inteligencia"));
+    auto* niveles = new QActionGroup(this);  // one level at a time, with radio marks
     for (int i = 0; i < static_cast<int>(MnuNiv.size()); ++i) {
         MnuNiv[i] = inteligencia->addAction(QString::fromUtf8(kNiveles[i].Titulo));
         MnuNiv[i]->setCheckable(true);
+        niveles->addAction(MnuNiv[i]);
         connect(MnuNiv[i], &QAction::triggered, this,
                 [this, i] { Atender([i](Juego& juego) { MnuNiv_Click(juego, i); }); });
     }
@@ -212,6 +219,8 @@ void Form1::CrearMenus() {
 
 void Form1::CrearMenuVer() {
     MnuVer = menuBar()->addMenu(QStringLiteral("Ver"));
+    // The screen may have changed since the last look.
+    connect(MnuVer, &QMenu::aboutToShow, this, &Form1::MarcarTamanosPosibles);
     auto* grupo = new QActionGroup(this);
     for (size_t k = 0; k < kTamanos.size(); ++k) {
         const int porcentaje = kTamanos[k];
@@ -251,6 +260,9 @@ void Form1::CrearMenuVer() {
 }
 
 void Form1::ElegirTamano(int porcentaje) {
+    MarcarTamanosPosibles();
+    const auto k = std::find(kTamanos.begin(), kTamanos.end(), porcentaje) - kTamanos.begin();
+    if (!MnuTamano[k]->isEnabled()) return;
     RecordarTamano(porcentaje);
     PonerTamano(porcentaje);
 }
@@ -273,6 +285,18 @@ void Form1::PonerTamano(int porcentaje) {
     marco.moveBottomRight(QPoint(std::min(marco.right(), pantalla.right()),
                                  std::min(marco.bottom(), pantalla.bottom())));
     move(std::max(marco.left(), pantalla.left()), std::max(marco.top(), pantalla.top()));
+    MarcarTamanosPosibles();
+}
+
+void Form1::MarcarTamanosPosibles() {
+    const QSize contenido = size() / FactorEscala();
+    const QMargins marco = MarcoDeVentana(this);
+    const QSize disponible = screen()->availableGeometry().size();
+    for (size_t k = 0; k < kTamanos.size(); ++k)
+        MnuTamano[k]->setEnabled(CabeATamano(contenido, marco, kTamanos[k], disponible));
+    const int mayor = TamanoVecino(TamanoVentanas(), 1);
+    MnuMasGrande->setEnabled(mayor != TamanoVentanas() &&
+                             CabeATamano(contenido, marco, mayor, disponible));
 }
 
 void Form1::Atender(const std::function<void(Juego&)>& manejador) {
@@ -296,6 +320,12 @@ void Form1::Pintar() {
     MnuContra->setChecked(m.MnuContra);
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
     PintarAyudas();
+    // A finished game takes no move until a new game or a load, which gives OK the keyboard back.
+    if (cmdOk->isEnabled() != j.PartidaEnCurso) {
+        for (QWidget* mando : {cmdOk, cmdCambiar, cmdPasar}) mando->setEnabled(j.PartidaEnCurso);
+        for (QAction* entrada : {MnuRecom, MnuCambiar, MnuPasar}) entrada->setEnabled(j.PartidaEnCurso);
+        if (j.PartidaEnCurso) cmdOk->setFocus();
+    }
     setEnabled(m.Habilitada);
     if (Lista) Lista->Pintar();
 }

@@ -124,6 +124,8 @@ class Form1 : public QMainWindow {
     void PintarAyudas();
     void CrearVistasAyudas();
     int AltoCliente() const;
+    // "Ver" offers only the sizes at which the window fits the screen's available area.
+    void MarcarTamanosPosibles();
     void PintarTablero();
     void PintarAtriles();
     void PintarPartida();

@@ -6,6 +6,7 @@
 #include "ui/Aplicacion.h"
 #include "ui/Escala.h"
 #include "ui/Etiqueta.h"
+#include "ui/TamanoVentana.h"
 
 namespace tablerix {
 
@@ -29,6 +30,8 @@ Form2::Form2(QWidget* principal, int modo, std::function<void()> trabajo)
 }
 
 void Form2::Ejecutar() {
+    // Centred over the main window: left alone, the first start's would sit in a corner.
+    ColocarSobre(this, size(), parentWidget() ? parentWidget()->window() : nullptr);
     exec();
     if (error_) std::rethrow_exception(error_);
 }

@@ -1,6 +1,9 @@
 #include "ui/TamanoVentana.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/Aplicacion.h"
 #include "ui/Escala.h"
@@ -39,6 +42,44 @@ int TamanoVecino(int porcentaje, int paso) {
     const auto indice =
         std::clamp<std::ptrdiff_t>(actual - kTamanos.begin() + paso, 0, std::ssize(kTamanos) - 1);
     return kTamanos[indice];
+}
+
+bool CabeATamano(const QSize& contenido, const QMargins& marco, int porcentaje,
+                 const QSize& disponible) {
+    const QSize ventana(static_cast<int>(std::lround(contenido.width() * porcentaje / 100.0)),
+                        static_cast<int>(std::lround(contenido.height() * porcentaje / 100.0)));
+    const QSize exterior = ventana.grownBy(marco);
+    return exterior.width() <= disponible.width() && exterior.height() <= disponible.height();
+}
+
+QMargins MarcoDeVentana(const QWidget* ventana, const QWidget* referencia) {
+    const QWidget* medida = ventana->isVisible() || !referencia ? ventana : referencia;
+    const QRect fuera = medida->frameGeometry(), dentro = medida->geometry();
+    return {dentro.left() - fuera.left(), dentro.top() - fuera.top(),
+            fuera.right() - dentro.right(), fuera.bottom() - dentro.bottom()};
+}
+
+QRect EnPantalla(const QSize& tamano, const QMargins& marco, const QPoint& centro,
+                 const QRect& disponible) {
+    QRect exterior(QPoint(), tamano.grownBy(marco).boundedTo(disponible.size()));
+    exterior.moveCenter(centro);
+    exterior.moveRight(std::min(exterior.right(), disponible.right()));
+    exterior.moveBottom(std::min(exterior.bottom(), disponible.bottom()));
+    exterior.moveLeft(std::max(exterior.left(), disponible.left()));
+    exterior.moveTop(std::max(exterior.top(), disponible.top()));
+    return exterior;
+}
+
+void ColocarExterior(QWidget* ventana, const QRect& exterior, const QMargins& marco) {
+    ventana->setGeometry(exterior.marginsRemoved(marco));
+}
+
+void ColocarSobre(QWidget* ventana, const QSize& tamano, const QWidget* principal) {
+    const QMargins marco = MarcoDeVentana(ventana, principal);
+    const QRect disponible = (principal ? principal : ventana)->screen()->availableGeometry();
+    const QPoint centro = principal && principal->isVisible() ? principal->frameGeometry().center()
+                                                              : disponible.center();
+    ColocarExterior(ventana, EnPantalla(tamano, marco, centro, disponible), marco);
 }
 
 }  // namespace tablerix

@@ -4,6 +4,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Escala.h"
+#include "ui/TamanoVentana.h"
 
 namespace tablerix {
 
@@ -14,9 +15,7 @@ VentanaAyuda::VentanaAyuda(QWidget* principal) : QDialog(principal), Texto(new Q
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(0, 0, 0, 0);
     disposicion->addWidget(Texto);
-    // Opens at the main window's size; the player may resize it.
     PonerFuente(Texto, QApplication::font());
-    resize(Escalar(QSize(640, 560)));
 }
 
 void VentanaAyuda::Mostrar(const QUrl& pagina) {
@@ -25,6 +24,9 @@ void VentanaAyuda::Mostrar(const QUrl& pagina) {
     else
         Texto->setSource(pagina);
     setWindowTitle(Texto->documentTitle());
+    // Opens at the main window's size, all of it on the screen; the player may resize it.
+    if (!colocada_) ColocarSobre(this, Escalar(QSize(640, 560)), parentWidget());
+    colocada_ = true;
     show();
     raise();
     activateWindow();

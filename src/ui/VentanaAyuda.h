@@ -15,6 +15,9 @@ class VentanaAyuda : public QDialog {
     void Mostrar(const QUrl& pagina);
 
     QTextBrowser* Texto;
+
+  private:
+    bool colocada_ = false;
 };
 
 }  // namespace tablerix

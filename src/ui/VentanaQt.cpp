@@ -11,12 +11,14 @@
 
 #include "game/Arranque.h"
 #include "ui/Aplicacion.h"
+#include "ui/CajaMensaje.h"
 #include "ui/ConversionQt.h"
 #include "ui/Escala.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
+#include "ui/TamanoVentana.h"
 #include "ui/VentanaAyuda.h"
 #include "ui/VistaPrevia.h"
 
@@ -62,10 +64,14 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
                                                                            : QMessageBox::Ok);
     // Closing the box answers Cancel.
     caja.setEscapeButton(conCancelar ? QMessageBox::Cancel : QMessageBox::Ok);
+    AjustarCajaAlTamano(caja);
     if (form1_->j.Form1.PreguntaJuntoAlTablero) {
-        const QRect panel(form1_->Cliente->mapToGlobal(form1_->shpMandos->pos()),
-                          form1_->shpMandos->size());
-        caja.move(JuntoAlTablero(panel, caja.sizeHint(), form1_->screen()->availableGeometry()));
+        const QRect lista(form1_->Cliente->mapToGlobal(form1_->lstPartida->pos()),
+                          form1_->lstPartida->size());
+        const QMargins marco = MarcoDeVentana(&caja, form1_.get());
+        const QSize exterior = caja.sizeHint().grownBy(marco);
+        const QRect pantalla = form1_->screen()->availableGeometry();
+        ColocarExterior(&caja, QRect(JuntoAlTablero(lista, exterior, pantalla), exterior), marco);
     }
     caja.exec();
     return caja.clickedButton() == caja.button(QMessageBox::Ok) ? Respuesta::Aceptar

@@ -48,11 +48,11 @@ void VistaPrevia::paintEvent(QPaintEvent*) {
     }
 }
 
-QPoint JuntoAlTablero(const QRect& panel, const QSize& caja, const QRect& pantalla) {
+QPoint JuntoAlTablero(const QRect& lista, const QSize& caja, const QRect& pantalla) {
     const int izquierda =
-        std::max(pantalla.left(), std::min(panel.left(), pantalla.right() + 1 - caja.width()));
+        std::max(pantalla.left(), std::min(lista.left(), pantalla.right() + 1 - caja.width()));
     const int arriba =
-        std::max(pantalla.top(), std::min(panel.top(), pantalla.bottom() + 1 - caja.height()));
+        std::max(pantalla.top(), std::min(lista.top(), pantalla.bottom() + 1 - caja.height()));
     return {izquierda, arriba};
 }
 

@@ -32,8 +32,8 @@ class VistaPrevia : public QWidget {
 };
 
 // The top left corner, on the screen, of a box of size `caja` placed beside
-// the board over the right-hand panel `panel` (its screen rectangle), and
-// kept on `pantalla`.
-QPoint JuntoAlTablero(const QRect& panel, const QSize& caja, const QRect& pantalla);
+// the board over `lista` (the log list's screen rectangle), clear of the
+// rack, status line and counters above it, and kept on `pantalla`.
+QPoint JuntoAlTablero(const QRect& lista, const QSize& caja, const QRect& pantalla);
 
 }  // namespace tablerix

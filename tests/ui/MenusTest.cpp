@@ -1,6 +1,8 @@
 // Menu entries, their shortcuts and closing the window reach the game's handlers.
+#include <QActionGroup>
 #include <QFile>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "VentanaDePrueba.h"
@@ -26,10 +28,12 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     pagina.close();
     j.CarpetaDatos = QFile::encodeName(carpeta.path()).toStdString();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    form->PonerTamano(200);  // the page's 1280 x 1120 is cut to the screen, title bar included
     QTest::keyClick(form, Qt::Key_F1);
     ASSERT_NE(ventana.Ayuda(), nullptr);
     EXPECT_TRUE(ventana.Ayuda()->isVisible());
     EXPECT_EQ(ventana.Ayuda()->windowTitle(), QStringLiteral("Cómo jugar"));
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(ventana.Ayuda()->frameGeometry()));
 
     j.PartidaEnCurso = true;
     j.Form1.Label1[112].Letra = 'S';
@@ -41,6 +45,10 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     form->MnuNiv[2]->trigger();
     EXPECT_EQ(form->Label6->Texto(), QStringLiteral("Teléfono móvil"));
     for (int i = 0; i < 8; ++i) EXPECT_EQ(form->MnuNiv[i]->isChecked(), i == 2);
+    // One exclusive group, drawn with radio marks.
+    ASSERT_NE(form->MnuNiv[0]->actionGroup(), nullptr);
+    EXPECT_EQ(form->MnuNiv[0]->actionGroup()->actions().size(), 8);
+    EXPECT_TRUE(form->MnuNiv[0]->actionGroup()->isExclusive());
     // "Acerca de..." is shown through the menu in the about window's own test.
 }
 
@@ -66,6 +74,11 @@ TEST_F(Menus, SizesAreCheckedOneAtATimeSteppedWithShortcutsAndRememberedAfterARe
     EXPECT_EQ(marcado(), QStringLiteral("150 %"));
     EXPECT_EQ(form->Cliente->size(), QSize(963, 612));
     form->MnuTamano[4]->trigger();
+    EXPECT_EQ(marcado(), QStringLiteral("200 %"));
+    // 250 % and 300 % would run off the 1600 x 1000 screen.
+    EXPECT_FALSE(form->MnuTamano[5]->isEnabled() || form->MnuTamano[6]->isEnabled() ||
+                 form->MnuMasGrande->isEnabled());
+    QTest::keyClick(form, Qt::Key_Plus, Qt::ControlModifier);
     EXPECT_EQ(marcado(), QStringLiteral("200 %"));
 
     ventana.CrearVentanaPrincipal(j);

@@ -121,20 +121,20 @@ TEST_F(Partida, TheProposalIsPreviewedBesideItsQuestionAndTileValuesAreASwitchRe
 
     size_t fichasPrevias = 0;
     bool enElMarco = false;
-    int izquierdaCaja = 0;
+    QPoint esquinaCaja;
     contestador.Hacer([&](QWidget* caja) {
         if (form->Previa->isVisible()) fichasPrevias = form->Previa->Fichas().size();
         enElMarco = form->shpAzul->isVisible();
         for (const VistaPrevia::Ficha& ficha : form->Previa->Fichas())
             enElMarco = enElMarco && form->shpAzul->geometry().contains(ficha.Casilla->geometry());
-        izquierdaCaja = caja->frameGeometry().left();
+        esquinaCaja = caja->frameGeometry().topLeft();
         QTest::mouseClick(static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok), Qt::LeftButton);
     });
     form->MnuRecom->trigger();
     EXPECT_EQ(fichasPrevias, 4u);
     EXPECT_TRUE(enElMarco);
-    EXPECT_GT(izquierdaCaja,
-              form->Cliente->mapToGlobal(form->Label1[14]->geometry().topRight()).x());
+    // Over the log list, title bar included: clear of the board and of the panel above.
+    EXPECT_EQ(esquinaCaja, form->Cliente->mapToGlobal(form->lstPartida->pos()));
     // Answered, the proposal is laid as before and nothing of the preview is left.
     EXPECT_EQ(AtrilMostrado().size(), 3u);
     EXPECT_FALSE(form->Previa->isVisible());
@@ -145,6 +145,27 @@ TEST_F(Partida, TheProposalIsPreviewedBesideItsQuestionAndTileValuesAreASwitchRe
     EXPECT_FALSE(Form1(j).MnuValores->isChecked());  // what the next start reads
     form->MnuValores->trigger();
     EXPECT_TRUE(Form1(j).MnuValores->isChecked());
+}
+
+TEST_F(Partida, TheEndIsShownBeforeItsBoxAndTakesNoMoveUntilANewGame) {
+    j.FichasEnBolsa = 0;
+    j.PasesSeguidos = 1;  // the computer passed: the player's pass ends the game
+    auto estado = [&] {   // the status line, whether a move is offered, the computer's rack covered
+        return std::tuple(form->Label9->Texto(),
+                          form->cmdOk->isEnabled() || form->cmdCambiar->isEnabled() ||
+                              form->cmdPasar->isEnabled() || form->MnuRecom->isEnabled(),
+                          form->lstPartida->geometry().intersects(form->Label11[0]->geometry()));
+    };
+    decltype(estado()) alFinal;
+    contestador.Hacer([&](QWidget* caja) {
+        alFinal = estado();
+        static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(form->cmdPasar, Qt::LeftButton);
+    EXPECT_EQ(alFinal, std::tuple(QStringLiteral("Partida finalizada."), false, false));
+    contestador.Responder(QMessageBox::Ok);
+    form->MnuNew->trigger();
+    EXPECT_EQ(estado(), std::tuple(QStringLiteral("Es tu turno."), true, true));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "game/Juego.h"
 #include "ui/Form1.h"
 #include "ui/Form2.h"
+#include "ui/TamanoVentana.h"
 #include "ui/VentanaQt.h"
 
 namespace tablerix::prueba {
@@ -110,8 +111,10 @@ class Escucha : public QObject {
 class VentanaDePrueba : public ::testing::Test {
   protected:
     VentanaDePrueba() {
-        // Every test starts as on a first start: no size remembered by an earlier one.
+        // Every test starts as on a first start, no setting left by an earlier one,
+        // but at 100 %, which the tests' layout figures assume.
         QSettings(QCoreApplication::applicationName(), QString()).clear();
+        RecordarTamano(100);
         ventana.CrearVentanaPrincipal(j);
         form = ventana.Principal();
     }

@@ -1,9 +1,11 @@
 // Message boxes, the letter chooser, the progress window and the about window,
 // reached through the game's window interface and answered by the test.
+#include <QStyle>
 #include <stdexcept>
 
 #include "VentanaDePrueba.h"
 #include "game/Mensajes.h"
+#include "ui/CajaMensaje.h"
 #include "ui/Form3.h"
 #include "ui/FormQuillmar.h"
 #include "wordlist/Texto.h"
@@ -59,6 +61,21 @@ TEST_F(VentanasModales,
               Respuesta::Cancelar);
 }
 
+TEST_F(VentanasModales, BoxesTakeTheSizeAndAreNeverTooNarrowForTheirTitle) {
+    form->Mostrar();
+    form->PonerTamano(200);
+    contestador.Hacer([](QWidget* ventanaModal) {
+        auto* caja = static_cast<QMessageBox*>(ventanaModal);
+        EXPECT_EQ(QFontInfo(caja->font()).pixelSize(), 2 * QFontInfo(QFont()).pixelSize());
+        EXPECT_EQ(caja->iconPixmap().width(),
+                  2 * caja->style()->pixelMetric(QStyle::PM_MessageBoxIconSize));
+        // "Yo paso." alone would leave the title bar too short.
+        EXPECT_GE(caja->width(), AnchoParaTitulo(caja->windowTitle()));
+        caja->button(QMessageBox::Ok)->click();
+    });
+    ventana.MostrarMensaje("Yo paso.", Icono::Informacion, false, Respuesta::Aceptar);
+}
+
 TEST_F(VentanasModales, LetterChooserReturnsTheLetterPressedOrNothingWhenClosedAtEverySize) {
     form->Mostrar();
     contestador.Hacer([](QWidget* elector) {
@@ -85,6 +102,10 @@ TEST_F(VentanasModales, ProgressWindowRunsItsWorkOnceShownAndCannotBeClosedBefor
         auto* progreso = dynamic_cast<Form2*>(QApplication::activeModalWidget());
         ASSERT_NE(progreso, nullptr);
         EXPECT_EQ(progreso->lblProceso->Texto(), QStringLiteral("Guardando Diccionario..."));
+        // Centred over the main window.
+        EXPECT_LE(
+            (progreso->frameGeometry().center() - form->frameGeometry().center()).manhattanLength(),
+            2);
         progreso->close();
         EXPECT_TRUE(progreso->isVisible());
     });

@@ -158,10 +158,13 @@ void Comprobar(Orden& o) {
     } else if (n == "autoanswer") {
         c.Cuantos(1, 1);
         c.UnaDe(0, {"ok", "cancel", "off"});
+    } else if (n == "frames") {
+        c.Cuantos(1, 1);
+        c.UnaDe(0, {"on", "off"});
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "file", "unseen", "preview", "changes"});
+                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

@@ -142,6 +142,13 @@ Lineas ImprimirCursor(const Juego& j) {
             (c.Direccion == kHorizontal ? " across" : " down")};
 }
 
+Lineas ImprimirMandos(const Juego& j) {
+    const ModeloVentana& f = j.Form1;
+    return {std::string("controls ") + (j.PartidaEnCurso ? "on" : "off") + " pcrack " +
+            (f.AltoPartida == kAltoPartidaCorto ? "shown" : "covered") + " menu " +
+            (f.MnuContra ? "on" : "off")};
+}
+
 Lineas ImprimirTodo(const Juego& j) {
     Lineas l = ImprimirTablero(j);
     for (auto* f : {ImprimirAtriles, ImprimirPuntos, ImprimirBolsa, ImprimirEstado, ImprimirNivel,

@@ -23,6 +23,8 @@ Lineas ImprimirPartida(const Juego& j);  // the game log
 Lineas ImprimirPalabras(const Juego& j);
 Lineas ImprimirMarco(const Juego& j);   // the blue frame of the computer's last word
 Lineas ImprimirCursor(const Juego& j);  // the typing cursor
+// The move buttons, the computer's rack row and "Fichas PC"; not part of ImprimirTodo.
+Lineas ImprimirMandos(const Juego& j);
 Lineas ImprimirTodo(const Juego& j);
 Lineas ImprimirPorSalir(const Juego& j);   // the tiles the player has not seen
 Lineas ImprimirPrevision(const Juego& j);  // the move's points before OK

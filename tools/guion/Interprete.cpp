@@ -100,6 +100,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
             ventana_.RespuestaAutomatica.reset();
         else
             ventana_.RespuestaAutomatica = a[0] == "ok" ? Respuesta::Aceptar : Respuesta::Cancelar;
+    } else if (o.Nombre == "frames") {
+        ventana_.MirarMarco = a[0] == "on" ? &juego_ : nullptr;
     } else if (EsImpresion(o.Nombre)) {
         Imprimir(o);
     } else if (EsPreparacion(o.Nombre)) {
@@ -274,6 +276,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirPorSalir(j));
     else if (que == "preview")
         Escribir(ImprimirPrevision(j));
+    else if (que == "controls")
+        Escribir(ImprimirMandos(j));
     else if (que == "changes")
         Escribir(ImprimirCambios(j));
     else if (que == "all")
