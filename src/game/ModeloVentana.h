@@ -128,7 +128,7 @@ struct ModeloVentana {
     // "Fichas PC", the player's setting. The end of a game uncovers the
     // computer's rack whatever it says; a new game or a load follows it again.
     bool MnuContra = false;
-    bool MnuMejor = false;  // "Recomendar la mejor jugada": F4 at stride 1
+    bool MnuMejor = false;   // "Recomendar la mejor jugada": F4 at stride 1
     bool Habilitada = true;  // the main window accepts input
 
     bool operator==(const ModeloVentana&) const = default;

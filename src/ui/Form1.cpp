@@ -323,7 +323,8 @@ void Form1::Pintar() {
     // A finished game takes no move until a new game or a load, which gives OK the keyboard back.
     if (cmdOk->isEnabled() != j.PartidaEnCurso) {
         for (QWidget* mando : {cmdOk, cmdCambiar, cmdPasar}) mando->setEnabled(j.PartidaEnCurso);
-        for (QAction* entrada : {MnuRecom, MnuCambiar, MnuPasar}) entrada->setEnabled(j.PartidaEnCurso);
+        for (QAction* entrada : {MnuRecom, MnuCambiar, MnuPasar})
+            entrada->setEnabled(j.PartidaEnCurso);
         if (j.PartidaEnCurso) cmdOk->setFocus();
     }
     setEnabled(m.Habilitada);
