@@ -56,9 +56,9 @@ int InicioPrimeraPalabra(int longitud) {
 }
 
 std::int16_t BuscarMejorPrimeraJugada(Juego& j) {
-    j.NumPalabrasJugada = 0;
-    j.PalabrasJugada.clear();
-    j.MejorFichas.clear();
+    j.Busqueda.NumPalabrasJugada = 0;
+    j.Busqueda.PalabrasJugada.clear();
+    j.Busqueda.MejorFichas.clear();
 
     Restricciones r;
     LeerAtril(j, r);
@@ -88,13 +88,13 @@ std::int16_t BuscarMejorPrimeraJugada(Juego& j) {
 
     if (mejorTotal > 0) {
         const PuntuacionPrimera puntuacion = PuntuarPrimera(j, mejor);
-        j.MejorFichas = mejor;
-        j.PalabrasJugada = {mejor};
-        j.NumPalabrasJugada = 1;
+        j.Busqueda.MejorFichas = mejor;
+        j.Busqueda.PalabrasJugada = {mejor};
+        j.Busqueda.NumPalabrasJugada = 1;
         j.Form1.List3 = {mejor, puntuacion.Notacion};
         if (mejor.size() == kLongitudMaximaPrimera) j.Form1.List3.push_back(kLineaTodasLasFichas);
-        j.Notacion = puntuacion.Notacion;
-        j.PuntosMejor = static_cast<std::int16_t>(mejorTotal);
+        j.Puntuacion.Notacion = puntuacion.Notacion;
+        j.Busqueda.PuntosMejor = static_cast<std::int16_t>(mejorTotal);
     }
     return static_cast<std::int16_t>(mejorTotal);
 }

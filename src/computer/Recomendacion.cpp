@@ -41,7 +41,7 @@ void CerrarHuecosAtril(ModeloVentana& f) {
 void Recomendar(Juego& j) {
     ModeloVentana& f = j.Form1;
     Deshacer(j);
-    if (!j.PartidaEnCurso) return;
+    if (!j.Posicion.PartidaEnCurso) return;
 
     for (Casilla& c : f.Label1)
         if (c.Letra != kCasillaVacia) c.Marca = kMarcaOcupada;
@@ -49,8 +49,8 @@ void Recomendar(Juego& j) {
     HabilitarVentana(j, false);
     PonerEstado(j, Txt("Estoy buscando una recomendación. Espera..."), kModoBuscando);
 
-    if (!j.PrimeraJugada) {
-        j.Silencioso = true;
+    if (!j.Posicion.PrimeraJugada) {
+        j.Jugada.Silencioso = true;
         BuscarJugada(j);
     } else {
         BuscarPrimeraJugada(j);

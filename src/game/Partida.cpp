@@ -21,10 +21,10 @@ void LlenarBolsa(Juego& j) {
     for (int c = 'A'; c <= 'Z'; ++c) {
         int i = 2 * (c - 'A');
         int cantidad = (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
-        for (int k = 0; k < cantidad; ++k) j.Bolsa[n++] = static_cast<char>(c);
+        for (int k = 0; k < cantidad; ++k) j.Posicion.Bolsa[n++] = static_cast<char>(c);
     }
-    j.Bolsa[kRanuraEnie] = kEnie;
-    for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Bolsa[s] = kBlanco;
+    j.Posicion.Bolsa[kRanuraEnie] = kEnie;
+    for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Posicion.Bolsa[s] = kBlanco;
 }
 
 }  // namespace
@@ -43,7 +43,7 @@ namespace {
 // otherwise (a damaged saved game) must not leave the pick loop spinning.
 bool HayFichaEnBolsa(const Juego& j) {
     for (int s = 1; s <= kFichasBolsa; ++s)
-        if (j.Bolsa[s] != kSinFicha) return true;
+        if (j.Posicion.Bolsa[s] != kSinFicha) return true;
     return false;
 }
 
@@ -51,7 +51,7 @@ int ElegirRanura(Juego& j) {
     int s;
     do {
         s = static_cast<int>(j.Azar.Siguiente() * 100) + 1;
-    } while (j.Bolsa[s] == kSinFicha);
+    } while (j.Posicion.Bolsa[s] == kSinFicha);
     return s;
 }
 
@@ -59,7 +59,7 @@ int ElegirRanura(Juego& j) {
 
 void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
     Casilla& c = j.Form1.Label1[casilla];
-    j.Tablero[casilla] = letra;
+    j.Posicion.Tablero[casilla] = letra;
     c.Letra = letra;
     c.Marca = kMarcaReposo;
     c.Movible = false;
@@ -75,7 +75,7 @@ void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
 
 void MostrarAtril(Juego& j, int p, ComoMostrarAtril como) {
     for (int k = 0; k < kRanuras; ++k) {
-        const char ficha = j.Atriles[p][k + 1];
+        const char ficha = j.Posicion.Atriles[p][k + 1];
         auto mostrar = [&](auto& r) {
             r.Letra = ficha;
             if (ficha != kSinFicha)
@@ -111,14 +111,14 @@ void NuevaPartida(Juego& j) {
     f.shpAzul.Visible = false;
     f.AltoPartida = AltoPartidaCon(f.MnuContra);
 
-    j.PrimeraJugada = true;
-    j.PartidaEnCurso = true;
-    j.PasesSeguidos = 0;
-    j.FichaArrastrada = {};
+    j.Posicion.PrimeraJugada = true;
+    j.Posicion.PartidaEnCurso = true;
+    j.Posicion.PasesSeguidos = 0;
+    j.Jugada.FichaArrastrada = {};
     OcultarCursor(j);
-    j.FichasEnBolsa = kFichasBolsa;
-    j.Turno = kTurnoJugador;
-    j.JugadorPasa = false;
+    j.Posicion.FichasEnBolsa = kFichasBolsa;
+    j.Jugada.Turno = kTurnoJugador;
+    j.Jugada.JugadorPasa = false;
 
     for (int i = 0; i < kCasillas; ++i) PonerCasillaFija(j, i, kCasillaVacia);
 
@@ -128,7 +128,7 @@ void NuevaPartida(Juego& j) {
 
     LlenarBolsa(j);
     for (int p = 1; p <= 2; ++p)
-        for (int k = 1; k <= kRanuras; ++k) j.Atriles[p][k] = kSinFicha;
+        for (int k = 1; k <= kRanuras; ++k) j.Posicion.Atriles[p][k] = kSinFicha;
     RobarFichas(j, 1);
     RobarFichas(j, 2);
 
@@ -138,18 +138,18 @@ void NuevaPartida(Juego& j) {
 
 void RobarFichas(Juego& j, int p) {
     if (p != 1 && p != 2) return;
-    char* atril = j.Atriles[p];
+    char* atril = j.Posicion.Atriles[p];
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k)
         if (atril[k] == kBlanco) ++blancos;
 
     for (int k = 1; k <= kRanuras; ++k) {
-        if (j.FichasEnBolsa <= 0 || !HayFichaEnBolsa(j)) break;
+        if (j.Posicion.FichasEnBolsa <= 0 || !HayFichaEnBolsa(j)) break;
         // A slot is picked for every rack slot, also a full one: the random
         // sequence depends on it.
         int s = ElegirRanura(j);
         if (atril[k] != kSinFicha) continue;
-        char ficha = j.Bolsa[s];
+        char ficha = j.Posicion.Bolsa[s];
         if (ficha == kBlanco) {
             // A rack never gets a second blank from a draw.
             if (blancos == 1) {
@@ -159,15 +159,16 @@ void RobarFichas(Juego& j, int p) {
             }
         }
         atril[k] = ficha;
-        j.Bolsa[s] = kSinFicha;
-        --j.FichasEnBolsa;
-        if (j.FichasEnBolsa == 0) {
-            j.Form1.Label7 = std::to_string(j.FichasEnBolsa);  // the counter behind the box
+        j.Posicion.Bolsa[s] = kSinFicha;
+        --j.Posicion.FichasEnBolsa;
+        if (j.Posicion.FichasEnBolsa == 0) {
+            j.Form1.Label7 =
+                std::to_string(j.Posicion.FichasEnBolsa);  // the counter behind the box
             Informar(j, "Se han acabado la fichas.");
             j.Ventana.ProcesarEventos();
         }
     }
-    j.Form1.Label7 = std::to_string(j.FichasEnBolsa);
+    j.Form1.Label7 = std::to_string(j.Posicion.FichasEnBolsa);
 }
 
 }  // namespace tablerix

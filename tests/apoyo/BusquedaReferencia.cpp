@@ -10,7 +10,7 @@ namespace tablerix {
 namespace {
 
 int Sortear(Juego& j) {
-    return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1;
+    return static_cast<int>(j.Azar.Siguiente() * j.Posicion.PasoBusqueda) + 1;
 }
 
 // Takes each letter of `letras` from the rack `resto`, a tile of the letter
@@ -30,7 +30,8 @@ bool CabeEnAtril(const std::string& letras, std::string resto) {
 std::string AtrilDelTurno(const Juego& j) {
     std::string r;
     for (int k = 1; k <= kRanuras; ++k)
-        if (j.Atriles[j.Turno][k] != kSinFicha) r += j.Atriles[j.Turno][k];
+        if (j.Posicion.Atriles[j.Jugada.Turno][k] != kSinFicha)
+            r += j.Posicion.Atriles[j.Jugada.Turno][k];
     return r;
 }
 
@@ -43,8 +44,8 @@ int Valor(const Juego& j, char c) {
 // Every word of the window's length that fits it and the rack, laid on trial,
 // marked like the player's tiles, judged by the move check and lifted again.
 void ProbarVentana(Juego& j, const std::string& v) {
-    const int paso = PasoDireccion(j.DireccionActual);
-    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    const int paso = PasoDireccion(j.Busqueda.DireccionActual);
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.Posicion.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
         std::string t, colocar;  // the tiles to lay, '-' over the board's letters
@@ -58,26 +59,27 @@ void ProbarVentana(Juego& j, const std::string& v) {
         auto poner = [&](bool encima) {
             for (std::size_t k = 0; k < t.size(); ++k) {
                 if (t[k] == '-') continue;
-                Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
+                Casilla& c = j.Form1.Label1[j.Busqueda.InicioVentana + k * paso];
                 c.Letra = encima ? t[k] : ' ';
                 c.Marca = encima ? kMarcaOcupada : kMarcaReposo;
             }
         };
-        j.FichasColocadas = static_cast<std::int16_t>(colocar.size());
+        j.Jugada.FichasColocadas = static_cast<std::int16_t>(colocar.size());
         poner(true);
         ComprobarJugada(j);
-        if (j.JugadaValida && j.PuntosJugada > j.MejorPuntos) {
-            j.MejorInicio = j.InicioVentana;
-            j.MejorPuntos = j.PuntosJugada;
-            j.MejorFichas = t;
-            j.MejorDireccion = j.DireccionActual;
+        if (j.Jugada.JugadaValida && j.Jugada.PuntosJugada > j.Busqueda.MejorPuntos) {
+            j.Busqueda.MejorInicio = j.Busqueda.InicioVentana;
+            j.Busqueda.MejorPuntos = j.Jugada.PuntosJugada;
+            j.Busqueda.MejorFichas = t;
+            j.Busqueda.MejorDireccion = j.Busqueda.DireccionActual;
             j.Form1.List3 = j.Form1.List4;
-            j.PalabrasJugada.clear();
+            j.Busqueda.PalabrasJugada.clear();
             for (const std::string& linea : j.Form1.List4)
                 if (linea.find_first_of("+=") == std::string::npos)
-                    j.PalabrasJugada.emplace_back(SinBlancos(linea));
-            j.NumPalabrasJugada = static_cast<std::int16_t>(j.PalabrasJugada.size());
-            j.PuntosMejor = j.SumaPalabras;
+                    j.Busqueda.PalabrasJugada.emplace_back(SinBlancos(linea));
+            j.Busqueda.NumPalabrasJugada =
+                static_cast<std::int16_t>(j.Busqueda.PalabrasJugada.size());
+            j.Busqueda.PuntosMejor = j.Jugada.SumaPalabras;
         }
         poner(false);
         j.Ventana.ProcesarEventos();
@@ -87,23 +89,25 @@ void ProbarVentana(Juego& j, const std::string& v) {
 }  // namespace
 
 void BuscarMejorJugadaReferencia(Juego& j) {
-    j.NumPalabrasJugada = j.MejorPuntos = j.MejorInicio = 0;
-    j.PalabrasJugada.clear();
-    j.MejorFichas.clear();
-    j.MejorDireccion = '\0';
-    j.OrdenadorNoJuega = false;
+    j.Busqueda.NumPalabrasJugada = j.Busqueda.MejorPuntos = j.Busqueda.MejorInicio = 0;
+    j.Busqueda.PalabrasJugada.clear();
+    j.Busqueda.MejorFichas.clear();
+    j.Busqueda.MejorDireccion = '\0';
+    j.Busqueda.OrdenadorNoJuega = false;
     for (char d : {kHorizontal, kVertical}) {
         const int paso = PasoDireccion(d);
         for (int l = 0; l < kLado; ++l) {
-            j.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
-            j.DireccionActual = d;
+            j.Busqueda.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
+            j.Busqueda.DireccionActual = d;
             std::string p;  // the line, '?' where open
-            for (int k = 0; k < kLado; ++k) p += j.Tablero[j.LineaActual + k * paso];
+            for (int k = 0; k < kLado; ++k)
+                p += j.Posicion.Tablero[j.Busqueda.LineaActual + k * paso];
             std::replace(p.begin(), p.end(), ' ', '?');
             // Every window of 1 to 7 open squares, with a letter, and no letter touching either
             // end.
             for (int s = 0; s < kLado && p != std::string(kLado, '?'); ++s) {
-                j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + s * paso);
+                j.Busqueda.InicioVentana =
+                    static_cast<std::int16_t>(j.Busqueda.LineaActual + s * paso);
                 for (int n = 1; s + n <= kLado; ++n) {
                     const std::string v = p.substr(s, n);
                     const auto huecos = std::count(v.begin(), v.end(), '?');
@@ -119,12 +123,12 @@ void BuscarMejorJugadaReferencia(Juego& j) {
 }
 
 std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
-    j.NumPalabrasJugada = 0;
-    j.PalabrasJugada.clear();
-    j.MejorFichas.clear();
+    j.Busqueda.NumPalabrasJugada = 0;
+    j.Busqueda.PalabrasJugada.clear();
+    j.Busqueda.MejorFichas.clear();
     int mejor = 0;
     const std::string r = AtrilDelTurno(j);
-    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.Posicion.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         const std::size_t L = w.size();
         if (L < 8 && CabeEnAtril(w, r)) {
@@ -139,12 +143,12 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
             const int total = 2 * s + (L == 7 ? 50 : 0);
             if (total > mejor) {
                 mejor = total;
-                j.MejorFichas = w;
-                j.PalabrasJugada = {w};
-                j.NumPalabrasJugada = 1;
+                j.Busqueda.MejorFichas = w;
+                j.Busqueda.PalabrasJugada = {w};
+                j.Busqueda.NumPalabrasJugada = 1;
                 j.Form1.List3 = {w, "(" + notacion + ")x2=" + std::to_string(2 * s)};
                 if (L == 7) j.Form1.List3.push_back("Todas las fichas: +50");
-                j.PuntosMejor = static_cast<std::int16_t>(total);
+                j.Busqueda.PuntosMejor = static_cast<std::int16_t>(total);
             }
         }
         if (i % 1000 == 0) j.Form1.AnchoProgreso = kAnchoProgreso * i / j.Lista.NumPalabras();

@@ -26,14 +26,14 @@ void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
 }  // namespace
 
 void VaciarTablero(Juego& j) {
-    j.Tablero = TableroVacio();
+    j.Posicion.Tablero = TableroVacio();
     for (int q = 0; q < kCasillas; ++q)
         j.Form1.Label1[q] = {.Fondo = static_cast<Color>(std::stol(j.Premios[q]))};
 }
 
 void FijarFicha(Juego& j, int casilla, char letra) {
     j.Form1.Label1[casilla] = {letra, kNegro, kMarcaReposo, false, kColorFicha};
-    j.Tablero[casilla] = letra;
+    j.Posicion.Tablero[casilla] = letra;
 }
 
 void MarcarOcupadas(Juego& j) {
@@ -49,30 +49,31 @@ void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) 
         while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo)))
             f = kFichas[ficha(g)];
         blancos += f == kBlanco;
-        j.Atriles[j.Turno][k] = f;
+        j.Posicion.Atriles[j.Jugada.Turno][k] = f;
     }
 }
 
 void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
     VaciarTablero(j);
-    j.Turno = kTurnoOrdenador;
-    j.PasoBusqueda = 1;
-    j.Silencioso = true;
-    j.PrimeraJugada = true;
-    for (int intento = 0; intento < 20 && j.PrimeraJugada; ++intento) {
+    j.Jugada.Turno = kTurnoOrdenador;
+    j.Posicion.PasoBusqueda = 1;
+    j.Jugada.Silencioso = true;
+    j.Posicion.PrimeraJugada = true;
+    for (int intento = 0; intento < 20 && j.Posicion.PrimeraJugada; ++intento) {
         RepartirAtril(j, g);
         if (BuscarMejorPrimeraJugada(j) > 0) {
-            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1, 1,
-                  j.MejorFichas);
-            j.PrimeraJugada = false;
+            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.Busqueda.MejorFichas.size())) + 1, 1,
+                  j.Busqueda.MejorFichas);
+            j.Posicion.PrimeraJugada = false;
         }
     }
-    for (int m = 0; m < jugadas && !j.PrimeraJugada; ++m) {
+    for (int m = 0; m < jugadas && !j.Posicion.PrimeraJugada; ++m) {
         RepartirAtril(j, g);
         MarcarOcupadas(j);
         BuscarMejorJugada(j);
-        if (j.MejorPuntos > 0)
-            Fijar(j, j.MejorInicio, PasoDireccion(j.MejorDireccion), j.MejorFichas);
+        if (j.Busqueda.MejorPuntos > 0)
+            Fijar(j, j.Busqueda.MejorInicio, PasoDireccion(j.Busqueda.MejorDireccion),
+                  j.Busqueda.MejorFichas);
     }
     MarcarOcupadas(j);
 }

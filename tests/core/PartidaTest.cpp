@@ -11,8 +11,8 @@ namespace {
 TEST(RobarFichas, UnaCuentaDanadaNoDejaLaRobaBuscando) {
     JuegoDePrueba t;
     prueba::DarAtril(t.J, 1, "");
-    t.J.Bolsa.fill(kSinFicha);
-    t.J.FichasEnBolsa = 5;
+    t.J.Posicion.Bolsa.fill(kSinFicha);
+    t.J.Posicion.FichasEnBolsa = 5;
     RobarFichas(t.J, 1);
     EXPECT_EQ(prueba::Atril(t.J, 1), ".......");
     EXPECT_EQ(t.J.Form1.Label7, "5");

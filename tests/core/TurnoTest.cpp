@@ -101,8 +101,8 @@ TEST(TurnoOcupado, LosEventosDuranteElTurnoDelOrdenadorNoEmpiezanOtroCiclo) {
               Lineas({"-----Jugador-----", " (Pasa)", "", "-----Ordenador-----", "CASA",
                       "(3+1+1+1)x2=12", "-----Total: 12", ""}));
     // Handed back with nothing of the search left on screen.
-    EXPECT_EQ(std::tuple(j.FichaArrastrada.Indice, j.Ocupado, j.Form1.Habilitada, j.Form1.Label9,
-                         j.Form1.ProgresoVisible),
+    EXPECT_EQ(std::tuple(j.Jugada.FichaArrastrada.Indice, j.Ocupado, j.Form1.Habilitada,
+                         j.Form1.Label9, j.Form1.ProgresoVisible),
               std::tuple(-1, false, true, std::string("Es tu turno."), false));
 }
 

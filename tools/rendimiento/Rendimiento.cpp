@@ -63,11 +63,11 @@ void Poner(Juego& j, const Posicion& p) {
     for (int q = 0; q < kCasillas; ++q)
         if (p.Tablero[q] != kCasillaVacia) FijarFicha(j, q, p.Tablero[q]);
     MarcarOcupadas(j);
-    j.Turno = kTurnoOrdenador;
-    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Atriles[2]);
-    j.PrimeraJugada = false;
-    j.Silencioso = true;
-    j.PasoBusqueda = 1;
+    j.Jugada.Turno = kTurnoOrdenador;
+    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Posicion.Atriles[2]);
+    j.Posicion.PrimeraJugada = false;
+    j.Jugada.Silencioso = true;
+    j.Posicion.PasoBusqueda = 1;
     j.Azar.Sembrar(p.Semilla);
 }
 
@@ -110,12 +110,12 @@ int main(int argc, char** argv) {
     std::vector<Posicion> posiciones;
     while (static_cast<int>(posiciones.size()) < numPosiciones) {
         JugarPartidaAleatoria(j, g, 3 + static_cast<int>(g() % 14));
-        if (j.PrimeraJugada) continue;
-        j.Turno = kTurnoOrdenador;
+        if (j.Posicion.PrimeraJugada) continue;
+        j.Jugada.Turno = kTurnoOrdenador;
         RepartirAtril(j, g);
         Posicion p;
-        p.Tablero = j.Tablero;
-        std::copy(j.Atriles[2], j.Atriles[2] + kRanuras + 1, p.Atril);
+        p.Tablero = j.Posicion.Tablero;
+        std::copy(j.Posicion.Atriles[2], j.Posicion.Atriles[2] + kRanuras + 1, p.Atril);
         p.Semilla = g();
         posiciones.push_back(p);
     }
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     for (const Posicion& p : posiciones) {
         Poner(j, p);
         jugada.push_back(Medir([&] { BuscarMejorJugada(j); }));
-        conJugada += j.MejorPuntos > 0;
+        conJugada += j.Busqueda.MejorPuntos > 0;
     }
     Imprimir("computer move, Deep Blue (stride 1)", Resumir(jugada), jugada.size());
     std::printf("  positions with a move found: %d of %zu\n", conJugada, posiciones.size());
@@ -142,9 +142,9 @@ int main(int argc, char** argv) {
 
     std::vector<double> apertura;
     for (int k = 0; k < numPosiciones; ++k) {
-        j.Turno = kTurnoOrdenador;
+        j.Jugada.Turno = kTurnoOrdenador;
         RepartirAtril(j, g, 7, static_cast<int>(g() % 3));
-        j.PasoBusqueda = 1;
+        j.Posicion.PasoBusqueda = 1;
         apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
     }
     Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
@@ -156,12 +156,14 @@ int main(int argc, char** argv) {
     for (int k = 0; k < n; ++k) {
         Poner(j, posiciones[k]);
         referencia.push_back(Medir([&] { BuscarMejorJugadaReferencia(j); }));
-        const auto registro = std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
-                                              j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
+        const auto registro =
+            std::make_tuple(j.Busqueda.MejorPuntos, j.Busqueda.MejorInicio, j.Busqueda.MejorFichas,
+                            j.Busqueda.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
         Poner(j, posiciones[k]);
         rapida.push_back(Medir([&] { BuscarMejorJugada(j); }));
-        iguales += registro == std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
-                                               j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
+        iguales += registro == std::make_tuple(j.Busqueda.MejorPuntos, j.Busqueda.MejorInicio,
+                                               j.Busqueda.MejorFichas, j.Busqueda.MejorDireccion,
+                                               j.Form1.List3, j.Azar.Siguiente());
     }
     const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
     Imprimir("reference loops, stride 1", cr, referencia.size());
