@@ -47,15 +47,17 @@ void LeerPremios(Juego& j) {
 }
 
 void ConstruirValores(Juego& j) {
-    const std::string valores = Txt("A1B3C3D2E1F4G2H4I1J8K8L1M3N1Ñ8O1P3Q5R1S1T1U1V4X8Y4Z8");
     j.Valores[0].clear();
-    for (int i = 1; i <= 26; ++i) j.Valores[i] = valores.substr(2 * i - 2, 2);
+    for (int i = 1; i <= kLetras; ++i) {
+        const DatosLetra& f = kFichas[i - 1];
+        j.Valores[i] = {f.Letra, static_cast<char>('0' + f.Valor)};
+    }
 }
 
 void ConstruirLeyenda(Juego& j) {
     std::string& leyenda = j.Form1.lblPuntos;
     leyenda.clear();
-    for (int i = 1; i <= 26; ++i) {
+    for (int i = 1; i <= kLetras; ++i) {
         leyenda += ' ';
         leyenda += j.Valores[i][0];
         leyenda += '-';

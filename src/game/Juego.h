@@ -13,6 +13,7 @@
 #include "game/InterfazVentana.h"
 #include "game/ModeloVentana.h"
 #include "game/Tipos.h"
+#include "wordlist/Alfabeto.h"
 #include "wordlist/Archivos.h"
 #include "wordlist/CambiosLista.h"
 #include "wordlist/IndiceBusqueda.h"
@@ -150,8 +151,8 @@ struct Juego {
     BloqueoCarpeta Bloqueo;
 
     // Tables built at start-up; index 0 unused.
-    std::array<std::string, 27> Valores;
-    std::array<std::string, kCasillas> Premios;  // decimal text of each square's colour
+    std::array<std::string, kLetras + 1> Valores;  // "A1": letter and value, from kFichas
+    std::array<std::string, kCasillas> Premios;    // decimal text of each square's colour
 
     PosicionJuego Posicion;
     JugadaEnCurso Jugada;

@@ -9,23 +9,12 @@
 namespace tablerix {
 namespace {
 
-// Tiles per character code from A to Z; W's single slot is then given to Ñ.
-// Not alphabet order on purpose: a draw picks a slot, so the slot order is
-// part of every game dealt from a seed.
-constexpr const char* kCantidades = "1202040512010202060101040205090201050604050101010101";
-constexpr int kRanuraEnie = 93;
-constexpr int kPrimeraRanuraBlanco = 97;
-
-void LlenarBolsa(Juego& j) {
-    int n = 1;
-    for (int c = 'A'; c <= 'Z'; ++c) {
-        int i = 2 * (c - 'A');
-        int cantidad = (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
-        for (int k = 0; k < cantidad; ++k) j.Posicion.Bolsa[n++] = static_cast<char>(c);
-    }
-    j.Posicion.Bolsa[kRanuraEnie] = kEnie;
-    for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Posicion.Bolsa[s] = kBlanco;
+constexpr int TotalEnBolsa() {
+    int total = kBlancosEnBolsa;
+    for (const DatosLetra& f : kFichas) total += f.EnBolsa;
+    return total;
 }
+static_assert(TotalEnBolsa() == kFichasBolsa);
 
 }  // namespace
 
@@ -56,6 +45,16 @@ int ElegirRanura(Juego& j) {
 }
 
 }  // namespace
+
+void LlenarBolsa(Juego& j) {
+    int n = 1;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const std::size_t i = kAlfabeto.find(c == 'W' ? kEnie : c);
+        if (i == std::string_view::npos) continue;
+        for (int k = 0; k < kFichas[i].EnBolsa; ++k) j.Posicion.Bolsa[n++] = kFichas[i].Letra;
+    }
+    for (int k = 0; k < kBlancosEnBolsa; ++k) j.Posicion.Bolsa[n++] = kBlanco;
+}
 
 void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
     Casilla& c = j.Form1.Label1[casilla];

@@ -22,7 +22,7 @@ bool Ocupada(const Casilla& c) {
 
 int ValorLetra(const Juego& j, char letra) {
     int valor = 0;
-    for (int i = 1; i <= 26; ++i) {
+    for (int i = 1; i <= kLetras; ++i) {
         const std::string& v = j.Valores[i];
         if (v.size() >= 2 && v[0] == letra) valor += v[1] - '0';
     }

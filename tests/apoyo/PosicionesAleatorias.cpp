@@ -9,13 +9,10 @@ namespace tablerix {
 namespace {
 
 // The hundred tiles of the set.
-const std::string kFichas = [] {
-    const std::string letras = std::string(kAlfabeto) + kBlanco;
-    const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5,
-                           1,  9, 2, 1, 5,  6, 4, 5, 1, 1, 1, 1, 4};
+const std::string kTodasLasFichas = [] {
     std::string s;
-    for (std::size_t k = 0; k < letras.size(); ++k) s.append(cuantas[k], letras[k]);
-    return s;
+    for (const DatosLetra& f : kFichas) s.append(f.EnBolsa, f.Letra);
+    return s.append(kBlancosEnBolsa, kBlanco);
 }();
 
 void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
@@ -42,12 +39,12 @@ void MarcarOcupadas(Juego& j) {
 }
 
 void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) {
-    std::uniform_int_distribution<std::size_t> ficha(0, kFichas.size() - 1);
+    std::uniform_int_distribution<std::size_t> ficha(0, kTodasLasFichas.size() - 1);
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
         char f = kSinFicha;
         while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo)))
-            f = kFichas[ficha(g)];
+            f = kTodasLasFichas[ficha(g)];
         blancos += f == kBlanco;
         j.Posicion.Atriles[j.Jugada.Turno][k] = f;
     }

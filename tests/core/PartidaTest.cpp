@@ -18,5 +18,15 @@ TEST(RobarFichas, UnaCuentaDanadaNoDejaLaRobaBuscando) {
     EXPECT_EQ(t.J.Form1.Label7, "5");
 }
 
+// A draw picks a slot: the fill order is part of every game dealt from a seed.
+TEST(LlenarBolsa, LasFichasVanEnElOrdenDeSiempre) {
+    JuegoDePrueba t;
+    LlenarBolsa(t.J);
+    EXPECT_EQ(
+        std::string(t.J.Posicion.Bolsa.begin() + 1, t.J.Posicion.Bolsa.end()),
+        Txt("AAAAAAAAAAAABBCCCCDDDDDEEEEEEEEEEEEFGGHHIIIIIIJKLLLLMMNNNNNOOOOOOOOOPPQRRRRRSSSSSS"
+            "TTTTUUUUUVÑXYZ****"));
+}
+
 }  // namespace
 }  // namespace tablerix
