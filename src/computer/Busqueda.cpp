@@ -8,6 +8,7 @@
 
 #include "computer/BusquedaComun.h"
 #include "game/Comprobacion.h"
+#include "game/Premios.h"
 #include "game/Puntuacion.h"
 #include "wordlist/Texto.h"
 
@@ -53,18 +54,9 @@ struct Premio {
 };
 
 Premio PremioDe(Color fondo) {
-    switch (fondo) {
-        case kLetraX2:
-            return {2, 1};
-        case kLetraX3:
-            return {3, 1};
-        case kPalabraX2:
-            return {1, 2};
-        case kPalabraX3:
-            return {1, 3};
-        default:
-            return {};
-    }
+    const TipoPremio* premio = PremioDeColor(fondo);
+    if (!premio) return {};
+    return premio->DePalabra ? Premio{1, premio->Factor} : Premio{premio->Factor, 1};
 }
 
 // The word across an open square: the fixed letters next to it on the other axis.

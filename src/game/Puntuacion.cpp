@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "game/Premios.h"
+
 namespace tablerix {
 namespace {
 
@@ -33,27 +35,14 @@ void PuntuarLetra(Juego& j, char letra, int casilla) {
     int puntos = ValorLetra(j, letra);
     AgregarNumero(j.Puntuacion.Notacion, puntos);
     const Casilla& c = j.Form1.Label1[casilla];
-    if (c.ColorLetra != kNegro) {
-        switch (c.Fondo) {
-            case kLetraX2:
-                puntos *= 2;
-                j.Puntuacion.Notacion += "*2";
-                break;
-            case kLetraX3:
-                puntos *= 3;
-                j.Puntuacion.Notacion += "*3";
-                break;
-            case kPalabraX3:
-                j.Puntuacion.MultiplicadorPalabra =
-                    static_cast<std::int16_t>(j.Puntuacion.MultiplicadorPalabra * 3);
-                break;
-            case kPalabraX2:
-                j.Puntuacion.MultiplicadorPalabra =
-                    static_cast<std::int16_t>(j.Puntuacion.MultiplicadorPalabra * 2);
-                break;
-            default:
-                break;
-        }
+    const TipoPremio* premio = c.ColorLetra != kNegro ? PremioDeColor(c.Fondo) : nullptr;
+    if (premio && premio->DePalabra) {
+        j.Puntuacion.MultiplicadorPalabra =
+            static_cast<std::int16_t>(j.Puntuacion.MultiplicadorPalabra * premio->Factor);
+    } else if (premio) {
+        puntos *= premio->Factor;
+        j.Puntuacion.Notacion += '*';
+        AgregarNumero(j.Puntuacion.Notacion, premio->Factor);
     }
     j.Puntuacion.PuntosLetra = static_cast<std::int16_t>(puntos);
     j.Puntuacion.Notacion += '+';
