@@ -63,7 +63,7 @@ bool FijarJugadaJugador(Juego& j) {
     // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.
     for (int k = 1; k <= kRanuras; ++k) {
         const FichaJugador& r = f.Label5[k - 1];
-        j.Posicion.Atriles[1][k] = r.Visible ? r.Letra : kSinFicha;
+        j.Posicion.Atriles[kTurnoJugador][k] = r.Visible ? r.Letra : kSinFicha;
     }
     SumarPuntos(f.Label4[0], j.Jugada.PuntosJugada);
 
@@ -75,7 +75,7 @@ bool FijarJugadaJugador(Juego& j) {
 }
 
 void RellenarAtrilJugador(Juego& j) {
-    RobarFichas(j, 1);
+    RobarFichas(j, kTurnoJugador);
     MostrarAtril(j, kTurnoJugador, {.OcultarVacias = false});
 }
 
@@ -107,9 +107,10 @@ void RetirarFichasOrdenador(Juego& j) {
 
     std::string s;
     for (int k = 1; k <= kRanuras; ++k) {
-        if (f.Label11[k - 1].Letra != kSinFicha && j.Posicion.Atriles[2][k] != kSinFicha)
-            s += j.Posicion.Atriles[2][k];
-        j.Posicion.Atriles[2][k] = kSinFicha;
+        if (f.Label11[k - 1].Letra != kSinFicha &&
+            j.Posicion.Atriles[kTurnoOrdenador][k] != kSinFicha)
+            s += j.Posicion.Atriles[kTurnoOrdenador][k];
+        j.Posicion.Atriles[kTurnoOrdenador][k] = kSinFicha;
     }
     for (char c : w) {
         std::size_t p = s.find(c);
@@ -118,9 +119,9 @@ void RetirarFichasOrdenador(Juego& j) {
     }
     int k = 1;
     for (char c : s)
-        if (c != '.') j.Posicion.Atriles[2][k++] = c;
+        if (c != '.') j.Posicion.Atriles[kTurnoOrdenador][k++] = c;
 
-    RobarFichas(j, 2);
+    RobarFichas(j, kTurnoOrdenador);
     MostrarAtril(j, kTurnoOrdenador);
 }
 
@@ -244,10 +245,10 @@ bool CompletarCambio(Juego& j) {
         const FichaJugador& r = f.Label5[i];
         const bool seleccionada = r.Visible && r.Fondo != kColorFicha;
         if (!seleccionada) {
-            j.Posicion.Atriles[1][i + 1] = r.Letra;
+            j.Posicion.Atriles[kTurnoJugador][i + 1] = r.Letra;
             continue;
         }
-        j.Posicion.Atriles[1][i + 1] = kSinFicha;
+        j.Posicion.Atriles[kTurnoJugador][i + 1] = kSinFicha;
         if (int s = PrimeraRanuraLibre(j)) {
             j.Posicion.Bolsa[s] = r.Letra;
             ++j.Posicion.FichasEnBolsa;

@@ -115,7 +115,7 @@ void OcultarProgreso(ModeloVentana& f) {
 
 // Rack values in slot order; a blank or an empty slot is worth 0.
 void RenunciarFichas(Juego& j) {
-    char* atril = j.Posicion.Atriles[2];
+    char* atril = j.Posicion.Atriles[kTurnoOrdenador];
     int valor[kRanuras + 1] = {};
     int n = 0;
     for (int k = 1; k <= kRanuras; ++k) {
@@ -225,7 +225,7 @@ void CambiarOPasar(Juego& j) {
     Informar(j, "No puedo crear ninguna palabra. Cambio fichas.");
     // The tiles given up leave the game: the bag changes only by the draw.
     RenunciarFichas(j);
-    RobarFichas(j, 2);
+    RobarFichas(j, kTurnoOrdenador);
     MostrarAtril(j, kTurnoOrdenador);
     j.Busqueda.OrdenadorNoJuega = true;
 }

@@ -126,17 +126,17 @@ void NuevaPartida(Juego& j) {
     f.Label4 = {"0", "0"};
 
     LlenarBolsa(j);
-    for (int p = 1; p <= 2; ++p)
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p)
         for (int k = 1; k <= kRanuras; ++k) j.Posicion.Atriles[p][k] = kSinFicha;
-    RobarFichas(j, 1);
-    RobarFichas(j, 2);
+    RobarFichas(j, kTurnoJugador);
+    RobarFichas(j, kTurnoOrdenador);
 
     MostrarAtril(j, kTurnoJugador, {.Restablecer = true});
     MostrarAtril(j, kTurnoOrdenador);
 }
 
 void RobarFichas(Juego& j, int p) {
-    if (p != 1 && p != 2) return;
+    if (p != kTurnoJugador && p != kTurnoOrdenador) return;
     char* atril = j.Posicion.Atriles[p];
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k)

@@ -42,7 +42,7 @@ void PonerAtriles(Juego& j, const DatosPartida& d) {
 DatosPartida CopiarPartida(const Juego& j) {
     DatosPartida d;
     d.Tablero = j.Posicion.Tablero;
-    for (int p = 1; p <= 2; ++p)
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p)
         for (int k = 1; k <= kRanuras; ++k) d.Atriles[p][k] = j.Posicion.Atriles[p][k];
     d.Bolsa = j.Posicion.Bolsa;
     d.FichasEnBolsa = j.Posicion.FichasEnBolsa;

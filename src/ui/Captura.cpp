@@ -33,7 +33,7 @@ const tablerix::Juego* juego = nullptr;
 // while the box is left open for one more tick, so that it has painted.
 bool FotografiarPregunta(QMessageBox& caja) {
     static QPointer<QMessageBox> vista;
-    if (archivoPregunta.isEmpty() || juego->Jugada.Turno != 2) return false;
+    if (archivoPregunta.isEmpty() || juego->Jugada.Turno != tablerix::kTurnoOrdenador) return false;
     if (vista != &caja) {
         vista = &caja;
         return true;

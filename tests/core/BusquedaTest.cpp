@@ -19,8 +19,8 @@ using Lineas = std::vector<std::string>;
 void Preparar(JuegoDePrueba& p, std::string palabras, std::string_view atril, int paso = 1) {
     std::replace(palabras.begin(), palabras.end(), ' ', '\n');
     p.J.Lista.CargarDesdeTexto(palabras + "\n");
-    p.J.Jugada.Turno = 2;
-    prueba::DarAtril(p.J, 2, Txt(atril));
+    p.J.Jugada.Turno = kTurnoOrdenador;
+    prueba::DarAtril(p.J, kTurnoOrdenador, Txt(atril));
     p.MarcarOcupadas();
     p.J.Posicion.PrimeraJugada = false;
     p.J.Posicion.PasoBusqueda = static_cast<std::int16_t>(paso);

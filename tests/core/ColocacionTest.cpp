@@ -15,7 +15,7 @@ class Colocacion : public ::testing::Test {
     ModeloVentana& f = j.Form1;
 
     void SetUp() override {
-        prueba::DarAtril(j, 1, "ABCDEFG");
+        prueba::DarAtril(j, kTurnoJugador, "ABCDEFG");
         t.Fijar(112, 'Z');
     }
     void DeAtrilACasilla(int ranura, int casilla) {
@@ -66,7 +66,7 @@ TEST_F(Colocacion, ElBotonDerechoConFichasRaras) {
     EXPECT_EQ(f.Label1[60].Letra, 'Q');
     EXPECT_EQ(prueba::Mostrado(j), "ABCDEFG");
     // A blank given a letter in a check that was not fixed goes back as a blank.
-    prueba::DarAtril(j, 1, "*BCDEFG");
+    prueba::DarAtril(j, kTurnoJugador, "*BCDEFG");
     DeAtrilACasilla(0, 61);
     f.Label1[61].Letra = 'E';
     f.Label1[61].Marca = '3';
@@ -88,7 +88,7 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     EXPECT_TRUE(f.Habilitada && t.Ventana.Habilitada);
     // The rack shrank (empty bag) while the display still showed seven slots:
     // the empty ones are hidden and never dragged.
-    j.Posicion.Atriles[1][6] = j.Posicion.Atriles[1][7] = kSinFicha;
+    j.Posicion.Atriles[kTurnoJugador][6] = j.Posicion.Atriles[kTurnoJugador][7] = kSinFicha;
     Deshacer(j);
     EXPECT_EQ(prueba::Mostrado(j), "ABCDE..");
     f.Label5[6].Visible = true;

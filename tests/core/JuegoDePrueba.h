@@ -106,7 +106,7 @@ inline void DarAtril(Juego& j, int p, std::string_view fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? fichas[k - 1] : kSinFicha;
         j.Posicion.Atriles[p][k] = f;
-        if (p == 1)
+        if (p == kTurnoJugador)
             j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
         else
             j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};

@@ -10,11 +10,11 @@ namespace {
 // tiles counted, every slot empty) must not keep the draw looking for one.
 TEST(RobarFichas, UnaCuentaDanadaNoDejaLaRobaBuscando) {
     JuegoDePrueba t;
-    prueba::DarAtril(t.J, 1, "");
+    prueba::DarAtril(t.J, kTurnoJugador, "");
     t.J.Posicion.Bolsa.fill(kSinFicha);
     t.J.Posicion.FichasEnBolsa = 5;
-    RobarFichas(t.J, 1);
-    EXPECT_EQ(prueba::Atril(t.J, 1), ".......");
+    RobarFichas(t.J, kTurnoJugador);
+    EXPECT_EQ(prueba::Atril(t.J, kTurnoJugador), ".......");
     EXPECT_EQ(t.J.Form1.Label7, "5");
 }
 

@@ -17,8 +17,8 @@ TEST(Posicion, RestaurarDevuelveLaPartidaYLaVentanaComoSeCapturaron) {
     ElegirNivel(j, 0);
     t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
     t.Ventana.Letras = {'S'};
-    DarAtril(j, 1, "CA*ALEN");
-    DarAtril(j, 2, "*EIOUTR");
+    DarAtril(j, kTurnoJugador, "CA*ALEN");
+    DarAtril(j, kTurnoOrdenador, "*EIOUTR");
     for (int k = 0; k < 4; ++k) {
         Atril_EmpezarArrastre(j, 0);
         Casilla_Soltar(j, 110 + k);

@@ -35,8 +35,8 @@ TEST(Turno, LasPreguntasSobreElTableroMuestranLaJugadaYLosBlancosQuedanDistingui
     ElegirNivel(j, 0);
     t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
     t.Ventana.Letras = {'S'};
-    DarAtril(j, 1, "CA*ALEN");
-    DarAtril(j, 2, "*EIOUTR");
+    DarAtril(j, kTurnoJugador, "CA*ALEN");
+    DarAtril(j, kTurnoOrdenador, "*EIOUTR");
     for (int k = 0; k < 4; ++k) {
         Atril_EmpezarArrastre(j, 0);
         Casilla_Soltar(j, 110 + k);
@@ -86,7 +86,7 @@ TEST(TurnoOcupado, LosEventosDuranteElTurnoDelOrdenadorNoEmpiezanOtroCiclo) {
     Juego& j = t.J;
     t.Ventana.J = &j;
     ElegirNivel(j, 0);
-    DarAtril(j, 2, "CASAQJZ");
+    DarAtril(j, kTurnoOrdenador, "CASAQJZ");
     const std::size_t desde = j.Form1.lstPartida.size();
 
     // "Aún quedan fichas. Quieres pasar?", then the computer's word.

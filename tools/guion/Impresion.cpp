@@ -75,7 +75,7 @@ Lineas ImprimirAtriles(const Juego& j) {
     }
     if (!seleccion.empty()) jugador.append(" selected").append(seleccion);
     Lineas l{jugador, ordenador};
-    for (int p = 1; p <= 2; ++p) {
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p) {
         std::string s = "atriles" + std::to_string(p) + " ";
         for (int k = 1; k <= kRanuras; ++k) s += LetraVisible(j.Posicion.Atriles[p][k]);
         l.push_back(s);

@@ -64,7 +64,7 @@ void Poner(Juego& j, const Posicion& p) {
         if (p.Tablero[q] != kCasillaVacia) FijarFicha(j, q, p.Tablero[q]);
     MarcarOcupadas(j);
     j.Jugada.Turno = kTurnoOrdenador;
-    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Posicion.Atriles[2]);
+    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Posicion.Atriles[kTurnoOrdenador]);
     j.Posicion.PrimeraJugada = false;
     j.Jugada.Silencioso = true;
     j.Posicion.PasoBusqueda = 1;
@@ -115,7 +115,8 @@ int main(int argc, char** argv) {
         RepartirAtril(j, g);
         Posicion p;
         p.Tablero = j.Posicion.Tablero;
-        std::copy(j.Posicion.Atriles[2], j.Posicion.Atriles[2] + kRanuras + 1, p.Atril);
+        std::copy(j.Posicion.Atriles[kTurnoOrdenador],
+                  j.Posicion.Atriles[kTurnoOrdenador] + kRanuras + 1, p.Atril);
         p.Semilla = g();
         posiciones.push_back(p);
     }
