@@ -1,7 +1,5 @@
 #include "computer/Recomendacion.h"
 
-#include <vector>
-
 #include "computer/TurnoOrdenador.h"
 #include "game/Colocacion.h"
 #include "game/Mensajes.h"
@@ -22,18 +20,6 @@ bool TomarDelAtril(ModeloVentana& f, char letra) {
         }
     }
     return false;
-}
-
-void CerrarHuecosAtril(ModeloVentana& f) {
-    std::vector<char> letras;
-    for (FichaJugador& r : f.Label5) {
-        if (r.Visible) letras.push_back(r.Letra);
-        r.Visible = false;
-    }
-    for (std::size_t k = 0; k < letras.size(); ++k) {
-        f.Label5[k].Letra = letras[k];
-        f.Label5[k].Visible = true;
-    }
 }
 
 }  // namespace

@@ -48,10 +48,19 @@ void PonerDelAtril(Juego& j, int s, int t) {
     ModeloVentana& f = j.Form1;
     if (!EsRanura(s) || !f.Label5[s].Visible) return;
     PonerEnCasilla(f.Label1[t], f.Label5[s].Letra);
-    // The rack closes the gap: the tiles after s move one place left.
-    int n = RanurasVisibles(f);
-    for (int i = s; i < kRanuras - 1; ++i) f.Label5[i].Letra = f.Label5[i + 1].Letra;
-    f.Label5[n - 1].Visible = false;
+    f.Label5[s].Visible = false;
+    CerrarHuecosAtril(f);
+}
+
+void CerrarHuecosAtril(ModeloVentana& f) {
+    int n = 0;
+    for (int k = 0; k < kRanuras; ++k) {
+        FichaJugador& r = f.Label5[k];
+        if (!r.Visible) continue;
+        r.Visible = false;
+        f.Label5[n].Letra = r.Letra;
+        f.Label5[n++].Visible = true;
+    }
 }
 
 bool PuedeArrastrarAtril(const Juego& j, int ranura) {
