@@ -142,69 +142,79 @@ void RenunciarFichas(Juego& j) {
     for (int k = destino; k <= kRanuras; ++k) atril[k] = kSinFicha;
 }
 
-}  // namespace
+// A search's best move: its points (0 for none), first square and step.
+struct Hallada {
+    int Puntos = 0;
+    int Inicio = 0;
+    int Paso = 1;
+};
 
-void BuscarJugada(Juego& j) {
+// Where the ends of the two searches differ, for the computer and for a recommendation.
+struct ComoTerminar {
+    bool Coloca = false;  // the computer's own move: fixed, scored, or else its pass or exchange
+    bool OcultarProgreso = false;   // the mid-game search hides the progress first
+    bool Enmarcar = false;          // the computer's mid-game move stays framed in blue
+    bool PropuestaMovible = false;  // a proposed opening's tiles are marked and movable
+};
+
+// Runs the search until every word of its move is accepted, then lays or
+// proposes the move, or says that there is none.
+void TerminarBusqueda(Juego& j, Hallada (*buscar)(Juego&), const ComoTerminar& como) {
     ModeloVentana& f = j.Form1;
-    int paso = 1;
+    Hallada h;
     std::vector<FichaPrevia> fichas;
     do {
-        BuscarMejorJugada(j);
-        paso = PasoDireccion(j.Busqueda.MejorDireccion);
-        fichas = FichasDeJugada(j, j.Busqueda.MejorInicio, paso);
-    } while (!Confirmada(j, fichas, j.Busqueda.MejorInicio, paso));
+        h = buscar(j);
+        fichas = FichasDeJugada(j, h.Inicio, h.Paso);
+    } while (!Confirmada(j, fichas, h.Inicio, h.Paso));
 
-    for (const FichaPrevia& ficha : fichas) {
-        if (ColocaElOrdenador(j))
-            PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
-        else
-            f.Label1[ficha.Casilla].Letra = ficha.Letra;
-    }
-    OcultarProgreso(f);
-
-    if (j.Busqueda.MejorPuntos == 0) {
-        if (ColocaElOrdenador(j))
+    if (como.OcultarProgreso) OcultarProgreso(f);
+    if (h.Puntos == 0) {
+        if (como.Coloca)
             CambiarOPasar(j);
         else
             Informar(j, "No encuentro combinaciones.");
         return;
     }
-    if (!ColocaElOrdenador(j)) return;
-
-    SumarPuntos(f.Label4[1], j.Busqueda.MejorPuntos);
-    f.shpAzul = {true, MarcoDeJugada(j.Busqueda.MejorInicio, paso, j.Busqueda.MejorFichas.size())};
-}
-
-void BuscarPrimeraJugada(Juego& j) {
-    ModeloVentana& f = j.Form1;
-    std::int16_t mejor;
-    int inicio = 0;
-    std::vector<FichaPrevia> fichas;
-    do {
-        mejor = BuscarMejorPrimeraJugada(j);
-        inicio = InicioPrimeraPalabra(static_cast<int>(j.Busqueda.MejorFichas.size())) + 1;
-        fichas = FichasDeJugada(j, inicio, 1);
-    } while (!Confirmada(j, fichas, inicio, 1));
-
-    if (mejor == 0) {
-        if (ColocaElOrdenador(j))
-            CambiarOPasar(j);
-        else
-            Informar(j, "No encuentro combinaciones.");
-        return;
-    }
-
     for (const FichaPrevia& ficha : fichas) {
-        if (ColocaElOrdenador(j)) {
+        if (como.Coloca) {
             PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
-        } else {
-            Casilla& c = f.Label1[ficha.Casilla];
-            c.Letra = ficha.Letra;
+            continue;
+        }
+        Casilla& c = f.Label1[ficha.Casilla];
+        c.Letra = ficha.Letra;
+        if (como.PropuestaMovible) {
             c.Marca = kMarcaOcupada;
             c.Movible = true;
         }
     }
-    if (ColocaElOrdenador(j)) SumarPuntos(f.Label4[1], mejor);
+    if (!como.Coloca) return;
+    SumarPuntos(f.Label4[1], h.Puntos);
+    if (como.Enmarcar)
+        f.shpAzul = {true, MarcoDeJugada(h.Inicio, h.Paso, j.Busqueda.MejorFichas.size())};
+}
+
+}  // namespace
+
+void BuscarJugada(Juego& j) {
+    const bool coloca = ColocaElOrdenador(j);
+    TerminarBusqueda(j,
+                     [](Juego& j) {
+                         BuscarMejorJugada(j);
+                         return Hallada{j.Busqueda.MejorPuntos, j.Busqueda.MejorInicio,
+                                        PasoDireccion(j.Busqueda.MejorDireccion)};
+                     },
+                     {.Coloca = coloca, .OcultarProgreso = true, .Enmarcar = coloca});
+}
+
+void BuscarPrimeraJugada(Juego& j) {
+    TerminarBusqueda(j,
+                     [](Juego& j) {
+                         const int puntos = BuscarMejorPrimeraJugada(j);
+                         const int largo = static_cast<int>(j.Busqueda.MejorFichas.size());
+                         return Hallada{puntos, InicioPrimeraPalabra(largo) + 1, 1};
+                     },
+                     {.Coloca = ColocaElOrdenador(j), .PropuestaMovible = true});
 }
 
 void CambiarOPasar(Juego& j) {
