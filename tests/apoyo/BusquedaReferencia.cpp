@@ -44,7 +44,8 @@ int Valor(const Juego& j, char c) {
 // Every word of the window's length that fits it and the rack, laid on trial,
 // marked like the player's tiles, judged by the move check and lifted again.
 void ProbarVentana(Juego& j, const std::string& v) {
-    const int paso = PasoDireccion(j.Busqueda.DireccionActual);
+    RegistroBusqueda& b = j.Busqueda;
+    const int paso = PasoDireccion(b.DireccionActual);
     for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.Posicion.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
@@ -59,7 +60,7 @@ void ProbarVentana(Juego& j, const std::string& v) {
         auto poner = [&](bool encima) {
             for (std::size_t k = 0; k < t.size(); ++k) {
                 if (t[k] == '-') continue;
-                Casilla& c = j.Form1.Label1[j.Busqueda.InicioVentana + k * paso];
+                Casilla& c = j.Form1.Label1[b.InicioVentana + k * paso];
                 c.Letra = encima ? t[k] : ' ';
                 c.Marca = encima ? kMarcaOcupada : kMarcaReposo;
             }
@@ -67,19 +68,18 @@ void ProbarVentana(Juego& j, const std::string& v) {
         j.Jugada.FichasColocadas = static_cast<std::int16_t>(colocar.size());
         poner(true);
         ComprobarJugada(j);
-        if (j.Jugada.JugadaValida && j.Jugada.PuntosJugada > j.Busqueda.MejorPuntos) {
-            j.Busqueda.MejorInicio = j.Busqueda.InicioVentana;
-            j.Busqueda.MejorPuntos = j.Jugada.PuntosJugada;
-            j.Busqueda.MejorFichas = t;
-            j.Busqueda.MejorDireccion = j.Busqueda.DireccionActual;
+        if (j.Jugada.JugadaValida && j.Jugada.PuntosJugada > b.MejorPuntos) {
+            b.MejorInicio = b.InicioVentana;
+            b.MejorPuntos = j.Jugada.PuntosJugada;
+            b.MejorFichas = t;
+            b.MejorDireccion = b.DireccionActual;
             j.Form1.List3 = j.Form1.List4;
-            j.Busqueda.PalabrasJugada.clear();
+            b.PalabrasJugada.clear();
             for (const std::string& linea : j.Form1.List4)
                 if (linea.find_first_of("+=") == std::string::npos)
-                    j.Busqueda.PalabrasJugada.emplace_back(SinBlancos(linea));
-            j.Busqueda.NumPalabrasJugada =
-                static_cast<std::int16_t>(j.Busqueda.PalabrasJugada.size());
-            j.Busqueda.PuntosMejor = j.Jugada.SumaPalabras;
+                    b.PalabrasJugada.emplace_back(SinBlancos(linea));
+            b.NumPalabrasJugada = static_cast<std::int16_t>(b.PalabrasJugada.size());
+            b.PuntosMejor = j.Jugada.SumaPalabras;
         }
         poner(false);
         j.Ventana.ProcesarEventos();
@@ -89,25 +89,23 @@ void ProbarVentana(Juego& j, const std::string& v) {
 }  // namespace
 
 void BuscarMejorJugadaReferencia(Juego& j) {
-    j.Busqueda.NumPalabrasJugada = j.Busqueda.MejorPuntos = j.Busqueda.MejorInicio = 0;
-    j.Busqueda.PalabrasJugada.clear();
-    j.Busqueda.MejorFichas.clear();
-    j.Busqueda.MejorDireccion = '\0';
-    j.Busqueda.OrdenadorNoJuega = false;
+    RegistroBusqueda& b = j.Busqueda;
+    b.NumPalabrasJugada = b.MejorPuntos = b.MejorInicio = 0;
+    b.PalabrasJugada.clear();
+    b.MejorFichas.clear();
+    b.MejorDireccion = '\0';
+    b.OrdenadorNoJuega = false;
     for (char d : {kHorizontal, kVertical}) {
         const int paso = PasoDireccion(d);
         for (int l = 0; l < kLado; ++l) {
-            j.Busqueda.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
-            j.Busqueda.DireccionActual = d;
+            b.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
+            b.DireccionActual = d;
             std::string p;  // the line, '?' where open
-            for (int k = 0; k < kLado; ++k)
-                p += j.Posicion.Tablero[j.Busqueda.LineaActual + k * paso];
+            for (int k = 0; k < kLado; ++k) p += j.Posicion.Tablero[b.LineaActual + k * paso];
             std::replace(p.begin(), p.end(), ' ', '?');
-            // Every window of 1 to 7 open squares, with a letter, and no letter touching either
-            // end.
+            // Every window of 1 to 7 open squares, with a letter, no letter touching either end.
             for (int s = 0; s < kLado && p != std::string(kLado, '?'); ++s) {
-                j.Busqueda.InicioVentana =
-                    static_cast<std::int16_t>(j.Busqueda.LineaActual + s * paso);
+                b.InicioVentana = static_cast<std::int16_t>(b.LineaActual + s * paso);
                 for (int n = 1; s + n <= kLado; ++n) {
                     const std::string v = p.substr(s, n);
                     const auto huecos = std::count(v.begin(), v.end(), '?');
