@@ -40,7 +40,8 @@ FichasPorSalir ContarFichasPorSalir(const Juego& j) {
         if (j.Posicion.Tablero[i] != kCasillaVacia)
             vista(j.Form1.Label1[i].Blanco ? kBlanco : j.Posicion.Tablero[i]);
     for (int k = 1; k <= kRanuras; ++k)
-        if (j.Posicion.Atriles[1][k] != kSinFicha) vista(j.Posicion.Atriles[1][k]);
+        if (j.Posicion.Atriles[kTurnoJugador][k] != kSinFicha)
+            vista(j.Posicion.Atriles[kTurnoJugador][k]);
     return cuenta;
 }
 

@@ -19,11 +19,9 @@ static_assert(TotalEnBolsa() == kFichasBolsa);
 }  // namespace
 
 int FichasIniciales(char ficha) {
-    if (ficha == kBlanco) return kFichasBolsa - kPrimeraRanuraBlanco + 1;
-    if (ficha == kEnie) return 1;  // W's slot
-    if (ficha < 'A' || ficha > 'Z' || ficha == 'W') return 0;
-    const int i = 2 * (ficha - 'A');
-    return (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
+    if (ficha == kBlanco) return kBlancosEnBolsa;
+    const std::size_t i = kAlfabeto.find(ficha);
+    return i == std::string_view::npos ? 0 : kFichas[i].EnBolsa;
 }
 
 namespace {

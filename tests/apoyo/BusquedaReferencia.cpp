@@ -36,7 +36,7 @@ std::string AtrilDelTurno(const Juego& j) {
 }
 
 int Valor(const Juego& j, char c) {
-    for (int e = 1; e <= 26; ++e)
+    for (int e = 1; e <= kLetras; ++e)
         if (j.Valores[e][0] == c) return j.Valores[e][1] - '0';
     return 0;
 }
