@@ -21,6 +21,7 @@ Posicion CapturarPosicion(const Juego& j) {
     p.MenuNivel = f.MnuNiv;
     p.Listado = f.lstPartida;
     p.SeleccionListado = f.SeleccionPartida;
+    p.AltoListado = f.AltoPartida;
     p.Azul = f.shpAzul;
     p.Rojo = f.shpRojo;
     p.Azar = j.Azar;
@@ -41,6 +42,7 @@ void RestaurarPosicion(Juego& j, const Posicion& p) {
     f.MnuNiv = p.MenuNivel;
     f.lstPartida = p.Listado;
     f.SeleccionPartida = p.SeleccionListado;
+    f.AltoPartida = p.AltoListado;
     f.shpAzul = p.Azul;
     f.shpRojo = p.Rojo;
     j.Azar = p.Azar;

@@ -22,6 +22,7 @@ struct Posicion {
     std::array<bool, 8> MenuNivel{};
     std::vector<std::string> Listado;  // lstPartida
     int SeleccionListado = -1;
+    int AltoListado = kAltoPartida;  // the end of a game uncovers the computer's rack
     Marco Azul, Rojo;
     Aleatorio Azar;
 

@@ -22,6 +22,7 @@ TEST(Posicion, RestaurarDevuelveLaPartidaYLaVentanaComoSeCapturaron) {
     ElegirNivel(j, 5);
     NuevaPartida(j);
     j.Form1.shpRojo.Visible = true;
+    j.Form1.AltoPartida = kAltoPartidaCorto;
     ASSERT_NE(CapturarPosicion(j), p);
 
     RestaurarPosicion(j, p);
