@@ -127,7 +127,7 @@ bool Form_Tecla(Juego& j, Tecla tecla, char caracter) {
     bool delJuego = false;
     Atender(j, [&] {
         // A finished game takes no keys; its menus still work.
-        if (!j.PartidaEnCurso || !j.Form1.Habilitada) return;
+        if (!j.Posicion.PartidaEnCurso || !j.Form1.Habilitada) return;
         if (tecla == Tecla::Caracter && !EsTeclaDeLetra(caracter) && caracter != kBlanco &&
             (caracter != ' ' || j.Form1.ModoLabel9 != kModoCambio))
             return;
@@ -170,7 +170,7 @@ bool Form_Unload(Juego& j) {
         // A save the player asked for that fails keeps the window open, with
         // everything in memory: the player may mend the folder and close again,
         // or answer Cancelar to close without saving.
-        if (j.PartidaEnCurso && !j.PrimeraJugada &&
+        if (j.Posicion.PartidaEnCurso && !j.Posicion.PrimeraJugada &&
             Preguntar(j, Txt("¿Quieres guardar la partida?")) && !GuardarPartida(j))
             return;
         if (j.Lista.DiccionarioModificado &&

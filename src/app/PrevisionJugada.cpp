@@ -47,7 +47,7 @@ bool HayFichasPuestas(const ModeloVentana& f) {
 
 std::string PrevisionJugada(const Juego& j) {
     const ModeloVentana& f = j.Form1;
-    if (!j.PartidaEnCurso || !f.Habilitada || f.ModoLabel9 != kModoTurnoJugador ||
+    if (!j.Posicion.PartidaEnCurso || !f.Habilitada || f.ModoLabel9 != kModoTurnoJugador ||
         !HayFichasPuestas(f))
         return {};
 
@@ -58,16 +58,17 @@ std::string PrevisionJugada(const Juego& j) {
     ensayo.Form1 = f;
     ensayo.Valores = j.Valores;
     ensayo.Premios = j.Premios;
-    ensayo.Tablero = j.Tablero;
-    ensayo.PrimeraJugada = j.PrimeraJugada;
-    ensayo.PartidaEnCurso = true;
-    ensayo.Turno = j.Turno;
+    ensayo.Posicion.Tablero = j.Posicion.Tablero;
+    ensayo.Posicion.PrimeraJugada = j.Posicion.PrimeraJugada;
+    ensayo.Posicion.PartidaEnCurso = true;
+    ensayo.Jugada.Turno = j.Jugada.Turno;
     PrepararComprobacion(ensayo);
     ComprobarJugada(ensayo);
 
     if (ventana.BlancoPedido) return Txt("Falta elegir la letra del comodín.");
-    if (!ensayo.JugadaValida)
-        return ventana.Pregunta ? "No conozco la palabra: " + ensayo.Palabra + "." : ventana.Aviso;
+    if (!ensayo.Jugada.JugadaValida)
+        return ventana.Pregunta ? "No conozco la palabra: " + ensayo.Puntuacion.Palabra + "."
+                                : ventana.Aviso;
     // List4: each word and its notation, which ends in "=points"; then the bonus line.
     const std::vector<std::string>& registro = ensayo.Form1.List4;
     std::string linea;
@@ -75,7 +76,7 @@ std::string PrevisionJugada(const Juego& j) {
         linea += (linea.empty() ? "" : ", ") + registro[k] + " " +
                  registro[k + 1].substr(registro[k + 1].rfind('=') + 1);
     if (registro.size() % 2) linea += ", todas las fichas " + std::to_string(kPuntosTodasLasFichas);
-    return linea + ": " + std::to_string(ensayo.PuntosJugada) + " puntos";
+    return linea + ": " + std::to_string(ensayo.Jugada.PuntosJugada) + " puntos";
 }
 
 }  // namespace tablerix

@@ -34,7 +34,7 @@ bool OrdenadorTieneFichas(const ModeloVentana& f) {
 bool ComprobarJugadaJugador(Juego& j) {
     PrepararComprobacion(j);
     ComprobarJugada(j);
-    if (j.JugadaValida) return true;
+    if (j.Jugada.JugadaValida) return true;
     // The laid tiles stay red, marked and movable for the player to correct.
     for (Casilla& c : j.Form1.Label1)
         if (c.ColorLetra == kNegro) c.Marca = kMarcaReposo;
@@ -44,11 +44,11 @@ bool ComprobarJugadaJugador(Juego& j) {
 // Returns true when the player's word ended the game.
 bool FijarJugadaJugador(Juego& j) {
     ModeloVentana& f = j.Form1;
-    EscribirBloqueJugada(j, "-----Jugador-----", f.List4, j.PuntosJugada);
+    EscribirBloqueJugada(j, "-----Jugador-----", f.List4, j.Jugada.PuntosJugada);
     f.List3.clear();
     f.List4.clear();
-    j.PasesSeguidos = 0;
-    j.PrimeraJugada = false;
+    j.Posicion.PasesSeguidos = 0;
+    j.Posicion.PrimeraJugada = false;
 
     for (int i = 0; i < kCasillas; ++i) {
         Casilla& c = f.Label1[i];
@@ -63,11 +63,11 @@ bool FijarJugadaJugador(Juego& j) {
     // The display closed its gaps as tiles were laid: what is left sits in slots 1..n.
     for (int k = 1; k <= kRanuras; ++k) {
         const FichaJugador& r = f.Label5[k - 1];
-        j.Atriles[1][k] = r.Visible ? r.Letra : kSinFicha;
+        j.Posicion.Atriles[kTurnoJugador][k] = r.Visible ? r.Letra : kSinFicha;
     }
-    SumarPuntos(f.Label4[0], j.PuntosJugada);
+    SumarPuntos(f.Label4[0], j.Jugada.PuntosJugada);
 
-    if (j.FichasEnBolsa == 0 && !HayFichaVisible(f)) {
+    if (j.Posicion.FichasEnBolsa == 0 && !HayFichaVisible(f)) {
         FinPartida(j);
         return true;
     }
@@ -75,22 +75,22 @@ bool FijarJugadaJugador(Juego& j) {
 }
 
 void RellenarAtrilJugador(Juego& j) {
-    RobarFichas(j, 1);
+    RobarFichas(j, kTurnoJugador);
     MostrarAtril(j, kTurnoJugador, {.OcultarVacias = false});
 }
 
 void EmpezarTurnoOrdenador(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.ProgresoVisible = true;
-    j.JugadorPasa = false;
+    j.Jugada.JugadorPasa = false;
     OcultarCursor(j);
     HabilitarVentana(j, false);
     PonerEstado(j, "Estoy pensando mi jugada. Espera...", kModoBuscando);
     j.Ventana.ProcesarEventos();
-    j.Turno = kTurnoOrdenador;
-    j.Silencioso = true;
+    j.Jugada.Turno = kTurnoOrdenador;
+    j.Jugada.Silencioso = true;
     MarcarOcupadas(j);
-    j.MejorFichas.clear();
+    j.Busqueda.MejorFichas.clear();
 }
 
 // The tiles the computer laid leave its rack; a blank goes only for a letter it
@@ -98,18 +98,19 @@ void EmpezarTurnoOrdenador(Juego& j) {
 void RetirarFichasOrdenador(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.ProgresoVisible = false;
-    j.PasesSeguidos = 0;
+    j.Posicion.PasesSeguidos = 0;
 
     std::string w;
-    for (char c : j.MejorFichas)
+    for (char c : j.Busqueda.MejorFichas)
         if (c != '-') w += c;
-    j.MejorFichas = w;
+    j.Busqueda.MejorFichas = w;
 
     std::string s;
     for (int k = 1; k <= kRanuras; ++k) {
-        if (f.Label11[k - 1].Letra != kSinFicha && j.Atriles[2][k] != kSinFicha)
-            s += j.Atriles[2][k];
-        j.Atriles[2][k] = kSinFicha;
+        if (f.Label11[k - 1].Letra != kSinFicha &&
+            j.Posicion.Atriles[kTurnoOrdenador][k] != kSinFicha)
+            s += j.Posicion.Atriles[kTurnoOrdenador][k];
+        j.Posicion.Atriles[kTurnoOrdenador][k] = kSinFicha;
     }
     for (char c : w) {
         std::size_t p = s.find(c);
@@ -118,31 +119,31 @@ void RetirarFichasOrdenador(Juego& j) {
     }
     int k = 1;
     for (char c : s)
-        if (c != '.') j.Atriles[2][k++] = c;
+        if (c != '.') j.Posicion.Atriles[kTurnoOrdenador][k++] = c;
 
-    RobarFichas(j, 2);
+    RobarFichas(j, kTurnoOrdenador);
     MostrarAtril(j, kTurnoOrdenador);
 }
 
 void DevolverTurno(Juego& j) {
-    if (j.PartidaEnCurso)
+    if (j.Posicion.PartidaEnCurso)
         PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
     else
         PonerEstado(j, "Partida finalizada.", kModoTurnoJugador);
     HabilitarVentana(j, true);
-    j.Turno = kTurnoJugador;
+    j.Jugada.Turno = kTurnoJugador;
 }
 
 void TurnoOrdenador(Juego& j) {
     ModeloVentana& f = j.Form1;
     EmpezarTurnoOrdenador(j);
 
-    if (j.PrimeraJugada) {
+    if (j.Posicion.PrimeraJugada) {
         BuscarPrimeraJugada(j);
     } else {
         BuscarJugada(j);
         for (Casilla& c : f.Label1) c.Marca = kMarcaReposo;
-        if (j.OrdenadorNoJuega) {
+        if (j.Busqueda.OrdenadorNoJuega) {
             DevolverTurno(j);
             return;
         }
@@ -152,11 +153,11 @@ void TurnoOrdenador(Juego& j) {
 
     // Also the word that empties its rack: its points are on its score, so the
     // log shows it before the settlement.
-    if (!j.MejorFichas.empty()) {
-        EscribirBloqueJugada(j, "-----Ordenador-----", f.List3, j.PuntosMejor);
+    if (!j.Busqueda.MejorFichas.empty()) {
+        EscribirBloqueJugada(j, "-----Ordenador-----", f.List3, j.Busqueda.PuntosMejor);
         f.List3.clear();
         f.List4.clear();
-        j.PrimeraJugada = false;
+        j.Posicion.PrimeraJugada = false;
     }
     if (!OrdenadorTieneFichas(f)) FinPartida(j);
     DevolverTurno(j);
@@ -170,27 +171,27 @@ int FichasSeleccionadas(const ModeloVentana& f) {
 
 int PrimeraRanuraLibre(const Juego& j) {
     for (int s = 1; s <= kFichasBolsa; ++s)
-        if (j.Bolsa[s] == kSinFicha) return s;
+        if (j.Posicion.Bolsa[s] == kSinFicha) return s;
     return 0;
 }
 
 }  // namespace
 
 void PrepararComprobacion(Juego& j) {
-    j.FichasColocadas = 0;
+    j.Jugada.FichasColocadas = 0;
     for (Casilla& c : j.Form1.Label1) {
         if (c.Letra == kCasillaVacia) continue;
         c.Marca = kMarcaOcupada;
-        if (c.ColorLetra == kRojo) ++j.FichasColocadas;
+        if (c.ColorLetra == kRojo) ++j.Jugada.FichasColocadas;
     }
-    j.Silencioso = false;
+    j.Jugada.Silencioso = false;
 }
 
 void JugarTurno(Juego& j) {
     j.Form1.shpAzul.Visible = false;
-    if (!j.PartidaEnCurso) return;
+    if (!j.Posicion.PartidaEnCurso) return;
 
-    if (!j.JugadorPasa) {
+    if (!j.Jugada.JugadorPasa) {
         if (j.Form1.ModoLabel9 == kModoCambio) {
             if (!CompletarCambio(j)) return;
         } else {
@@ -204,25 +205,25 @@ void JugarTurno(Juego& j) {
 
 void Pasar(Juego& j) {
     j.Form1.shpAzul.Visible = false;
-    if (!j.PartidaEnCurso) return;
-    if (j.FichasEnBolsa > 0 &&
+    if (!j.Posicion.PartidaEnCurso) return;
+    if (j.Posicion.FichasEnBolsa > 0 &&
         !Preguntar(j, Txt("Aún quedan fichas. Quieres pasar?"), Icono::Informacion))
         return;
     Deshacer(j);
-    ++j.PasesSeguidos;
+    ++j.Posicion.PasesSeguidos;
     EscribirBloqueAviso(j, "-----Jugador-----", " (Pasa)");
-    if (j.PasesSeguidos >= 2) {
+    if (j.Posicion.PasesSeguidos >= 2) {
         FinPartida(j);
         return;
     }
-    j.JugadorPasa = true;
+    j.Jugada.JugadorPasa = true;
     JugarTurno(j);
 }
 
 void EmpezarCambio(Juego& j) {
     j.Form1.shpAzul.Visible = false;
-    if (!j.PartidaEnCurso) return;
-    if (j.FichasEnBolsa == 0) {
+    if (!j.Posicion.PartidaEnCurso) return;
+    if (j.Posicion.FichasEnBolsa == 0) {
         Informar(j, "No quedan fichas.");
         return;
     }
@@ -236,21 +237,21 @@ void EmpezarCambio(Juego& j) {
 
 bool CompletarCambio(Juego& j) {
     ModeloVentana& f = j.Form1;
-    if (FichasSeleccionadas(f) > j.FichasEnBolsa) {
-        Informar(j, "Solo queda/n " + std::to_string(j.FichasEnBolsa) + " ficha/s.");
+    if (FichasSeleccionadas(f) > j.Posicion.FichasEnBolsa) {
+        Informar(j, "Solo queda/n " + std::to_string(j.Posicion.FichasEnBolsa) + " ficha/s.");
         return false;
     }
     for (int i = 0; i < kRanuras; ++i) {
         const FichaJugador& r = f.Label5[i];
         const bool seleccionada = r.Visible && r.Fondo != kColorFicha;
         if (!seleccionada) {
-            j.Atriles[1][i + 1] = r.Letra;
+            j.Posicion.Atriles[kTurnoJugador][i + 1] = r.Letra;
             continue;
         }
-        j.Atriles[1][i + 1] = kSinFicha;
+        j.Posicion.Atriles[kTurnoJugador][i + 1] = kSinFicha;
         if (int s = PrimeraRanuraLibre(j)) {
-            j.Bolsa[s] = r.Letra;
-            ++j.FichasEnBolsa;
+            j.Posicion.Bolsa[s] = r.Letra;
+            ++j.Posicion.FichasEnBolsa;
         }
     }
     for (FichaJugador& r : f.Label5) {

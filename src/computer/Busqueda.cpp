@@ -8,6 +8,7 @@
 
 #include "computer/BusquedaComun.h"
 #include "game/Comprobacion.h"
+#include "game/Premios.h"
 #include "game/Puntuacion.h"
 #include "wordlist/Texto.h"
 
@@ -53,18 +54,9 @@ struct Premio {
 };
 
 Premio PremioDe(Color fondo) {
-    switch (fondo) {
-        case kLetraX2:
-            return {2, 1};
-        case kLetraX3:
-            return {3, 1};
-        case kPalabraX2:
-            return {1, 2};
-        case kPalabraX3:
-            return {1, 3};
-        default:
-            return {};
-    }
+    const TipoPremio* premio = PremioDeColor(fondo);
+    if (!premio) return {};
+    return premio->DePalabra ? Premio{1, premio->Factor} : Premio{premio->Factor, 1};
 }
 
 // The word across an open square: the fixed letters next to it on the other axis.
@@ -84,31 +76,32 @@ class BusquedaJugada {
 
     void Buscar() {
         for (int r = 0; r < kLado; ++r) {
-            j_.LineaActual = static_cast<std::int16_t>(kLado * r);
-            j_.DireccionActual = kHorizontal;
+            j_.Busqueda.LineaActual = static_cast<std::int16_t>(kLado * r);
+            j_.Busqueda.DireccionActual = kHorizontal;
             ProbarLinea();
             j_.Form1.AnchoProgreso = kAnchoProgreso * r / 28;
         }
         for (int c = 0; c < kLado; ++c) {
-            j_.LineaActual = static_cast<std::int16_t>(c);
-            j_.DireccionActual = kVertical;
+            j_.Busqueda.LineaActual = static_cast<std::int16_t>(c);
+            j_.Busqueda.DireccionActual = kVertical;
             ProbarLinea();
             j_.Form1.AnchoProgreso = kAnchoProgreso * (kLado - 1 + c) / 28;
         }
-        if (rapida_ && j_.MejorPuntos > 0) RegistrarGanadora();
+        if (rapida_ && j_.Busqueda.MejorPuntos > 0) RegistrarGanadora();
     }
 
   private:
     int CasillaDeLinea(int k) const {
-        return j_.DireccionActual == kHorizontal ? j_.LineaActual + k : k * kLado + j_.LineaActual;
+        return j_.Busqueda.DireccionActual == kHorizontal ? j_.Busqueda.LineaActual + k
+                                                          : k * kLado + j_.Busqueda.LineaActual;
     }
-    int Paso() const { return PasoDireccion(j_.DireccionActual); }
+    int Paso() const { return PasoDireccion(j_.Busqueda.DireccionActual); }
 
     void PrepararTablas() {
         for (int c = 0; c < kLetras; ++c) valor_[c] = ValorLetra(j_, LetraDeCodigo(c));
         for (int q = 0; q < kCasillas; ++q) {
             premio_[q] = PremioDe(j_.Form1.Label1[q].Fondo);
-            if (j_.Tablero[q] != kCasillaVacia) continue;
+            if (j_.Posicion.Tablero[q] != kCasillaVacia) continue;
             cruce_[0][q] = LeerCruce(q, kLado);  // across a row: the column's word
             cruce_[1][q] = LeerCruce(q, 1);      // across a column: the row's word
         }
@@ -120,13 +113,13 @@ class BusquedaJugada {
         };
         std::string antes, despues;
         int suma = 0;
-        for (int p = q - paso; enLinea(p) && j_.Tablero[p] != kCasillaVacia; p -= paso) {
-            antes.insert(antes.begin(), j_.Tablero[p]);
-            suma += valor_[CodigoLetra(j_.Tablero[p])];
+        for (int p = q - paso; enLinea(p) && j_.Posicion.Tablero[p] != kCasillaVacia; p -= paso) {
+            antes.insert(antes.begin(), j_.Posicion.Tablero[p]);
+            suma += valor_[CodigoLetra(j_.Posicion.Tablero[p])];
         }
-        for (int p = q + paso; enLinea(p) && j_.Tablero[p] != kCasillaVacia; p += paso) {
-            despues += j_.Tablero[p];
-            suma += valor_[CodigoLetra(j_.Tablero[p])];
+        for (int p = q + paso; enLinea(p) && j_.Posicion.Tablero[p] != kCasillaVacia; p += paso) {
+            despues += j_.Posicion.Tablero[p];
+            suma += valor_[CodigoLetra(j_.Posicion.Tablero[p])];
         }
         if (antes.empty() && despues.empty()) return {};
         return {true, j_.Indice.LetrasQueCompletan(antes, despues), suma};
@@ -136,12 +129,12 @@ class BusquedaJugada {
         std::array<char, kLado> linea;
         bool conLetras = false;
         for (int k = 0; k < kLado; ++k) {
-            linea[k] = j_.Tablero[CasillaDeLinea(k)];
+            linea[k] = j_.Posicion.Tablero[CasillaDeLinea(k)];
             conLetras |= linea[k] != kCasillaVacia;
         }
         if (!conLetras) return;
         for (int s = 0; s < kLado; ++s) {
-            j_.InicioVentana = static_cast<std::int16_t>(CasillaDeLinea(s));
+            j_.Busqueda.InicioVentana = static_cast<std::int16_t>(CasillaDeLinea(s));
             if (s > 0 && linea[s - 1] != kCasillaVacia)
                 continue;  // a letter precedes every window here
             int huecos = 0;
@@ -162,8 +155,8 @@ class BusquedaJugada {
         for (int k = 0; k < n; ++k) {
             if (ventana[k] == kCasillaVacia) {
                 r.Fija[k] = -1;
-                r.Permitidas[k] = rapida_ ? cruce_[j_.DireccionActual == kVertical]
-                                                  [CasillaDeVentana(j_.InicioVentana, k)]
+                r.Permitidas[k] = rapida_ ? cruce_[j_.Busqueda.DireccionActual == kVertical]
+                                                  [CasillaDeVentana(j_.Busqueda.InicioVentana, k)]
                                                       .Permitidas
                                           : kTodasLasLetras;
             } else {
@@ -182,8 +175,8 @@ class BusquedaJugada {
 
     // The move check's score for a window word, from the tables.
     void PuntuarVentana(const char* ventana, int n, int huecos, int r0) {
-        const int inicio = j_.InicioVentana;
-        const int eje = j_.DireccionActual == kVertical;
+        const int inicio = j_.Busqueda.InicioVentana;
+        const int eje = j_.Busqueda.DireccionActual == kVertical;
         int sumaFija = 0;
         for (int k = 0; k < n; ++k)
             if (ventana[k] != kCasillaVacia) sumaFija += valor_[CodigoLetra(ventana[k])];
@@ -205,11 +198,11 @@ class BusquedaJugada {
             }
             eleccion.Considerar(suma * multiplicador + cruces + bono, posicion, letras, n);
         });
-        if (eleccion.Puntos > j_.MejorPuntos) {
-            j_.MejorInicio = j_.InicioVentana;
-            j_.MejorPuntos = static_cast<std::int16_t>(eleccion.Puntos);
-            j_.MejorFichas = Fichas(ventana, n, eleccion.Letras.data());
-            j_.MejorDireccion = j_.DireccionActual;
+        if (eleccion.Puntos > j_.Busqueda.MejorPuntos) {
+            j_.Busqueda.MejorInicio = j_.Busqueda.InicioVentana;
+            j_.Busqueda.MejorPuntos = static_cast<std::int16_t>(eleccion.Puntos);
+            j_.Busqueda.MejorFichas = Fichas(ventana, n, eleccion.Letras.data());
+            j_.Busqueda.MejorDireccion = j_.Busqueda.DireccionActual;
         }
     }
 
@@ -227,16 +220,16 @@ class BusquedaJugada {
         std::sort(candidatas.begin(), candidatas.end(),
                   [](const Candidata& a, const Candidata& b) { return a.Posicion < b.Posicion; });
         for (const Candidata& c : candidatas) {
-            Colocar(j_.InicioVentana, j_.DireccionActual, c.Fichas);
+            Colocar(j_.Busqueda.InicioVentana, j_.Busqueda.DireccionActual, c.Fichas);
             ComprobarJugada(j_);
-            if (j_.JugadaValida && j_.PuntosJugada > j_.MejorPuntos) {
-                j_.MejorInicio = j_.InicioVentana;
-                j_.MejorPuntos = j_.PuntosJugada;
-                j_.MejorFichas = c.Fichas;
-                j_.MejorDireccion = j_.DireccionActual;
+            if (j_.Jugada.JugadaValida && j_.Jugada.PuntosJugada > j_.Busqueda.MejorPuntos) {
+                j_.Busqueda.MejorInicio = j_.Busqueda.InicioVentana;
+                j_.Busqueda.MejorPuntos = j_.Jugada.PuntosJugada;
+                j_.Busqueda.MejorFichas = c.Fichas;
+                j_.Busqueda.MejorDireccion = j_.Busqueda.DireccionActual;
                 CopiarRegistro();
             }
-            Levantar(j_.InicioVentana, j_.DireccionActual, c.Fichas);
+            Levantar(j_.Busqueda.InicioVentana, j_.Busqueda.DireccionActual, c.Fichas);
             cesion_.Quizas();
         }
     }
@@ -251,10 +244,10 @@ class BusquedaJugada {
     // Trial tiles: red like every empty square, marked as laid.
     void Colocar(int inicio, char direccion, const std::string& fichas) {
         const int paso = PasoDireccion(direccion);
-        j_.FichasColocadas = 0;
+        j_.Jugada.FichasColocadas = 0;
         for (std::size_t k = 0; k < fichas.size(); ++k) {
             if (fichas[k] == '-') continue;
-            ++j_.FichasColocadas;
+            ++j_.Jugada.FichasColocadas;
             auto& casilla = j_.Form1.Label1[inicio + static_cast<int>(k) * paso];
             casilla.Letra = fichas[k];
             casilla.Marca = kMarcaOcupada;
@@ -274,32 +267,33 @@ class BusquedaJugada {
     // The best move's words and notation lines, as the move check listed them.
     void CopiarRegistro() {
         j_.Form1.List3.clear();
-        j_.PalabrasJugada.clear();
-        j_.NumPalabrasJugada = 0;
+        j_.Busqueda.PalabrasJugada.clear();
+        j_.Busqueda.NumPalabrasJugada = 0;
         for (const std::string& linea : j_.Form1.List4) {
             j_.Form1.List3.push_back(linea);
             if (linea.find_first_of("+=") == std::string::npos) {
-                j_.PalabrasJugada.emplace_back(SinBlancos(linea));
-                ++j_.NumPalabrasJugada;
+                j_.Busqueda.PalabrasJugada.emplace_back(SinBlancos(linea));
+                ++j_.Busqueda.NumPalabrasJugada;
             }
         }
-        j_.PuntosMejor = j_.SumaPalabras;
+        j_.Busqueda.PuntosMejor = j_.Jugada.SumaPalabras;
     }
 
     void RegistrarGanadora() {
-        Colocar(j_.MejorInicio, j_.MejorDireccion, j_.MejorFichas);
+        Colocar(j_.Busqueda.MejorInicio, j_.Busqueda.MejorDireccion, j_.Busqueda.MejorFichas);
         ComprobarJugada(j_);
 #ifdef TABLERIX_COMPROBAR_BUSQUEDA
         // The tables must give the move check's verdict and score: a winner it
         // refuses or scores otherwise is a fault of the fast path.
-        if (!j_.JugadaValida || j_.PuntosJugada != j_.MejorPuntos) {
+        if (!j_.Jugada.JugadaValida || j_.Jugada.PuntosJugada != j_.Busqueda.MejorPuntos) {
             std::fprintf(stderr, "search tables and move check disagree: %d vs %d (%s)\n",
-                         j_.MejorPuntos, j_.PuntosJugada, j_.JugadaValida ? "valid" : "refused");
+                         j_.Busqueda.MejorPuntos, j_.Jugada.PuntosJugada,
+                         j_.Jugada.JugadaValida ? "valid" : "refused");
             std::abort();
         }
 #endif
         CopiarRegistro();
-        Levantar(j_.MejorInicio, j_.MejorDireccion, j_.MejorFichas);
+        Levantar(j_.Busqueda.MejorInicio, j_.Busqueda.MejorDireccion, j_.Busqueda.MejorFichas);
     }
 
     Juego& j_;
@@ -315,14 +309,14 @@ class BusquedaJugada {
 }  // namespace
 
 bool PantallaEnReposo(const Juego& j) {
-    if (j.PrimeraJugada) return false;
+    if (j.Posicion.PrimeraJugada) return false;
     for (int q = 0; q < kCasillas; ++q) {
         const Casilla& c = j.Form1.Label1[q];
-        if (j.Tablero[q] == kCasillaVacia) {
+        if (j.Posicion.Tablero[q] == kCasillaVacia) {
             if (c.Letra != kCasillaVacia || c.ColorLetra != kRojo || c.Marca != kMarcaReposo)
                 return false;
-        } else if (c.Letra != j.Tablero[q] || c.ColorLetra != kNegro || c.Marca != kMarcaOcupada ||
-                   CodigoLetra(j.Tablero[q]) < 0) {
+        } else if (c.Letra != j.Posicion.Tablero[q] || c.ColorLetra != kNegro ||
+                   c.Marca != kMarcaOcupada || CodigoLetra(j.Posicion.Tablero[q]) < 0) {
             return false;
         }
     }
@@ -330,19 +324,19 @@ bool PantallaEnReposo(const Juego& j) {
 }
 
 void BuscarMejorJugada(Juego& j) {
-    j.NumPalabrasJugada = 0;
-    j.PalabrasJugada.clear();
-    j.OrdenadorNoJuega = false;
-    j.MejorPuntos = 0;
-    j.MejorFichas.clear();
-    j.MejorDireccion = '\0';
-    j.MejorInicio = 0;
+    j.Busqueda.NumPalabrasJugada = 0;
+    j.Busqueda.PalabrasJugada.clear();
+    j.Busqueda.OrdenadorNoJuega = false;
+    j.Busqueda.MejorPuntos = 0;
+    j.Busqueda.MejorFichas.clear();
+    j.Busqueda.MejorDireccion = '\0';
+    j.Busqueda.MejorInicio = 0;
 
     // The trial checks never ask anything, whatever the caller left.
-    const bool silencioso = j.Silencioso;
-    j.Silencioso = true;
+    const bool silencioso = j.Jugada.Silencioso;
+    j.Jugada.Silencioso = true;
     BusquedaJugada(j).Buscar();
-    j.Silencioso = silencioso;
+    j.Jugada.Silencioso = silencioso;
 }
 
 }  // namespace tablerix

@@ -15,7 +15,7 @@ namespace tablerix {
 // entry, and so does a recommendation while "Recomendar la mejor jugada" is on.
 inline int PasoDe(const Juego& j) {
     if (j.Form1.MnuMejor && !ColocaElOrdenador(j)) return 1;
-    return j.PasoBusqueda < 1 ? 1 : j.PasoBusqueda;
+    return j.Posicion.PasoBusqueda < 1 ? 1 : j.Posicion.PasoBusqueda;
 }
 
 // The scan starts at r0 = floor(u * stride) + 1: one draw per scan.
@@ -28,7 +28,7 @@ inline void LeerAtril(const Juego& j, Restricciones& r) {
     r.Atril.fill(0);
     r.Blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
-        char ficha = j.Atriles[j.Turno][k];
+        char ficha = j.Posicion.Atriles[j.Jugada.Turno][k];
         if (ficha == kBlanco)
             ++r.Blancos;
         else if (CodigoLetra(ficha) >= 0)

@@ -1,7 +1,5 @@
 #include "computer/Recomendacion.h"
 
-#include <vector>
-
 #include "computer/TurnoOrdenador.h"
 #include "game/Colocacion.h"
 #include "game/Mensajes.h"
@@ -24,24 +22,12 @@ bool TomarDelAtril(ModeloVentana& f, char letra) {
     return false;
 }
 
-void CerrarHuecosAtril(ModeloVentana& f) {
-    std::vector<char> letras;
-    for (FichaJugador& r : f.Label5) {
-        if (r.Visible) letras.push_back(r.Letra);
-        r.Visible = false;
-    }
-    for (std::size_t k = 0; k < letras.size(); ++k) {
-        f.Label5[k].Letra = letras[k];
-        f.Label5[k].Visible = true;
-    }
-}
-
 }  // namespace
 
 void Recomendar(Juego& j) {
     ModeloVentana& f = j.Form1;
     Deshacer(j);
-    if (!j.PartidaEnCurso) return;
+    if (!j.Posicion.PartidaEnCurso) return;
 
     for (Casilla& c : f.Label1)
         if (c.Letra != kCasillaVacia) c.Marca = kMarcaOcupada;
@@ -49,8 +35,8 @@ void Recomendar(Juego& j) {
     HabilitarVentana(j, false);
     PonerEstado(j, Txt("Estoy buscando una recomendación. Espera..."), kModoBuscando);
 
-    if (!j.PrimeraJugada) {
-        j.Silencioso = true;
+    if (!j.Posicion.PrimeraJugada) {
+        j.Jugada.Silencioso = true;
         BuscarJugada(j);
     } else {
         BuscarPrimeraJugada(j);

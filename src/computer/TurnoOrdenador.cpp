@@ -28,10 +28,11 @@ Rectangulo MarcoDeJugada(int primera, int paso, std::size_t largo) {
 std::vector<FichaPrevia> FichasDeJugada(const Juego& j, int primera, int paso) {
     std::string atril;
     for (int k = 1; k <= kRanuras; ++k)
-        if (j.Atriles[j.Turno][k] != kSinFicha) atril += j.Atriles[j.Turno][k];
+        if (j.Posicion.Atriles[j.Jugada.Turno][k] != kSinFicha)
+            atril += j.Posicion.Atriles[j.Jugada.Turno][k];
     std::vector<FichaPrevia> fichas;
-    for (std::size_t k = 0; k < j.MejorFichas.size(); ++k) {
-        const char letra = j.MejorFichas[k];
+    for (std::size_t k = 0; k < j.Busqueda.MejorFichas.size(); ++k) {
+        const char letra = j.Busqueda.MejorFichas[k];
         if (letra == '-') continue;
         std::size_t p = atril.find(letra);
         bool blanco = false;
@@ -57,7 +58,7 @@ std::vector<Rectangulo> MarcosDePalabras(const Juego& j, const std::vector<Ficha
         auto conLetra = [&](int k) {
             const int r = fila + k * df, c = columna + k * dc;
             return r >= 0 && r < kLado && c >= 0 && c < kLado &&
-                   j.Tablero[r * kLado + c] != kCasillaVacia;
+                   j.Posicion.Tablero[r * kLado + c] != kCasillaVacia;
         };
         int antes = 0, despues = 0;
         while (conLetra(-antes - 1)) ++antes;
@@ -74,19 +75,19 @@ std::vector<Rectangulo> MarcosDePalabras(const Juego& j, const std::vector<Ficha
 // and the word asked in the blue frame; a veto strikes the word from the
 // list. False when a word was vetoed: the search must run again.
 bool ConfirmarPalabras(Juego& j, const std::vector<FichaPrevia>& fichas, int primera, int paso) {
-    const std::size_t n =
-        std::min<std::size_t>(std::max<int>(j.NumPalabrasJugada, 0), j.PalabrasJugada.size());
+    const std::size_t n = std::min<std::size_t>(std::max<int>(j.Busqueda.NumPalabrasJugada, 0),
+                                                j.Busqueda.PalabrasJugada.size());
     if (n == 0) return true;
     ModeloVentana& f = j.Form1;
     const Marco azul = f.shpAzul;
     std::vector<Rectangulo> marcos =
-        MarcosDePalabras(j, fichas, primera, paso, j.MejorFichas.size());
+        MarcosDePalabras(j, fichas, primera, paso, j.Busqueda.MejorFichas.size());
     // Should the words not match the frames found, the move's frame stays for all.
     if (marcos.size() != n) marcos.resize(1);
     f.VistaPrevia = fichas;
     bool aceptadas = true;
     for (std::size_t k = 0; k < n && aceptadas; ++k) {
-        const std::string palabra = j.PalabrasJugada[k];
+        const std::string palabra = j.Busqueda.PalabrasJugada[k];
         f.shpAzul = {true, marcos[std::min(k, marcos.size() - 1)]};
         aceptadas = PreguntarJuntoAlTablero(
             j, Txt("¿Aceptas esta palabra?") + "\r\r" + Mayusculas(palabra));
@@ -114,7 +115,7 @@ void OcultarProgreso(ModeloVentana& f) {
 
 // Rack values in slot order; a blank or an empty slot is worth 0.
 void RenunciarFichas(Juego& j) {
-    char* atril = j.Atriles[2];
+    char* atril = j.Posicion.Atriles[kTurnoOrdenador];
     int valor[kRanuras + 1] = {};
     int n = 0;
     for (int k = 1; k <= kRanuras; ++k) {
@@ -122,7 +123,7 @@ void RenunciarFichas(Juego& j) {
         if (valor[k] > 3) ++n;
     }
     if (n == 0) n = 4;
-    if (n > j.FichasEnBolsa) n = j.FichasEnBolsa;
+    if (n > j.Posicion.FichasEnBolsa) n = j.Posicion.FichasEnBolsa;
 
     // Highest values first, ties in slot order; at t = -1 every tile qualifies,
     // so a rack holding fewer tiles than n cannot keep this looping.
@@ -141,92 +142,102 @@ void RenunciarFichas(Juego& j) {
     for (int k = destino; k <= kRanuras; ++k) atril[k] = kSinFicha;
 }
 
-}  // namespace
+// A search's best move: its points (0 for none), first square and step.
+struct Hallada {
+    int Puntos = 0;
+    int Inicio = 0;
+    int Paso = 1;
+};
 
-void BuscarJugada(Juego& j) {
+// Where the ends of the two searches differ, for the computer and for a recommendation.
+struct ComoTerminar {
+    bool Coloca = false;  // the computer's own move: fixed, scored, or else its pass or exchange
+    bool OcultarProgreso = false;   // the mid-game search hides the progress first
+    bool Enmarcar = false;          // the computer's mid-game move stays framed in blue
+    bool PropuestaMovible = false;  // a proposed opening's tiles are marked and movable
+};
+
+// Runs the search until every word of its move is accepted, then lays or
+// proposes the move, or says that there is none.
+void TerminarBusqueda(Juego& j, Hallada (*buscar)(Juego&), const ComoTerminar& como) {
     ModeloVentana& f = j.Form1;
-    int paso = 1;
+    Hallada h;
     std::vector<FichaPrevia> fichas;
     do {
-        BuscarMejorJugada(j);
-        paso = PasoDireccion(j.MejorDireccion);
-        fichas = FichasDeJugada(j, j.MejorInicio, paso);
-    } while (!Confirmada(j, fichas, j.MejorInicio, paso));
+        h = buscar(j);
+        fichas = FichasDeJugada(j, h.Inicio, h.Paso);
+    } while (!Confirmada(j, fichas, h.Inicio, h.Paso));
 
-    for (const FichaPrevia& ficha : fichas) {
-        if (ColocaElOrdenador(j))
-            PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
-        else
-            f.Label1[ficha.Casilla].Letra = ficha.Letra;
-    }
-    OcultarProgreso(f);
-
-    if (j.MejorPuntos == 0) {
-        if (ColocaElOrdenador(j))
+    if (como.OcultarProgreso) OcultarProgreso(f);
+    if (h.Puntos == 0) {
+        if (como.Coloca)
             CambiarOPasar(j);
         else
             Informar(j, "No encuentro combinaciones.");
         return;
     }
-    if (!ColocaElOrdenador(j)) return;
-
-    SumarPuntos(f.Label4[1], j.MejorPuntos);
-    f.shpAzul = {true, MarcoDeJugada(j.MejorInicio, paso, j.MejorFichas.size())};
-}
-
-void BuscarPrimeraJugada(Juego& j) {
-    ModeloVentana& f = j.Form1;
-    std::int16_t mejor;
-    int inicio = 0;
-    std::vector<FichaPrevia> fichas;
-    do {
-        mejor = BuscarMejorPrimeraJugada(j);
-        inicio = InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1;
-        fichas = FichasDeJugada(j, inicio, 1);
-    } while (!Confirmada(j, fichas, inicio, 1));
-
-    if (mejor == 0) {
-        if (ColocaElOrdenador(j))
-            CambiarOPasar(j);
-        else
-            Informar(j, "No encuentro combinaciones.");
-        return;
-    }
-
     for (const FichaPrevia& ficha : fichas) {
-        if (ColocaElOrdenador(j)) {
+        if (como.Coloca) {
             PonerCasillaFija(j, ficha.Casilla, ficha.Letra, ficha.Blanco);  // fixed at once
-        } else {
-            Casilla& c = f.Label1[ficha.Casilla];
-            c.Letra = ficha.Letra;
+            continue;
+        }
+        Casilla& c = f.Label1[ficha.Casilla];
+        c.Letra = ficha.Letra;
+        if (como.PropuestaMovible) {
             c.Marca = kMarcaOcupada;
             c.Movible = true;
         }
     }
-    if (ColocaElOrdenador(j)) SumarPuntos(f.Label4[1], mejor);
+    if (!como.Coloca) return;
+    SumarPuntos(f.Label4[1], h.Puntos);
+    if (como.Enmarcar)
+        f.shpAzul = {true, MarcoDeJugada(h.Inicio, h.Paso, j.Busqueda.MejorFichas.size())};
+}
+
+}  // namespace
+
+void BuscarJugada(Juego& j) {
+    const bool coloca = ColocaElOrdenador(j);
+    TerminarBusqueda(j,
+                     [](Juego& j) {
+                         BuscarMejorJugada(j);
+                         return Hallada{j.Busqueda.MejorPuntos, j.Busqueda.MejorInicio,
+                                        PasoDireccion(j.Busqueda.MejorDireccion)};
+                     },
+                     {.Coloca = coloca, .OcultarProgreso = true, .Enmarcar = coloca});
+}
+
+void BuscarPrimeraJugada(Juego& j) {
+    TerminarBusqueda(j,
+                     [](Juego& j) {
+                         const int puntos = BuscarMejorPrimeraJugada(j);
+                         const int largo = static_cast<int>(j.Busqueda.MejorFichas.size());
+                         return Hallada{puntos, InicioPrimeraPalabra(largo) + 1, 1};
+                     },
+                     {.Coloca = ColocaElOrdenador(j), .PropuestaMovible = true});
 }
 
 void CambiarOPasar(Juego& j) {
-    j.JugadaValida = false;
+    j.Jugada.JugadaValida = false;
     j.Form1.ProgresoVisible = false;
 
-    if (j.FichasEnBolsa == 0) {
+    if (j.Posicion.FichasEnBolsa == 0) {
         Informar(j, "Yo paso.");
         EscribirBloqueAviso(j, "-----Ordenador-----", " (Pasa)");
-        j.OrdenadorNoJuega = true;
-        ++j.PasesSeguidos;
-        if (j.PasesSeguidos >= 2) FinPartida(j);
+        j.Busqueda.OrdenadorNoJuega = true;
+        ++j.Posicion.PasesSeguidos;
+        if (j.Posicion.PasesSeguidos >= 2) FinPartida(j);
         return;
     }
 
-    j.PasesSeguidos = 0;
+    j.Posicion.PasesSeguidos = 0;
     EscribirBloqueAviso(j, "-----Ordenador-----", " (Cambia fichas)");
     Informar(j, "No puedo crear ninguna palabra. Cambio fichas.");
     // The tiles given up leave the game: the bag changes only by the draw.
     RenunciarFichas(j);
-    RobarFichas(j, 2);
+    RobarFichas(j, kTurnoOrdenador);
     MostrarAtril(j, kTurnoOrdenador);
-    j.OrdenadorNoJuega = true;
+    j.Busqueda.OrdenadorNoJuega = true;
 }
 
 }  // namespace tablerix

@@ -12,6 +12,7 @@ class Aleatorio {
     void SembrarDelReloj();
     // 53 random bits scaled to [0, 1): the same sequence on every platform.
     double Siguiente() { return static_cast<double>(motor_() >> 11) * 0x1.0p-53; }
+    bool operator==(const Aleatorio&) const = default;
 
   private:
     std::mt19937_64 motor_;

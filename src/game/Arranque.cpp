@@ -3,34 +3,13 @@
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
+#include "game/Premios.h"
 #include "wordlist/Archivos.h"
 #include "wordlist/IndiceBusqueda.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
 namespace {
-
-// Premium squares, row by row: T triple word, D double word, t triple letter,
-// d double letter, '.' plain.
-constexpr const char* kPremios[kLado] = {
-    "T..d...T...d..T", ".D...t...t...D.", "..D...d.d...D..", "d..D...d...D..d", "....D.....D....",
-    ".t...t...t...t.", "..d...d.d...d..", "T..d...D...d..T", "..d...d.d...d..", ".t...t...t...t.",
-    "....D.....D....", "d..D...d...D..d", "..D...d.d...D..", ".D...t...t...D.", "T..d...T...d..T"};
-
-Color ColorDePremio(char premio) {
-    switch (premio) {
-        case 'T':
-            return kPalabraX3;
-        case 'D':
-            return kPalabraX2;
-        case 't':
-            return kLetraX3;
-        case 'd':
-            return kLetraX2;
-        default:
-            return kColorVentana;
-    }
-}
 
 constexpr const char* kNombreLista = "/Tablerix.pal";
 
@@ -39,7 +18,7 @@ constexpr const char* kNombreLista = "/Tablerix.pal";
 void DisenoInicial(ModeloVentana& form) {
     form = ModeloVentana{};
     for (int i = 0; i < kCasillas; ++i)
-        form.Label1[i].Fondo = ColorDePremio(kPremios[i / kLado][i % kLado]);
+        if (const TipoPremio* premio = PremioDeCasilla(i)) form.Label1[i].Fondo = premio->Fondo;
 }
 
 void LeerPremios(Juego& j) {
@@ -47,15 +26,17 @@ void LeerPremios(Juego& j) {
 }
 
 void ConstruirValores(Juego& j) {
-    const std::string valores = Txt("A1B3C3D2E1F4G2H4I1J8K8L1M3N1Ñ8O1P3Q5R1S1T1U1V4X8Y4Z8");
     j.Valores[0].clear();
-    for (int i = 1; i <= 26; ++i) j.Valores[i] = valores.substr(2 * i - 2, 2);
+    for (int i = 1; i <= kLetras; ++i) {
+        const DatosLetra& f = kFichas[i - 1];
+        j.Valores[i] = {f.Letra, static_cast<char>('0' + f.Valor)};
+    }
 }
 
 void ConstruirLeyenda(Juego& j) {
     std::string& leyenda = j.Form1.lblPuntos;
     leyenda.clear();
-    for (int i = 1; i <= 26; ++i) {
+    for (int i = 1; i <= kLetras; ++i) {
         leyenda += ' ';
         leyenda += j.Valores[i][0];
         leyenda += '-';

@@ -10,7 +10,8 @@ namespace tablerix {
 
 bool PuedeMezclar(const Juego& j) {
     const ModeloVentana& f = j.Form1;
-    if (!j.PartidaEnCurso || !f.Habilitada || f.ModoLabel9 != kModoTurnoJugador) return false;
+    if (!j.Posicion.PartidaEnCurso || !f.Habilitada || f.ModoLabel9 != kModoTurnoJugador)
+        return false;
     return std::none_of(f.Label1.begin(), f.Label1.end(), [](const Casilla& c) {
         return c.ColorLetra == kRojo && c.Letra != kCasillaVacia;
     });
@@ -36,9 +37,11 @@ FichasPorSalir ContarFichasPorSalir(const Juego& j) {
         if (i < cuenta.size() && cuenta[i] > 0) --cuenta[i];
     };
     for (int i = 0; i < kCasillas; ++i)
-        if (j.Tablero[i] != kCasillaVacia) vista(j.Form1.Label1[i].Blanco ? kBlanco : j.Tablero[i]);
+        if (j.Posicion.Tablero[i] != kCasillaVacia)
+            vista(j.Form1.Label1[i].Blanco ? kBlanco : j.Posicion.Tablero[i]);
     for (int k = 1; k <= kRanuras; ++k)
-        if (j.Atriles[1][k] != kSinFicha) vista(j.Atriles[1][k]);
+        if (j.Posicion.Atriles[kTurnoJugador][k] != kSinFicha)
+            vista(j.Posicion.Atriles[kTurnoJugador][k]);
     return cuenta;
 }
 

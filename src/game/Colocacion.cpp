@@ -29,8 +29,8 @@ void PonerEnCasilla(Casilla& c, char letra) {
 
 // The recorded drag source, read once and cleared: every drop ends the drag.
 OrigenArrastre TomarOrigen(Juego& j) {
-    OrigenArrastre origen = j.FichaArrastrada;
-    j.FichaArrastrada = {};
+    OrigenArrastre origen = j.Jugada.FichaArrastrada;
+    j.Jugada.FichaArrastrada = {};
     return origen;
 }
 
@@ -48,10 +48,19 @@ void PonerDelAtril(Juego& j, int s, int t) {
     ModeloVentana& f = j.Form1;
     if (!EsRanura(s) || !f.Label5[s].Visible) return;
     PonerEnCasilla(f.Label1[t], f.Label5[s].Letra);
-    // The rack closes the gap: the tiles after s move one place left.
-    int n = RanurasVisibles(f);
-    for (int i = s; i < kRanuras - 1; ++i) f.Label5[i].Letra = f.Label5[i + 1].Letra;
-    f.Label5[n - 1].Visible = false;
+    f.Label5[s].Visible = false;
+    CerrarHuecosAtril(f);
+}
+
+void CerrarHuecosAtril(ModeloVentana& f) {
+    int n = 0;
+    for (int k = 0; k < kRanuras; ++k) {
+        FichaJugador& r = f.Label5[k];
+        if (!r.Visible) continue;
+        r.Visible = false;
+        f.Label5[n].Letra = r.Letra;
+        f.Label5[n++].Visible = true;
+    }
 }
 
 bool PuedeArrastrarAtril(const Juego& j, int ranura) {
@@ -66,13 +75,13 @@ bool PuedeArrastrarCasilla(const Juego& j, int casilla) {
 
 void EmpezarArrastreAtril(Juego& j, int ranura) {
     if (!PuedeArrastrarAtril(j, ranura)) return;
-    j.FichaArrastrada = {ranura, true};
+    j.Jugada.FichaArrastrada = {ranura, true};
     j.Form1.shpAzul.Visible = false;
 }
 
 void EmpezarArrastreCasilla(Juego& j, int casilla) {
     if (!PuedeArrastrarCasilla(j, casilla)) return;
-    j.FichaArrastrada = {casilla, false};
+    j.Jugada.FichaArrastrada = {casilla, false};
     j.Form1.shpAzul.Visible = false;
 }
 
@@ -99,7 +108,7 @@ void SoltarEnAtril(Juego& j, int ranura) {
 }
 
 void SoltarFuera(Juego& j) {
-    j.FichaArrastrada = {};
+    j.Jugada.FichaArrastrada = {};
 }
 
 void PulsarCasilla(Juego& j, int casilla, bool derecho) {
@@ -116,7 +125,7 @@ void PulsarCasilla(Juego& j, int casilla, bool derecho) {
 }
 
 void PulsarAtril(Juego& j, int ranura) {
-    if (!j.PartidaEnCurso || !EsRanura(ranura)) return;
+    if (!j.Posicion.PartidaEnCurso || !EsRanura(ranura)) return;
     FichaJugador& r = j.Form1.Label5[ranura];
     if (!r.Visible || r.Arrastrable) return;
     r.Fondo = r.Fondo == kColorFicha ? kMagenta : kColorFicha;
@@ -125,12 +134,12 @@ void PulsarAtril(Juego& j, int ranura) {
 void Deshacer(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.shpAzul.Visible = false;
-    if (!j.PartidaEnCurso) return;
+    if (!j.Posicion.PartidaEnCurso) return;
     for (Casilla& c : f.Label1)
         if (c.Marca == kMarcaOcupada) VaciarCasilla(c);
     // The typed word went back too: typing starts again where it began.
-    if (!j.FichasTecleadas.empty()) f.Cursor.Casilla = j.FichasTecleadas.front();
-    j.FichasTecleadas.clear();
+    if (!j.Jugada.FichasTecleadas.empty()) f.Cursor.Casilla = j.Jugada.FichasTecleadas.front();
+    j.Jugada.FichasTecleadas.clear();
     // A slot with no tile is hidden too: shown, it could be dragged onto the
     // board as a tile without a letter.
     MostrarAtril(j, kTurnoJugador, {.Restablecer = true});

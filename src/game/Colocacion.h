@@ -7,6 +7,9 @@ namespace tablerix {
 void Deshacer(Juego& j);
 // Lays the tile of a visible rack slot on an empty square, as a drop does.
 void PonerDelAtril(Juego& j, int ranura, int casilla);
+// Closes the gaps of the player's rack display: the tiles still shown move,
+// in order, to the first slots; the slots after them are hidden.
+void CerrarHuecosAtril(ModeloVentana& f);
 // Whether a drag may start from a rack slot (a visible, draggable tile) or a
 // board square (a tile laid this turn): the window and the driver ask first.
 bool PuedeArrastrarAtril(const Juego& j, int ranura);

@@ -57,11 +57,11 @@ void RestaurarBlancos(Juego& j) {
 }
 
 void Rechazar(Juego& j, const char* mensaje) {
-    if (!j.Silencioso) {
+    if (!j.Jugada.Silencioso) {
         if (mensaje) Advertir(j, Txt(mensaje));
         RestaurarBlancos(j);
     }
-    j.JugadaValida = false;
+    j.Jugada.JugadaValida = false;
 }
 
 // The chooser opens over the half of the board away from the blank.
@@ -73,10 +73,10 @@ void PreguntarBlanco(Juego& j, int casilla) {
     const int izquierda = GeometriaCasilla(4).Izquierda;
     const int arriba = GeometriaCasilla(casilla < 90 ? 135 : 0).Arriba;
     do {
-        j.LetraElegida = kSinFicha;
-        j.LetraElegida = j.Ventana.ElegirLetra(izquierda, arriba);
-    } while (j.LetraElegida == kSinFicha);
-    f.Label1[casilla].Letra = j.LetraElegida;
+        j.Jugada.LetraElegida = kSinFicha;
+        j.Jugada.LetraElegida = j.Ventana.ElegirLetra(izquierda, arriba);
+    } while (j.Jugada.LetraElegida == kSinFicha);
+    f.Label1[casilla].Letra = j.Jugada.LetraElegida;
     j.Ventana.ProcesarEventos();
     f.Label1[casilla].Marca = kMarcaBlanco;
     f.shpRojo.Visible = false;
@@ -87,13 +87,13 @@ void PreguntarBlanco(Juego& j, int casilla) {
 // False when the move is refused.
 bool AceptarPalabra(Juego& j) {
     const ListaPalabras& lista = j.ListaCompartida ? *j.ListaCompartida : j.Lista;
-    if (lista.ExistePalabra(j.Palabra)) return true;
-    if (j.Silencioso) return false;
-    std::string pregunta =
-        "No conozco la palabra:   " + j.Palabra + "." + "\r" + "Quieres incluirla en la lista?";
+    if (lista.ExistePalabra(j.Puntuacion.Palabra)) return true;
+    if (j.Jugada.Silencioso) return false;
+    std::string pregunta = "No conozco la palabra:   " + j.Puntuacion.Palabra + "." + "\r" +
+                           "Quieres incluirla en la lista?";
     if (!PreguntarJuntoAlTablero(j, pregunta, Icono::Exclamacion, Respuesta::Cancelar))
         return false;
-    j.Lista.IncluirPalabra(j.Palabra);
+    j.Lista.IncluirPalabra(j.Puntuacion.Palabra);
     return true;
 }
 
@@ -104,21 +104,21 @@ class Comprobacion {
     explicit Comprobacion(Juego& j) : j_(j), casillas_(j.Form1.Label1) {}
 
     void Ejecutar() {
-        j_.PuntosJugada = 0;
-        j_.JugadaValida = true;
+        j_.Jugada.PuntosJugada = 0;
+        j_.Jugada.JugadaValida = true;
         if (!CentroCubierto() || !LeerPuestas() || !Alineadas() || !Conectadas() || !SinHuecos())
             return;
         RegistroPalabras registro(j_.Form1.List4);
         if (!PalabraPrincipal(registro) || !PalabrasCruzadas(registro)) return;
         SumarBonificacion(registro);
-        j_.FichasColocadas = 0;
+        j_.Jugada.FichasColocadas = 0;
     }
 
   private:
     // The first two refusals come before any blank was asked: nothing to restore.
     bool RechazarSinBlancos(const std::string& mensaje) {
-        if (!j_.Silencioso) Advertir(j_, mensaje);
-        j_.JugadaValida = false;
+        if (!j_.Jugada.Silencioso) Advertir(j_, mensaje);
+        j_.Jugada.JugadaValida = false;
         return false;
     }
     bool Rechazar(const char* mensaje) {
@@ -128,7 +128,7 @@ class Comprobacion {
 
     // "La 1º" and "La fichas" below are the texts the player has always seen.
     bool CentroCubierto() {
-        if (!j_.PrimeraJugada || casillas_[kCentro].Letra != kCasillaVacia) return true;
+        if (!j_.Posicion.PrimeraJugada || casillas_[kCentro].Letra != kCasillaVacia) return true;
         return RechazarSinBlancos(Txt("La 1º palabra debe pasar por el centro."));
     }
 
@@ -140,7 +140,7 @@ class Comprobacion {
             if (casillas_[i].Letra == kBlanco) PreguntarBlanco(j_, i);
         }
         if (n_ == 0) return RechazarSinBlancos("No has colocado ninguna ficha.");
-        if (n_ == 1 && j_.PrimeraJugada) return Rechazar("Eso no es una palabra.");
+        if (n_ == 1 && j_.Posicion.PrimeraJugada) return Rechazar("Eso no es una palabra.");
         return true;
     }
 
@@ -164,7 +164,7 @@ class Comprobacion {
             if (FilaDe(q) > 1 && Fija(casillas_[q - kLado])) ++vecinas;
             if (FilaDe(q) < kLado && Fija(casillas_[q + kLado])) ++vecinas;
         }
-        if (vecinas > 0 || j_.PrimeraJugada) return true;
+        if (vecinas > 0 || j_.Posicion.PrimeraJugada) return true;
         return Rechazar("Tienes que utilizar alguna de las fichas colocadas.");
     }
 
@@ -182,13 +182,14 @@ class Comprobacion {
     // A main word of one letter is a lone tile whose words all lie across.
     bool PalabraPrincipal(RegistroPalabras& registro) {
         PuntuarPalabra(j_, primera_, direccion_);
-        j_.SumaPalabras = 0;
-        if (j_.Palabra.size() <= 1) return true;
-        j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + j_.PuntosPalabra);
+        j_.Jugada.SumaPalabras = 0;
+        if (j_.Puntuacion.Palabra.size() <= 1) return true;
+        j_.Jugada.PuntosJugada =
+            static_cast<std::int16_t>(j_.Jugada.PuntosJugada + j_.Puntuacion.PuntosPalabra);
         if (!AceptarPalabra(j_)) return Rechazar(nullptr);
-        registro.Agregar(j_.Palabra);
-        registro.Agregar(j_.Notacion);
-        j_.SumaPalabras = j_.PuntosPalabra;
+        registro.Agregar(j_.Puntuacion.Palabra);
+        registro.Agregar(j_.Puntuacion.Notacion);
+        j_.Jugada.SumaPalabras = j_.Puntuacion.PuntosPalabra;
         return true;
     }
 
@@ -197,22 +198,26 @@ class Comprobacion {
         for (int q = primera_; q <= ultima_; q += PasoDireccion(direccion_)) {
             if (casillas_[q].ColorLetra != kRojo) continue;
             PuntuarPalabra(j_, q, cruce);
-            QuitarBlancos(j_.Palabra);
-            if (j_.Palabra.size() <= 1) continue;
+            QuitarBlancos(j_.Puntuacion.Palabra);
+            if (j_.Puntuacion.Palabra.size() <= 1) continue;
             // Unlike the main word, a cross word is recorded and counted before it is looked up.
-            registro.Agregar(j_.Palabra);
-            registro.Agregar(j_.Notacion);
-            j_.SumaPalabras = static_cast<std::int16_t>(j_.SumaPalabras + j_.PuntosPalabra);
-            j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + j_.PuntosPalabra);
+            registro.Agregar(j_.Puntuacion.Palabra);
+            registro.Agregar(j_.Puntuacion.Notacion);
+            j_.Jugada.SumaPalabras =
+                static_cast<std::int16_t>(j_.Jugada.SumaPalabras + j_.Puntuacion.PuntosPalabra);
+            j_.Jugada.PuntosJugada =
+                static_cast<std::int16_t>(j_.Jugada.PuntosJugada + j_.Puntuacion.PuntosPalabra);
             if (!AceptarPalabra(j_)) return Rechazar(nullptr);
         }
         return true;
     }
 
     void SumarBonificacion(RegistroPalabras& registro) {
-        if (j_.FichasColocadas != kRanuras) return;
-        j_.PuntosJugada = static_cast<std::int16_t>(j_.PuntosJugada + kPuntosTodasLasFichas);
-        j_.SumaPalabras = static_cast<std::int16_t>(j_.SumaPalabras + kPuntosTodasLasFichas);
+        if (j_.Jugada.FichasColocadas != kRanuras) return;
+        j_.Jugada.PuntosJugada =
+            static_cast<std::int16_t>(j_.Jugada.PuntosJugada + kPuntosTodasLasFichas);
+        j_.Jugada.SumaPalabras =
+            static_cast<std::int16_t>(j_.Jugada.SumaPalabras + kPuntosTodasLasFichas);
         registro.Agregar(kLineaTodasLasFichas);
     }
 

@@ -74,7 +74,7 @@ void FinPartida(Juego& j) {
     f.SeleccionPartida = static_cast<int>(f.lstPartida.size()) - 1;
 
     // The window shows the finished game, the computer's tiles uncovered, before the box.
-    j.PartidaEnCurso = false;
+    j.Posicion.PartidaEnCurso = false;
     OcultarCursor(j);
     for (Casilla& casilla : f.Label1) casilla.Movible = false;
     for (FichaJugador& r : f.Label5) r.Arrastrable = false;

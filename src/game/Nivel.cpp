@@ -20,7 +20,7 @@ void ElegirNivel(Juego& j, int i) {
     j.Form1.MnuNiv.fill(false);
     j.Form1.MnuNiv[i] = true;
     j.Form1.Label6 = Txt(kNiveles[i].Titulo);
-    j.PasoBusqueda = static_cast<std::int16_t>(kNiveles[i].Paso);
+    j.Posicion.PasoBusqueda = static_cast<std::int16_t>(kNiveles[i].Paso);
 }
 
 int NivelDePaso(int paso) {

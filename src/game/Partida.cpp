@@ -9,32 +9,19 @@
 namespace tablerix {
 namespace {
 
-// Tiles per character code from A to Z; W's single slot is then given to Ñ.
-// Not alphabet order on purpose: a draw picks a slot, so the slot order is
-// part of every game dealt from a seed.
-constexpr const char* kCantidades = "1202040512010202060101040205090201050604050101010101";
-constexpr int kRanuraEnie = 93;
-constexpr int kPrimeraRanuraBlanco = 97;
-
-void LlenarBolsa(Juego& j) {
-    int n = 1;
-    for (int c = 'A'; c <= 'Z'; ++c) {
-        int i = 2 * (c - 'A');
-        int cantidad = (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
-        for (int k = 0; k < cantidad; ++k) j.Bolsa[n++] = static_cast<char>(c);
-    }
-    j.Bolsa[kRanuraEnie] = kEnie;
-    for (int s = kPrimeraRanuraBlanco; s <= kFichasBolsa; ++s) j.Bolsa[s] = kBlanco;
+constexpr int TotalEnBolsa() {
+    int total = kBlancosEnBolsa;
+    for (const DatosLetra& f : kFichas) total += f.EnBolsa;
+    return total;
 }
+static_assert(TotalEnBolsa() == kFichasBolsa);
 
 }  // namespace
 
 int FichasIniciales(char ficha) {
-    if (ficha == kBlanco) return kFichasBolsa - kPrimeraRanuraBlanco + 1;
-    if (ficha == kEnie) return 1;  // W's slot
-    if (ficha < 'A' || ficha > 'Z' || ficha == 'W') return 0;
-    const int i = 2 * (ficha - 'A');
-    return (kCantidades[i] - '0') * 10 + (kCantidades[i + 1] - '0');
+    if (ficha == kBlanco) return kBlancosEnBolsa;
+    const std::size_t i = kAlfabeto.find(ficha);
+    return i == std::string_view::npos ? 0 : kFichas[i].EnBolsa;
 }
 
 namespace {
@@ -43,7 +30,7 @@ namespace {
 // otherwise (a damaged saved game) must not leave the pick loop spinning.
 bool HayFichaEnBolsa(const Juego& j) {
     for (int s = 1; s <= kFichasBolsa; ++s)
-        if (j.Bolsa[s] != kSinFicha) return true;
+        if (j.Posicion.Bolsa[s] != kSinFicha) return true;
     return false;
 }
 
@@ -51,15 +38,25 @@ int ElegirRanura(Juego& j) {
     int s;
     do {
         s = static_cast<int>(j.Azar.Siguiente() * 100) + 1;
-    } while (j.Bolsa[s] == kSinFicha);
+    } while (j.Posicion.Bolsa[s] == kSinFicha);
     return s;
 }
 
 }  // namespace
 
+void LlenarBolsa(Juego& j) {
+    int n = 1;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        const std::size_t i = kAlfabeto.find(c == 'W' ? kEnie : c);
+        if (i == std::string_view::npos) continue;
+        for (int k = 0; k < kFichas[i].EnBolsa; ++k) j.Posicion.Bolsa[n++] = kFichas[i].Letra;
+    }
+    for (int k = 0; k < kBlancosEnBolsa; ++k) j.Posicion.Bolsa[n++] = kBlanco;
+}
+
 void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
     Casilla& c = j.Form1.Label1[casilla];
-    j.Tablero[casilla] = letra;
+    j.Posicion.Tablero[casilla] = letra;
     c.Letra = letra;
     c.Marca = kMarcaReposo;
     c.Movible = false;
@@ -75,7 +72,7 @@ void PonerCasillaFija(Juego& j, int casilla, char letra, bool blanco) {
 
 void MostrarAtril(Juego& j, int p, ComoMostrarAtril como) {
     for (int k = 0; k < kRanuras; ++k) {
-        const char ficha = j.Atriles[p][k + 1];
+        const char ficha = j.Posicion.Atriles[p][k + 1];
         auto mostrar = [&](auto& r) {
             r.Letra = ficha;
             if (ficha != kSinFicha)
@@ -111,14 +108,14 @@ void NuevaPartida(Juego& j) {
     f.shpAzul.Visible = false;
     f.AltoPartida = AltoPartidaCon(f.MnuContra);
 
-    j.PrimeraJugada = true;
-    j.PartidaEnCurso = true;
-    j.PasesSeguidos = 0;
-    j.FichaArrastrada = {};
+    j.Posicion.PrimeraJugada = true;
+    j.Posicion.PartidaEnCurso = true;
+    j.Posicion.PasesSeguidos = 0;
+    j.Jugada.FichaArrastrada = {};
     OcultarCursor(j);
-    j.FichasEnBolsa = kFichasBolsa;
-    j.Turno = kTurnoJugador;
-    j.JugadorPasa = false;
+    j.Posicion.FichasEnBolsa = kFichasBolsa;
+    j.Jugada.Turno = kTurnoJugador;
+    j.Jugada.JugadorPasa = false;
 
     for (int i = 0; i < kCasillas; ++i) PonerCasillaFija(j, i, kCasillaVacia);
 
@@ -127,29 +124,29 @@ void NuevaPartida(Juego& j) {
     f.Label4 = {"0", "0"};
 
     LlenarBolsa(j);
-    for (int p = 1; p <= 2; ++p)
-        for (int k = 1; k <= kRanuras; ++k) j.Atriles[p][k] = kSinFicha;
-    RobarFichas(j, 1);
-    RobarFichas(j, 2);
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p)
+        for (int k = 1; k <= kRanuras; ++k) j.Posicion.Atriles[p][k] = kSinFicha;
+    RobarFichas(j, kTurnoJugador);
+    RobarFichas(j, kTurnoOrdenador);
 
     MostrarAtril(j, kTurnoJugador, {.Restablecer = true});
     MostrarAtril(j, kTurnoOrdenador);
 }
 
 void RobarFichas(Juego& j, int p) {
-    if (p != 1 && p != 2) return;
-    char* atril = j.Atriles[p];
+    if (p != kTurnoJugador && p != kTurnoOrdenador) return;
+    char* atril = j.Posicion.Atriles[p];
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k)
         if (atril[k] == kBlanco) ++blancos;
 
     for (int k = 1; k <= kRanuras; ++k) {
-        if (j.FichasEnBolsa <= 0 || !HayFichaEnBolsa(j)) break;
+        if (j.Posicion.FichasEnBolsa <= 0 || !HayFichaEnBolsa(j)) break;
         // A slot is picked for every rack slot, also a full one: the random
         // sequence depends on it.
         int s = ElegirRanura(j);
         if (atril[k] != kSinFicha) continue;
-        char ficha = j.Bolsa[s];
+        char ficha = j.Posicion.Bolsa[s];
         if (ficha == kBlanco) {
             // A rack never gets a second blank from a draw.
             if (blancos == 1) {
@@ -159,15 +156,16 @@ void RobarFichas(Juego& j, int p) {
             }
         }
         atril[k] = ficha;
-        j.Bolsa[s] = kSinFicha;
-        --j.FichasEnBolsa;
-        if (j.FichasEnBolsa == 0) {
-            j.Form1.Label7 = std::to_string(j.FichasEnBolsa);  // the counter behind the box
+        j.Posicion.Bolsa[s] = kSinFicha;
+        --j.Posicion.FichasEnBolsa;
+        if (j.Posicion.FichasEnBolsa == 0) {
+            j.Form1.Label7 =
+                std::to_string(j.Posicion.FichasEnBolsa);  // the counter behind the box
             Informar(j, "Se han acabado la fichas.");
             j.Ventana.ProcesarEventos();
         }
     }
-    j.Form1.Label7 = std::to_string(j.FichasEnBolsa);
+    j.Form1.Label7 = std::to_string(j.Posicion.FichasEnBolsa);
 }
 
 }  // namespace tablerix

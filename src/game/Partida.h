@@ -5,6 +5,11 @@
 namespace tablerix {
 
 void NuevaPartida(Juego& j);
+// All 100 tiles into slots 1..100, letter after letter in character-code
+// order from A to Z, Ñ in the place of W (which has no tile), the blanks last.
+// Not alphabet order on purpose: a draw picks a slot, so the slot order is
+// part of every game dealt from a seed.
+void LlenarBolsa(Juego& j);
 // A square at rest holding the fixed letter `letra` (' ' for none), in Tablero
 // and on the board: its premium back when empty, the tile colour when not.
 // `blanco`: the tile is a blank, drawn apart (a new game and a load know none).

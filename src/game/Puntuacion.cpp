@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "game/Premios.h"
+
 namespace tablerix {
 namespace {
 
@@ -22,7 +24,7 @@ bool Ocupada(const Casilla& c) {
 
 int ValorLetra(const Juego& j, char letra) {
     int valor = 0;
-    for (int i = 1; i <= 26; ++i) {
+    for (int i = 1; i <= kLetras; ++i) {
         const std::string& v = j.Valores[i];
         if (v.size() >= 2 && v[0] == letra) valor += v[1] - '0';
     }
@@ -31,41 +33,30 @@ int ValorLetra(const Juego& j, char letra) {
 
 void PuntuarLetra(Juego& j, char letra, int casilla) {
     int puntos = ValorLetra(j, letra);
-    AgregarNumero(j.Notacion, puntos);
+    AgregarNumero(j.Puntuacion.Notacion, puntos);
     const Casilla& c = j.Form1.Label1[casilla];
-    if (c.ColorLetra != kNegro) {
-        switch (c.Fondo) {
-            case kLetraX2:
-                puntos *= 2;
-                j.Notacion += "*2";
-                break;
-            case kLetraX3:
-                puntos *= 3;
-                j.Notacion += "*3";
-                break;
-            case kPalabraX3:
-                j.MultiplicadorPalabra = static_cast<std::int16_t>(j.MultiplicadorPalabra * 3);
-                break;
-            case kPalabraX2:
-                j.MultiplicadorPalabra = static_cast<std::int16_t>(j.MultiplicadorPalabra * 2);
-                break;
-            default:
-                break;
-        }
+    const TipoPremio* premio = c.ColorLetra != kNegro ? PremioDeColor(c.Fondo) : nullptr;
+    if (premio && premio->DePalabra) {
+        j.Puntuacion.MultiplicadorPalabra =
+            static_cast<std::int16_t>(j.Puntuacion.MultiplicadorPalabra * premio->Factor);
+    } else if (premio) {
+        puntos *= premio->Factor;
+        j.Puntuacion.Notacion += '*';
+        AgregarNumero(j.Puntuacion.Notacion, premio->Factor);
     }
-    j.PuntosLetra = static_cast<std::int16_t>(puntos);
-    j.Notacion += '+';
+    j.Puntuacion.PuntosLetra = static_cast<std::int16_t>(puntos);
+    j.Puntuacion.Notacion += '+';
 }
 
 void PuntuarPalabra(Juego& j, int inicio, char direccion) {
     const auto& casillas = j.Form1.Label1;
-    j.Notacion.clear();
-    j.MultiplicadorPalabra = 1;
+    j.Puntuacion.Notacion.clear();
+    j.Puntuacion.MultiplicadorPalabra = 1;
     int puntos = 0;
 
-    j.Palabra.assign(1, casillas[inicio].Letra);
+    j.Puntuacion.Palabra.assign(1, casillas[inicio].Letra);
     PuntuarLetra(j, casillas[inicio].Letra, inicio);
-    puntos += j.PuntosLetra;
+    puntos += j.Puntuacion.PuntosLetra;
 
     const bool horizontal = direccion == kHorizontal;
     const int paso = horizontal ? 1 : kLado;
@@ -78,23 +69,24 @@ void PuntuarPalabra(Juego& j, int inicio, char direccion) {
             if (!Ocupada(casillas[p])) break;
             char letra = casillas[p].Letra;
             if (signo < 0)
-                j.Palabra.insert(j.Palabra.begin(), letra);
+                j.Puntuacion.Palabra.insert(j.Puntuacion.Palabra.begin(), letra);
             else
-                j.Palabra += letra;
+                j.Puntuacion.Palabra += letra;
             PuntuarLetra(j, letra, p);
-            puntos += j.PuntosLetra;
+            puntos += j.Puntuacion.PuntosLetra;
         }
     }
 
-    j.Notacion.pop_back();  // the '+' after the last letter
-    if (j.MultiplicadorPalabra != 1) {
-        j.Notacion.insert(j.Notacion.begin(), '(');
-        j.Notacion += ")x";
-        AgregarNumero(j.Notacion, j.MultiplicadorPalabra);
+    j.Puntuacion.Notacion.pop_back();  // the '+' after the last letter
+    if (j.Puntuacion.MultiplicadorPalabra != 1) {
+        j.Puntuacion.Notacion.insert(j.Puntuacion.Notacion.begin(), '(');
+        j.Puntuacion.Notacion += ")x";
+        AgregarNumero(j.Puntuacion.Notacion, j.Puntuacion.MultiplicadorPalabra);
     }
-    j.PuntosPalabra = static_cast<std::int16_t>(puntos * j.MultiplicadorPalabra);
-    j.Notacion += '=';
-    AgregarNumero(j.Notacion, j.PuntosPalabra);
+    j.Puntuacion.PuntosPalabra =
+        static_cast<std::int16_t>(puntos * j.Puntuacion.MultiplicadorPalabra);
+    j.Puntuacion.Notacion += '=';
+    AgregarNumero(j.Puntuacion.Notacion, j.Puntuacion.PuntosPalabra);
 }
 
 }  // namespace tablerix

@@ -50,7 +50,7 @@ void ColocarTecleada(Juego& j, char letra) {
         f.Label1[q].Letra = letra;
         f.Label1[q].Blanco = true;
     }
-    j.FichasTecleadas.push_back(static_cast<std::int16_t>(q));
+    j.Jugada.FichasTecleadas.push_back(static_cast<std::int16_t>(q));
     f.Cursor.Casilla = SiguienteVacia(f, q);
 }
 
@@ -58,7 +58,7 @@ void ColocarTecleada(Juego& j, char letra) {
 // once it has toggled them all, it starts again from the first.
 void SeleccionarTecleada(Juego& j, char ficha) {
     const auto& atril = j.Form1.Label5;
-    auto& conmutadas = j.ConmutadasConTecla;
+    auto& conmutadas = j.Jugada.ConmutadasConTecla;
     int elegida = -1;
     for (int ronda = 0; ronda < 2 && elegida < 0; ++ronda) {
         for (int i = 0; i < kRanuras; ++i) {
@@ -88,7 +88,8 @@ bool EsTeclaDeLetra(char caracter) {
 
 void ApuntarCasilla(Juego& j, int casilla) {
     ModeloVentana& f = j.Form1;
-    if (!j.PartidaEnCurso || f.ModoLabel9 != kModoTurnoJugador || !EsCasilla(casilla)) return;
+    if (!j.Posicion.PartidaEnCurso || f.ModoLabel9 != kModoTurnoJugador || !EsCasilla(casilla))
+        return;
     if (f.Label1[casilla].Letra != kCasillaVacia) return;
     if (f.Cursor.Casilla == casilla)
         f.Cursor.Direccion = f.Cursor.Direccion == kHorizontal ? kVertical : kHorizontal;
@@ -114,7 +115,7 @@ void TeclearCaracter(Juego& j, char caracter) {
 
 void DevolverTecleada(Juego& j) {
     ModeloVentana& f = j.Form1;
-    auto& tecleadas = j.FichasTecleadas;
+    auto& tecleadas = j.Jugada.FichasTecleadas;
     // Tiles moved or taken back with the mouse since are passed over.
     while (!tecleadas.empty()) {
         const int q = tecleadas.back();
@@ -128,8 +129,8 @@ void DevolverTecleada(Juego& j) {
 
 void OcultarCursor(Juego& j) {
     j.Form1.Cursor.Casilla = -1;
-    j.FichasTecleadas.clear();
-    j.ConmutadasConTecla = {};
+    j.Jugada.FichasTecleadas.clear();
+    j.Jugada.ConmutadasConTecla = {};
 }
 
 }  // namespace tablerix

@@ -40,8 +40,8 @@ std::string FormatearPartida(const DatosPartida& d) {
     e.Linea("");
     e.Linea("[Fichas]");
     for (int k = 1; k <= kRanuras; ++k) {
-        e.Ficha(d.Atriles[1][k]);
-        e.Ficha(d.Atriles[2][k]);
+        e.Ficha(d.Atriles[kTurnoJugador][k]);
+        e.Ficha(d.Atriles[kTurnoOrdenador][k]);
     }
     e.Linea("");
     e.Linea("[Restantes]");

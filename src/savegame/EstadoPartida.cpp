@@ -13,11 +13,11 @@ void ReanudarTurnoJugador(Juego& j) {
     ModeloVentana& f = j.Form1;
     f.ProgresoVisible = false;
     f.AnchoProgreso = 0;
-    j.FichaArrastrada = {};
-    j.PrimeraJugada = false;
-    j.Turno = kTurnoJugador;
-    j.JugadorPasa = false;
-    j.PartidaEnCurso = true;
+    j.Jugada.FichaArrastrada = {};
+    j.Posicion.PrimeraJugada = false;
+    j.Jugada.Turno = kTurnoJugador;
+    j.Jugada.JugadorPasa = false;
+    j.Posicion.PartidaEnCurso = true;
     f.shpAzul.Visible = false;
     f.AltoPartida = AltoPartidaCon(f.MnuContra);
     PonerEstado(j, kEsTuTurno, kModoTurnoJugador);
@@ -30,7 +30,7 @@ void PonerTablero(Juego& j, const DatosPartida& d) {
 
 void PonerAtriles(Juego& j, const DatosPartida& d) {
     for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p) {
-        for (int k = 1; k <= kRanuras; ++k) j.Atriles[p][k] = d.Atriles[p][k];
+        for (int k = 1; k <= kRanuras; ++k) j.Posicion.Atriles[p][k] = d.Atriles[p][k];
         // The settlement counts only visible slots: a slot hidden late in the
         // game on screen must show the loaded tile.
         MostrarAtril(j, p);
@@ -41,14 +41,14 @@ void PonerAtriles(Juego& j, const DatosPartida& d) {
 
 DatosPartida CopiarPartida(const Juego& j) {
     DatosPartida d;
-    d.Tablero = j.Tablero;
-    for (int p = 1; p <= 2; ++p)
-        for (int k = 1; k <= kRanuras; ++k) d.Atriles[p][k] = j.Atriles[p][k];
-    d.Bolsa = j.Bolsa;
-    d.FichasEnBolsa = j.FichasEnBolsa;
+    d.Tablero = j.Posicion.Tablero;
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p)
+        for (int k = 1; k <= kRanuras; ++k) d.Atriles[p][k] = j.Posicion.Atriles[p][k];
+    d.Bolsa = j.Posicion.Bolsa;
+    d.FichasEnBolsa = j.Posicion.FichasEnBolsa;
     d.Puntos = j.Form1.Label4;
-    d.PasesSeguidos = j.PasesSeguidos;
-    d.PasoBusqueda = j.PasoBusqueda;
+    d.PasesSeguidos = j.Posicion.PasesSeguidos;
+    d.PasoBusqueda = j.Posicion.PasoBusqueda;
     d.Listado = j.Form1.lstPartida;
     return d;
 }
@@ -58,11 +58,11 @@ void RestaurarPartida(Juego& j, const DatosPartida& d) {
     PonerTablero(j, d);
     PonerAtriles(j, d);
 
-    j.FichasEnBolsa = d.FichasEnBolsa;
+    j.Posicion.FichasEnBolsa = d.FichasEnBolsa;
     j.Form1.Label7 = std::to_string(d.FichasEnBolsa);
-    j.Bolsa = d.Bolsa;
+    j.Posicion.Bolsa = d.Bolsa;
     j.Form1.Label4 = d.Puntos;
-    j.PasesSeguidos = d.PasesSeguidos;
+    j.Posicion.PasesSeguidos = d.PasesSeguidos;
     ElegirNivel(j, NivelDePaso(d.PasoBusqueda));
 
     ModeloVentana& f = j.Form1;

@@ -91,8 +91,8 @@ std::optional<DatosPartida> InterpretarPartida(std::string_view bytes) {
 
     l.Saltar(2);  // empty line, [Fichas]
     for (int k = 1; k <= kRanuras; ++k) {
-        l.Ficha(d.Atriles[1][k]);
-        l.Ficha(d.Atriles[2][k]);
+        l.Ficha(d.Atriles[kTurnoJugador][k]);
+        l.Ficha(d.Atriles[kTurnoOrdenador][k]);
     }
 
     l.Saltar(2);  // [Restantes]

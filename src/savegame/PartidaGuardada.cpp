@@ -30,11 +30,11 @@ std::string RutaPartidaGuardada(const Juego& j) {
 }
 
 bool GuardarPartida(Juego& j) {
-    if (j.PrimeraJugada) {
+    if (j.Posicion.PrimeraJugada) {
         Advertir(j, Txt("Aún no has empezado."));
         return false;
     }
-    if (!j.PartidaEnCurso) {
+    if (!j.Posicion.PartidaEnCurso) {
         Advertir(j, "No puedes guardar una partida acabada.");
         return false;
     }

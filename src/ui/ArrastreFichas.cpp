@@ -67,7 +67,7 @@ void ArrastreFichas::Pulsar(Qt::MouseButton boton, const QPoint& punto) {
 
 void ArrastreFichas::EmpezarArrastre(const QWidget& origen, const QPoint& punto) {
     // The game may refuse (another handler running): then nothing is dragged.
-    if (ventana_.j.FichaArrastrada.Indice < 0) return;
+    if (ventana_.j.Jugada.FichaArrastrada.Indice < 0) return;
     const auto& etiqueta = static_cast<const EtiquetaFicha&>(origen);
     fichaFlotante_->PonerTexto(etiqueta.Texto());
     fichaFlotante_->PonerValor(etiqueta.Valor());

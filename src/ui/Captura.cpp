@@ -33,7 +33,7 @@ const tablerix::Juego* juego = nullptr;
 // while the box is left open for one more tick, so that it has painted.
 bool FotografiarPregunta(QMessageBox& caja) {
     static QPointer<QMessageBox> vista;
-    if (archivoPregunta.isEmpty() || juego->Turno != 2) return false;
+    if (archivoPregunta.isEmpty() || juego->Jugada.Turno != tablerix::kTurnoOrdenador) return false;
     if (vista != &caja) {
         vista = &caja;
         return true;
@@ -93,7 +93,7 @@ int main(int argc, char* argv[]) {
     j.Azar.Sembrar(2026);
     if (!ventana.Arrancar(j, false)) return 1;
     tablerix::Form1& form = *ventana.Principal();
-    for (int t = 0; t < turnos && j.PartidaEnCurso; ++t) {
+    for (int t = 0; t < turnos && j.Posicion.PartidaEnCurso; ++t) {
         form.MnuRecom->trigger();
         if (HayFichasPuestas(j))
             form.cmdOk->click();
@@ -102,7 +102,7 @@ int main(int argc, char* argv[]) {
     }
     // A recommendation left on the board shows its points before OK; the
     // switches are set for the picture only, not remembered.
-    if (j.PartidaEnCurso) form.MnuRecom->trigger();
+    if (j.Posicion.PartidaEnCurso) form.MnuRecom->trigger();
     form.MnuPuntos->setChecked(true);
     form.MnuCoordenadas->setChecked(true);
     form.DisponerAyudas();

@@ -45,8 +45,10 @@ int main(int argc, char* argv[]) {
     tablerix::VentanaLista& lista = *form.Lista;
     std::string atril;
     for (int k = 1; k <= tablerix::kRanuras; ++k)
-        if (j.Atriles[1][k] != tablerix::kSinFicha)
-            atril += j.Atriles[1][k] == tablerix::kBlanco ? '?' : j.Atriles[1][k];
+        if (j.Posicion.Atriles[tablerix::kTurnoJugador][k] != tablerix::kSinFicha)
+            atril += j.Posicion.Atriles[tablerix::kTurnoJugador][k] == tablerix::kBlanco
+                         ? '?'
+                         : j.Posicion.Atriles[tablerix::kTurnoJugador][k];
     lista.optFichas->click();
     lista.txtPalabra->setText(tablerix::AQString(atril).toLower());
     for (int i = 0; i < 20; ++i) {

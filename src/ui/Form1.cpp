@@ -321,11 +321,12 @@ void Form1::Pintar() {
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
     PintarAyudas();
     // A finished game takes no move until a new game or a load, which gives OK the keyboard back.
-    if (cmdOk->isEnabled() != j.PartidaEnCurso) {
-        for (QWidget* mando : {cmdOk, cmdCambiar, cmdPasar}) mando->setEnabled(j.PartidaEnCurso);
+    if (cmdOk->isEnabled() != j.Posicion.PartidaEnCurso) {
+        for (QWidget* mando : {cmdOk, cmdCambiar, cmdPasar})
+            mando->setEnabled(j.Posicion.PartidaEnCurso);
         for (QAction* entrada : {MnuRecom, MnuCambiar, MnuPasar})
-            entrada->setEnabled(j.PartidaEnCurso);
-        if (j.PartidaEnCurso) cmdOk->setFocus();
+            entrada->setEnabled(j.Posicion.PartidaEnCurso);
+        if (j.Posicion.PartidaEnCurso) cmdOk->setFocus();
     }
     setEnabled(m.Habilitada);
     if (Lista) Lista->Pintar();

@@ -56,6 +56,52 @@ bool HayPalabrasJugables(const ListaPalabras& lista) {
                        });
 }
 
+namespace {
+
+// Word numbers 0..m-1 sorted by their letter codes (L per word, back to back),
+// last position first; each pass is stable, so equal words keep their
+// positions in ascending order.
+std::vector<std::uint32_t> OrdenarPorLetras(const std::vector<std::uint8_t>& cod, std::size_t m,
+                                            int L) {
+    std::vector<std::uint32_t> orden(m), aux(m);
+    for (std::size_t k = 0; k < m; ++k) orden[k] = static_cast<std::uint32_t>(k);
+    for (int d = L - 1; d >= 0; --d) {
+        std::array<std::uint32_t, kLetras + 1> cuenta{};
+        for (std::uint32_t w : orden) ++cuenta[cod[w * L + d] + 1];
+        for (int c = 0; c < kLetras; ++c) cuenta[c + 1] += cuenta[c];
+        for (std::uint32_t w : orden) aux[cuenta[cod[w * L + d]]++] = w;
+        orden.swap(aux);
+    }
+    return orden;
+}
+
+// Of the sorted words: the letters each shares with the word before, and the
+// nodes each level of the trie needs.
+struct Prefijos {
+    std::vector<std::uint8_t> Comun;
+    std::array<std::uint32_t, kLongitudMaxima + 2> PorNivel{};
+};
+
+Prefijos PrefijosComunes(const std::vector<std::uint8_t>& cod,
+                         const std::vector<std::uint32_t>& orden, int L) {
+    Prefijos p;
+    p.Comun.assign(orden.size(), 0);
+    p.PorNivel[0] = 1;
+    for (std::size_t k = 0; k < orden.size(); ++k) {
+        int l = 0;
+        if (k > 0) {
+            const std::uint8_t* a = &cod[orden[k - 1] * L];
+            const std::uint8_t* b = &cod[orden[k] * L];
+            while (l < L && a[l] == b[l]) ++l;
+        }
+        p.Comun[k] = static_cast<std::uint8_t>(l);
+        for (int d = l + 1; d <= L; ++d) ++p.PorNivel[d];
+    }
+    return p;
+}
+
+}  // namespace
+
 void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
     // Built aside: running out of memory halfway leaves the index as it was.
     std::array<Arbol, kLongitudMaxima + 1> arboles;
@@ -69,67 +115,45 @@ void IndiceBusqueda::Construir(const std::vector<std::string>& palabras) {
         letras[p.size()].insert(letras[p.size()].end(), codigos, codigos + p.size());
         posiciones[p.size()].push_back(static_cast<std::int32_t>(i));
     }
-
-    for (int L = 1; L <= kLongitudMaxima; ++L) {
-        Arbol& arbol = arboles[L];
-        const std::vector<std::uint8_t>& cod = letras[L];
-        const std::size_t m = posiciones[L].size();
-        if (m == 0) continue;
-
-        // Sort the words by their codes, last position first; each pass is
-        // stable, so equal words keep their positions in ascending order.
-        std::vector<std::uint32_t> orden(m), aux(m);
-        for (std::size_t k = 0; k < m; ++k) orden[k] = static_cast<std::uint32_t>(k);
-        for (int d = L - 1; d >= 0; --d) {
-            std::array<std::uint32_t, kLetras + 1> cuenta{};
-            for (std::uint32_t w : orden) ++cuenta[cod[w * L + d] + 1];
-            for (int c = 0; c < kLetras; ++c) cuenta[c + 1] += cuenta[c];
-            for (std::uint32_t w : orden) aux[cuenta[cod[w * L + d]]++] = w;
-            orden.swap(aux);
-        }
-
-        // Letters shared with the word before, and the nodes each level needs.
-        std::vector<std::uint8_t> comun(m, 0);
-        std::array<std::uint32_t, kLongitudMaxima + 2> porNivel{};
-        porNivel[0] = 1;
-        for (std::size_t k = 0; k < m; ++k) {
-            int l = 0;
-            if (k > 0) {
-                const std::uint8_t* a = &cod[orden[k - 1] * L];
-                const std::uint8_t* b = &cod[orden[k] * L];
-                while (l < L && a[l] == b[l]) ++l;
-            }
-            comun[k] = static_cast<std::uint8_t>(l);
-            for (int d = l + 1; d <= L; ++d) ++porNivel[d];
-        }
-        std::array<std::uint32_t, kLongitudMaxima + 2> base{};
-        for (int d = 1; d <= L; ++d) base[d] = base[d - 1] + porNivel[d - 1];
-        arbol.Nodos.assign(base[L] + porNivel[L], Nodo{});
-        arbol.InicioHoja.reserve(porNivel[L] + 1);
-        arbol.Posicion.reserve(m);
-
-        std::array<std::uint32_t, kLongitudMaxima + 2> hechos{}, actual{};
-        for (std::size_t k = 0; k < m; ++k) {
-            const std::uint8_t* w = &cod[orden[k] * L];
-            for (int d = comun[k] + 1; d <= L; ++d) {
-                std::uint32_t id = base[d] + hechos[d]++;
-                Nodo& padre = arbol.Nodos[actual[d - 1]];
-                if (padre.Mascara == 0) padre.PrimerHijo = id;
-                padre.Mascara |= 1u << w[d - 1];
-                actual[d] = id;
-            }
-            if (comun[k] < L) {
-                arbol.Nodos[actual[L]].PrimerHijo =
-                    static_cast<std::uint32_t>(arbol.InicioHoja.size());
-                arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
-            }
-            arbol.Posicion.push_back(posiciones[L][orden[k]]);
-        }
-        arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
-    }
+    for (int L = 1; L <= kLongitudMaxima; ++L)
+        ConstruirArbol(arboles[L], L, letras[L], posiciones[L]);
     arboles_.swap(arboles);
     for (auto& a : anadidas_) a.clear();
     numAnadidas_ = 0;
+}
+
+void IndiceBusqueda::ConstruirArbol(Arbol& arbol, int L, const std::vector<std::uint8_t>& cod,
+                                    const std::vector<std::int32_t>& posiciones) {
+    const std::size_t m = posiciones.size();
+    if (m == 0) return;
+    const std::vector<std::uint32_t> orden = OrdenarPorLetras(cod, m, L);
+    const Prefijos prefijos = PrefijosComunes(cod, orden, L);
+    const auto& porNivel = prefijos.PorNivel;
+
+    // Each level's nodes are consecutive, in the words' order.
+    std::array<std::uint32_t, kLongitudMaxima + 2> base{};
+    for (int d = 1; d <= L; ++d) base[d] = base[d - 1] + porNivel[d - 1];
+    arbol.Nodos.assign(base[L] + porNivel[L], Nodo{});
+    arbol.InicioHoja.reserve(porNivel[L] + 1);
+    arbol.Posicion.reserve(m);
+
+    std::array<std::uint32_t, kLongitudMaxima + 2> hechos{}, actual{};
+    for (std::size_t k = 0; k < m; ++k) {
+        const std::uint8_t* w = &cod[orden[k] * L];
+        for (int d = prefijos.Comun[k] + 1; d <= L; ++d) {
+            std::uint32_t id = base[d] + hechos[d]++;
+            Nodo& padre = arbol.Nodos[actual[d - 1]];
+            if (padre.Mascara == 0) padre.PrimerHijo = id;
+            padre.Mascara |= 1u << w[d - 1];
+            actual[d] = id;
+        }
+        if (prefijos.Comun[k] < L) {
+            arbol.Nodos[actual[L]].PrimerHijo = static_cast<std::uint32_t>(arbol.InicioHoja.size());
+            arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
+        }
+        arbol.Posicion.push_back(posiciones[orden[k]]);
+    }
+    arbol.InicioHoja.push_back(static_cast<std::uint32_t>(arbol.Posicion.size()));
 }
 
 long IndiceBusqueda::Hoja(int longitud, const std::uint8_t* letras) const {

@@ -97,6 +97,9 @@ class IndiceBusqueda : public ObservadorLista {
     };
 
     static bool Codificar(std::string_view palabra, std::uint8_t* letras);
+    // One length's trie from its words' codes (L per word) and positions.
+    static void ConstruirArbol(Arbol& arbol, int L, const std::vector<std::uint8_t>& cod,
+                               const std::vector<std::int32_t>& posiciones);
     // Word number of a leaf reached by `letras`, -1 when the trie lacks it.
     long Hoja(int longitud, const std::uint8_t* letras) const;
     bool HojaViva(int longitud, std::uint32_t hoja) const;

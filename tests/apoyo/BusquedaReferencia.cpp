@@ -10,7 +10,7 @@ namespace tablerix {
 namespace {
 
 int Sortear(Juego& j) {
-    return static_cast<int>(j.Azar.Siguiente() * j.PasoBusqueda) + 1;
+    return static_cast<int>(j.Azar.Siguiente() * j.Posicion.PasoBusqueda) + 1;
 }
 
 // Takes each letter of `letras` from the rack `resto`, a tile of the letter
@@ -30,12 +30,13 @@ bool CabeEnAtril(const std::string& letras, std::string resto) {
 std::string AtrilDelTurno(const Juego& j) {
     std::string r;
     for (int k = 1; k <= kRanuras; ++k)
-        if (j.Atriles[j.Turno][k] != kSinFicha) r += j.Atriles[j.Turno][k];
+        if (j.Posicion.Atriles[j.Jugada.Turno][k] != kSinFicha)
+            r += j.Posicion.Atriles[j.Jugada.Turno][k];
     return r;
 }
 
 int Valor(const Juego& j, char c) {
-    for (int e = 1; e <= 26; ++e)
+    for (int e = 1; e <= kLetras; ++e)
         if (j.Valores[e][0] == c) return j.Valores[e][1] - '0';
     return 0;
 }
@@ -43,8 +44,9 @@ int Valor(const Juego& j, char c) {
 // Every word of the window's length that fits it and the rack, laid on trial,
 // marked like the player's tiles, judged by the move check and lifted again.
 void ProbarVentana(Juego& j, const std::string& v) {
-    const int paso = PasoDireccion(j.DireccionActual);
-    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    RegistroBusqueda& b = j.Busqueda;
+    const int paso = PasoDireccion(b.DireccionActual);
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.Posicion.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         if (w.size() != v.size()) continue;
         std::string t, colocar;  // the tiles to lay, '-' over the board's letters
@@ -58,26 +60,26 @@ void ProbarVentana(Juego& j, const std::string& v) {
         auto poner = [&](bool encima) {
             for (std::size_t k = 0; k < t.size(); ++k) {
                 if (t[k] == '-') continue;
-                Casilla& c = j.Form1.Label1[j.InicioVentana + k * paso];
+                Casilla& c = j.Form1.Label1[b.InicioVentana + k * paso];
                 c.Letra = encima ? t[k] : ' ';
                 c.Marca = encima ? kMarcaOcupada : kMarcaReposo;
             }
         };
-        j.FichasColocadas = static_cast<std::int16_t>(colocar.size());
+        j.Jugada.FichasColocadas = static_cast<std::int16_t>(colocar.size());
         poner(true);
         ComprobarJugada(j);
-        if (j.JugadaValida && j.PuntosJugada > j.MejorPuntos) {
-            j.MejorInicio = j.InicioVentana;
-            j.MejorPuntos = j.PuntosJugada;
-            j.MejorFichas = t;
-            j.MejorDireccion = j.DireccionActual;
+        if (j.Jugada.JugadaValida && j.Jugada.PuntosJugada > b.MejorPuntos) {
+            b.MejorInicio = b.InicioVentana;
+            b.MejorPuntos = j.Jugada.PuntosJugada;
+            b.MejorFichas = t;
+            b.MejorDireccion = b.DireccionActual;
             j.Form1.List3 = j.Form1.List4;
-            j.PalabrasJugada.clear();
+            b.PalabrasJugada.clear();
             for (const std::string& linea : j.Form1.List4)
                 if (linea.find_first_of("+=") == std::string::npos)
-                    j.PalabrasJugada.emplace_back(SinBlancos(linea));
-            j.NumPalabrasJugada = static_cast<std::int16_t>(j.PalabrasJugada.size());
-            j.PuntosMejor = j.SumaPalabras;
+                    b.PalabrasJugada.emplace_back(SinBlancos(linea));
+            b.NumPalabrasJugada = static_cast<std::int16_t>(b.PalabrasJugada.size());
+            b.PuntosMejor = j.Jugada.SumaPalabras;
         }
         poner(false);
         j.Ventana.ProcesarEventos();
@@ -87,23 +89,23 @@ void ProbarVentana(Juego& j, const std::string& v) {
 }  // namespace
 
 void BuscarMejorJugadaReferencia(Juego& j) {
-    j.NumPalabrasJugada = j.MejorPuntos = j.MejorInicio = 0;
-    j.PalabrasJugada.clear();
-    j.MejorFichas.clear();
-    j.MejorDireccion = '\0';
-    j.OrdenadorNoJuega = false;
+    RegistroBusqueda& b = j.Busqueda;
+    b.NumPalabrasJugada = b.MejorPuntos = b.MejorInicio = 0;
+    b.PalabrasJugada.clear();
+    b.MejorFichas.clear();
+    b.MejorDireccion = '\0';
+    b.OrdenadorNoJuega = false;
     for (char d : {kHorizontal, kVertical}) {
         const int paso = PasoDireccion(d);
         for (int l = 0; l < kLado; ++l) {
-            j.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
-            j.DireccionActual = d;
+            b.LineaActual = static_cast<std::int16_t>(d == kHorizontal ? kLado * l : l);
+            b.DireccionActual = d;
             std::string p;  // the line, '?' where open
-            for (int k = 0; k < kLado; ++k) p += j.Tablero[j.LineaActual + k * paso];
+            for (int k = 0; k < kLado; ++k) p += j.Posicion.Tablero[b.LineaActual + k * paso];
             std::replace(p.begin(), p.end(), ' ', '?');
-            // Every window of 1 to 7 open squares, with a letter, and no letter touching either
-            // end.
+            // Every window of 1 to 7 open squares, with a letter, no letter touching either end.
             for (int s = 0; s < kLado && p != std::string(kLado, '?'); ++s) {
-                j.InicioVentana = static_cast<std::int16_t>(j.LineaActual + s * paso);
+                b.InicioVentana = static_cast<std::int16_t>(b.LineaActual + s * paso);
                 for (int n = 1; s + n <= kLado; ++n) {
                     const std::string v = p.substr(s, n);
                     const auto huecos = std::count(v.begin(), v.end(), '?');
@@ -119,12 +121,12 @@ void BuscarMejorJugadaReferencia(Juego& j) {
 }
 
 std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
-    j.NumPalabrasJugada = 0;
-    j.PalabrasJugada.clear();
-    j.MejorFichas.clear();
+    j.Busqueda.NumPalabrasJugada = 0;
+    j.Busqueda.PalabrasJugada.clear();
+    j.Busqueda.MejorFichas.clear();
     int mejor = 0;
     const std::string r = AtrilDelTurno(j);
-    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.PasoBusqueda) {
+    for (int i = Sortear(j); i <= j.Lista.NumPalabras(); i += j.Posicion.PasoBusqueda) {
         const std::string& w = j.Lista.Palabras()[i];
         const std::size_t L = w.size();
         if (L < 8 && CabeEnAtril(w, r)) {
@@ -139,12 +141,12 @@ std::int16_t BuscarMejorPrimeraJugadaReferencia(Juego& j) {
             const int total = 2 * s + (L == 7 ? 50 : 0);
             if (total > mejor) {
                 mejor = total;
-                j.MejorFichas = w;
-                j.PalabrasJugada = {w};
-                j.NumPalabrasJugada = 1;
+                j.Busqueda.MejorFichas = w;
+                j.Busqueda.PalabrasJugada = {w};
+                j.Busqueda.NumPalabrasJugada = 1;
                 j.Form1.List3 = {w, "(" + notacion + ")x2=" + std::to_string(2 * s)};
                 if (L == 7) j.Form1.List3.push_back("Todas las fichas: +50");
-                j.PuntosMejor = static_cast<std::int16_t>(total);
+                j.Busqueda.PuntosMejor = static_cast<std::int16_t>(total);
             }
         }
         if (i % 1000 == 0) j.Form1.AnchoProgreso = kAnchoProgreso * i / j.Lista.NumPalabras();

@@ -24,8 +24,8 @@ template <class Busqueda>
 auto Ejecutar(Juego& j, std::uint64_t semilla, Busqueda buscar) {
     const auto antes = j.Form1.Label1;
     j.Form1.List3 = {"anterior"};
-    j.PuntosMejor = -1;
-    j.Silencioso = true;
+    j.Busqueda.PuntosMejor = -1;
+    j.Jugada.Silencioso = true;
     j.Azar.Sembrar(semilla);
     int total = -1;
     if constexpr (std::is_void_v<decltype(buscar(j))>)
@@ -37,9 +37,10 @@ auto Ejecutar(Juego& j, std::uint64_t semilla, Busqueda buscar) {
         intacto &=
             antes[q].Letra == j.Form1.Label1[q].Letra && antes[q].Marca == j.Form1.Label1[q].Marca;
     Aleatorio azar = j.Azar;
-    return std::make_tuple(total, j.MejorPuntos, j.MejorInicio, j.MejorDireccion, j.MejorFichas,
-                           j.PuntosMejor, j.NumPalabrasJugada, j.PalabrasJugada, j.Form1.List3,
-                           j.Form1.AnchoProgreso, azar.Siguiente(), intacto);
+    return std::make_tuple(
+        total, j.Busqueda.MejorPuntos, j.Busqueda.MejorInicio, j.Busqueda.MejorDireccion,
+        j.Busqueda.MejorFichas, j.Busqueda.PuntosMejor, j.Busqueda.NumPalabrasJugada,
+        j.Busqueda.PalabrasJugada, j.Form1.List3, j.Form1.AnchoProgreso, azar.Siguiente(), intacto);
 }
 
 }  // namespace tablerix

@@ -9,13 +9,10 @@ namespace tablerix {
 namespace {
 
 // The hundred tiles of the set.
-const std::string kFichas = [] {
-    const std::string letras = std::string(kAlfabeto) + kBlanco;
-    const int cuantas[] = {12, 2, 4, 5, 12, 1, 2, 2, 6, 1, 1, 4, 2, 5,
-                           1,  9, 2, 1, 5,  6, 4, 5, 1, 1, 1, 1, 4};
+const std::string kTodasLasFichas = [] {
     std::string s;
-    for (std::size_t k = 0; k < letras.size(); ++k) s.append(cuantas[k], letras[k]);
-    return s;
+    for (const DatosLetra& f : kFichas) s.append(f.EnBolsa, f.Letra);
+    return s.append(kBlancosEnBolsa, kBlanco);
 }();
 
 void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
@@ -26,14 +23,14 @@ void Fijar(Juego& j, int inicio, int paso, const std::string& fichas) {
 }  // namespace
 
 void VaciarTablero(Juego& j) {
-    j.Tablero = TableroVacio();
+    j.Posicion.Tablero = TableroVacio();
     for (int q = 0; q < kCasillas; ++q)
         j.Form1.Label1[q] = {.Fondo = static_cast<Color>(std::stol(j.Premios[q]))};
 }
 
 void FijarFicha(Juego& j, int casilla, char letra) {
     j.Form1.Label1[casilla] = {letra, kNegro, kMarcaReposo, false, kColorFicha};
-    j.Tablero[casilla] = letra;
+    j.Posicion.Tablero[casilla] = letra;
 }
 
 void MarcarOcupadas(Juego& j) {
@@ -42,37 +39,38 @@ void MarcarOcupadas(Juego& j) {
 }
 
 void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas, int blancosMaximo) {
-    std::uniform_int_distribution<std::size_t> ficha(0, kFichas.size() - 1);
+    std::uniform_int_distribution<std::size_t> ficha(0, kTodasLasFichas.size() - 1);
     int blancos = 0;
     for (int k = 1; k <= kRanuras; ++k) {
         char f = kSinFicha;
         while (k <= fichas && (f == kSinFicha || (f == kBlanco && blancos >= blancosMaximo)))
-            f = kFichas[ficha(g)];
+            f = kTodasLasFichas[ficha(g)];
         blancos += f == kBlanco;
-        j.Atriles[j.Turno][k] = f;
+        j.Posicion.Atriles[j.Jugada.Turno][k] = f;
     }
 }
 
 void JugarPartidaAleatoria(Juego& j, std::mt19937_64& g, int jugadas) {
     VaciarTablero(j);
-    j.Turno = kTurnoOrdenador;
-    j.PasoBusqueda = 1;
-    j.Silencioso = true;
-    j.PrimeraJugada = true;
-    for (int intento = 0; intento < 20 && j.PrimeraJugada; ++intento) {
+    j.Jugada.Turno = kTurnoOrdenador;
+    j.Posicion.PasoBusqueda = 1;
+    j.Jugada.Silencioso = true;
+    j.Posicion.PrimeraJugada = true;
+    for (int intento = 0; intento < 20 && j.Posicion.PrimeraJugada; ++intento) {
         RepartirAtril(j, g);
         if (BuscarMejorPrimeraJugada(j) > 0) {
-            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.MejorFichas.size())) + 1, 1,
-                  j.MejorFichas);
-            j.PrimeraJugada = false;
+            Fijar(j, InicioPrimeraPalabra(static_cast<int>(j.Busqueda.MejorFichas.size())) + 1, 1,
+                  j.Busqueda.MejorFichas);
+            j.Posicion.PrimeraJugada = false;
         }
     }
-    for (int m = 0; m < jugadas && !j.PrimeraJugada; ++m) {
+    for (int m = 0; m < jugadas && !j.Posicion.PrimeraJugada; ++m) {
         RepartirAtril(j, g);
         MarcarOcupadas(j);
         BuscarMejorJugada(j);
-        if (j.MejorPuntos > 0)
-            Fijar(j, j.MejorInicio, PasoDireccion(j.MejorDireccion), j.MejorFichas);
+        if (j.Busqueda.MejorPuntos > 0)
+            Fijar(j, j.Busqueda.MejorInicio, PasoDireccion(j.Busqueda.MejorDireccion),
+                  j.Busqueda.MejorFichas);
     }
     MarcarOcupadas(j);
 }

@@ -14,7 +14,7 @@ void VaciarTablero(Juego& j);
 void FijarFicha(Juego& j, int casilla, char letra);
 // Marks every occupied square, as the computer's turn does before its search.
 void MarcarOcupadas(Juego& j);
-// Fills the rack of j.Turno with `fichas` tiles drawn from the tile set; at most
+// Fills the rack of j.Jugada.Turno with `fichas` tiles drawn from the tile set; at most
 // `blancosMaximo` of them are blanks.
 void RepartirAtril(Juego& j, std::mt19937_64& g, int fichas = 7, int blancosMaximo = 1);
 // An opening word and then `jugadas` moves, each the search's best at stride 1

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fails on an include that points up the layers, or on Qt below the window.
+# Fails on an include that points up the layers, on Qt below the window, or
+# on the tile table written again outside wordlist/Alfabeto.h.
 # Usage: comprobar.sh SRC_DIR
 set -u
 src=$1
@@ -24,4 +25,9 @@ for capa in "${!permitidas[@]}"; do
     fallos=1
   fi
 done
+# Letter values and bag counts are written only in wordlist/Alfabeto.h.
+if grep -rnE '"A1B3|"120204' "$src"; then
+  echo "letter values or bag counts outside wordlist/Alfabeto.h"
+  fallos=1
+fi
 exit $fallos

@@ -30,10 +30,12 @@ std::string Muestra() {
 
 std::string Describir(const Juego& j) {
     std::string s;
-    for (int r = 0; r < kLado; ++r) s += std::string(j.Tablero.data() + r * kLado, kLado) + "|\n";
+    for (int r = 0; r < kLado; ++r)
+        s += std::string(j.Posicion.Tablero.data() + r * kLado, kLado) + "|\n";
     s += "rack '";
-    for (int k = 1; k <= kRanuras; ++k) s += j.Atriles[j.Turno][k] ? j.Atriles[j.Turno][k] : '_';
-    return s + "' stride " + std::to_string(j.PasoBusqueda);
+    for (int k = 1; k <= kRanuras; ++k)
+        s += j.Posicion.Atriles[j.Jugada.Turno][k] ? j.Posicion.Atriles[j.Jugada.Turno][k] : '_';
+    return s + "' stride " + std::to_string(j.Posicion.PasoBusqueda);
 }
 
 // One series of self-play positions; on each, a fresh rack of either side (now
@@ -54,24 +56,24 @@ TEST_P(BusquedaIgualdad, SameResultsAsTheReferenceLoops) {
     const int posiciones = 50;
     for (int n = 0; n < posiciones; ++n) {
         JugarPartidaAleatoria(j, g, 1 + static_cast<int>(g() % 14));
-        j.Turno = static_cast<std::int16_t>(1 + g() % 2);
+        j.Jugada.Turno = static_cast<std::int16_t>(1 + g() % 2);
         RepartirAtril(j, g, g() % 6 == 0 ? 3 + static_cast<int>(g() % 4) : 7, 2);
-        j.PrimeraJugada = n % 10 == 9;
+        j.Posicion.PrimeraJugada = n % 10 == 9;
         const std::uint64_t semilla = g();
         for (int paso : {1, 5, 13}) {
-            j.PasoBusqueda = static_cast<std::int16_t>(paso);
+            j.Posicion.PasoBusqueda = static_cast<std::int16_t>(paso);
             SCOPED_TRACE(Describir(j) + " position " + std::to_string(n));
             const auto primera = Ejecutar(j, semilla, BuscarMejorPrimeraJugadaReferencia);
             ASSERT_EQ(Ejecutar(j, semilla, BuscarMejorPrimeraJugada), primera);
-            conPalabra += j.PuntosMejor > 0;
+            conPalabra += j.Busqueda.PuntosMejor > 0;
             const auto referencia = Ejecutar(j, semilla, BuscarMejorJugadaReferencia);
             ASSERT_EQ(Ejecutar(j, semilla, BuscarMejorJugada), referencia);
-            conJugada += j.MejorPuntos > 0;
+            conJugada += j.Busqueda.MejorPuntos > 0;
         }
-        for (const std::string& palabra : j.PalabrasJugada) j.Lista.BorrarPalabra(palabra);
+        for (const std::string& palabra : j.Busqueda.PalabrasJugada) j.Lista.BorrarPalabra(palabra);
         std::string nueva;
         for (int k = 0; k < 2 + n % 4; ++k)
-            nueva += j.Tablero[112 + k] != ' ' ? j.Tablero[112 + k] : 'A';
+            nueva += j.Posicion.Tablero[112 + k] != ' ' ? j.Posicion.Tablero[112 + k] : 'A';
         nueva += "S";
         if (!j.Lista.ExistePalabra(nueva)) j.Lista.IncluirPalabra(nueva);
     }

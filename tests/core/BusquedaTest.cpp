@@ -19,11 +19,11 @@ using Lineas = std::vector<std::string>;
 void Preparar(JuegoDePrueba& p, std::string palabras, std::string_view atril, int paso = 1) {
     std::replace(palabras.begin(), palabras.end(), ' ', '\n');
     p.J.Lista.CargarDesdeTexto(palabras + "\n");
-    p.J.Turno = 2;
-    prueba::DarAtril(p.J, 2, Txt(atril));
+    p.J.Jugada.Turno = kTurnoOrdenador;
+    prueba::DarAtril(p.J, kTurnoOrdenador, Txt(atril));
     p.MarcarOcupadas();
-    p.J.PrimeraJugada = false;
-    p.J.PasoBusqueda = static_cast<std::int16_t>(paso);
+    p.J.Posicion.PrimeraJugada = false;
+    p.J.Posicion.PasoBusqueda = static_cast<std::int16_t>(paso);
 }
 
 // The fast search and the plain reference loops from the same seed must agree; the
@@ -94,9 +94,9 @@ TEST(BusquedaJugada, BestMoveAndWindowsOnSmallBoards) {
         Preparar(p, c.palabras, c.atril);
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia);
         const Juego& j = p.J;
-        EXPECT_EQ(j.MejorFichas + " " + std::to_string(j.MejorInicio) +
-                      std::string(j.MejorDireccion != 0, j.MejorDireccion) + " " +
-                      std::to_string(j.MejorPuntos),
+        EXPECT_EQ(j.Busqueda.MejorFichas + " " + std::to_string(j.Busqueda.MejorInicio) +
+                      std::string(j.Busqueda.MejorDireccion != 0, j.Busqueda.MejorDireccion) + " " +
+                      std::to_string(j.Busqueda.MejorPuntos),
                   c.jugada);
         EXPECT_EQ(j.Form1.List3, c.lineas);
         if (c.ventanas) {
@@ -112,11 +112,11 @@ TEST(BusquedaJugada, TrialChecksStaySilentAndAnUnsetStrideScansEverything) {
     p.Fijar(98, 'E');
     Preparar(p, "AL ES", "LS", 0);     // a stride never set by a level would never advance
     p.J.Form1.Label1[98].Marca = '3';  // not at rest: every candidate meets the real check
-    p.J.Silencioso = false;  // left loud by the caller: AL's cross word EL would be offered
+    p.J.Jugada.Silencioso = false;  // left loud by the caller: AL's cross word EL would be offered
     BuscarMejorJugada(p.J);
     EXPECT_TRUE(p.Ventana.Mensajes.empty() && !p.J.Lista.ExistePalabra("EL"));
-    EXPECT_FALSE(p.J.Silencioso) << "left as the caller had it";
-    EXPECT_EQ(p.J.MejorFichas + " " + std::to_string(p.J.MejorInicio), "-S 98");
+    EXPECT_FALSE(p.J.Jugada.Silencioso) << "left as the caller had it";
+    EXPECT_EQ(p.J.Busqueda.MejorFichas + " " + std::to_string(p.J.Busqueda.MejorInicio), "-S 98");
 }
 
 // Only a display at rest takes the fast path; a turn or a recommendation that
@@ -138,8 +138,8 @@ TEST(BusquedaJugada, TheComputersTurnAndARecommendationSearchFromADisplayAtRest)
         p.Ventana.J = &p.J;
         p.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
         p.Fijar(110, "CASA");
-        p.J.PrimeraJugada = false;
-        p.J.PasoBusqueda = 1;
+        p.J.Posicion.PrimeraJugada = false;
+        p.J.Posicion.PasoBusqueda = 1;
         prueba::DarAtril(p.J, lado, "SEEEEEE");
         if (lado == kTurnoJugador)
             Recomendar(p.J);
@@ -157,7 +157,7 @@ TEST(BusquedaJugada, StrideLargerThanTheList) {
     std::set<bool> conJugada, conPalabra;
     for (std::uint64_t semilla = 1; semilla <= 40; ++semilla) {
         Comparar(p, BuscarMejorJugada, BuscarMejorJugadaReferencia, semilla);
-        conJugada.insert(p.J.MejorPuntos > 0);
+        conJugada.insert(p.J.Busqueda.MejorPuntos > 0);
         conPalabra.insert(
             Comparar(p, BuscarMejorPrimeraJugada, BuscarMejorPrimeraJugadaReferencia, semilla) > 0);
     }
@@ -197,7 +197,7 @@ TEST(BusquedaPrimeraJugada, BestWordItsPlaceNotationAndTotal) {
                   c.total);
         EXPECT_EQ(p.J.Form1.List3, c.lineas);
         if (c.total) {
-            EXPECT_EQ(InicioPrimeraPalabra(static_cast<int>(p.J.MejorFichas.size())) + 1,
+            EXPECT_EQ(InicioPrimeraPalabra(static_cast<int>(p.J.Busqueda.MejorFichas.size())) + 1,
                       c.primera);
         }
     }

@@ -15,7 +15,7 @@ class Colocacion : public ::testing::Test {
     ModeloVentana& f = j.Form1;
 
     void SetUp() override {
-        prueba::DarAtril(j, 1, "ABCDEFG");
+        prueba::DarAtril(j, kTurnoJugador, "ABCDEFG");
         t.Fijar(112, 'Z');
     }
     void DeAtrilACasilla(int ranura, int casilla) {
@@ -34,7 +34,7 @@ TEST_F(Colocacion, LoQueNoSePuedeArrastrarOSoltarNoCambiaNada) {
     EmpezarArrastreAtril(j, 6);
     for (int malo : {-1, 7, 1000}) EmpezarArrastreAtril(j, malo);
     for (int malo : {-1, 225, 1000}) EmpezarArrastreCasilla(j, malo);
-    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
+    EXPECT_EQ(j.Jugada.FichaArrastrada.Indice, -1);
     // A drop without a drag, outside, off the board or rack; a laid tile onto another or onto the
     // rack.
     EmpezarArrastreAtril(j, 3);
@@ -52,7 +52,7 @@ TEST_F(Colocacion, LoQueNoSePuedeArrastrarOSoltarNoCambiaNada) {
     PulsarCasilla(j, 100, false);
     PulsarCasilla(j, 112, true);
     PulsarCasilla(j, 500, true);
-    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
+    EXPECT_EQ(j.Jugada.FichaArrastrada.Indice, -1);
     EXPECT_EQ(f.Label1[5].Letra, kCasillaVacia);
     EXPECT_EQ((std::string{f.Label1[0].Letra, f.Label1[100].Letra, f.Label1[112].Letra}), "GAZ");
     EXPECT_EQ(prueba::Mostrado(j), "BCDEF..");
@@ -66,7 +66,7 @@ TEST_F(Colocacion, ElBotonDerechoConFichasRaras) {
     EXPECT_EQ(f.Label1[60].Letra, 'Q');
     EXPECT_EQ(prueba::Mostrado(j), "ABCDEFG");
     // A blank given a letter in a check that was not fixed goes back as a blank.
-    prueba::DarAtril(j, 1, "*BCDEFG");
+    prueba::DarAtril(j, kTurnoJugador, "*BCDEFG");
     DeAtrilACasilla(0, 61);
     f.Label1[61].Letra = 'E';
     f.Label1[61].Marca = '3';
@@ -88,15 +88,15 @@ TEST_F(Colocacion, DeshacerDejaElAtrilListoParaJugar) {
     EXPECT_TRUE(f.Habilitada && t.Ventana.Habilitada);
     // The rack shrank (empty bag) while the display still showed seven slots:
     // the empty ones are hidden and never dragged.
-    j.Atriles[1][6] = j.Atriles[1][7] = kSinFicha;
+    j.Posicion.Atriles[kTurnoJugador][6] = j.Posicion.Atriles[kTurnoJugador][7] = kSinFicha;
     Deshacer(j);
     EXPECT_EQ(prueba::Mostrado(j), "ABCDE..");
     f.Label5[6].Visible = true;
     EmpezarArrastreAtril(j, 6);
-    EXPECT_EQ(j.FichaArrastrada.Indice, -1);
+    EXPECT_EQ(j.Jugada.FichaArrastrada.Indice, -1);
     // With no game on, it only hides the frame.
     DeAtrilACasilla(0, 60);
-    j.PartidaEnCurso = false;
+    j.Posicion.PartidaEnCurso = false;
     f.shpAzul.Visible = true;
     Deshacer(j);
     EXPECT_FALSE(f.shpAzul.Visible);

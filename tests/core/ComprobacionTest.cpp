@@ -13,12 +13,12 @@ using prueba::Lineas;
 TEST(ComprobarJugada, EnSilencioNadaSePreguntaNiSeMuestraNiSeRestaura) {
     JuegoDePrueba t({"CO", "OS"});
     Juego& j = t.J;
-    t.Fijar(110, "CASA"), j.PrimeraJugada = false;
+    t.Fijar(110, "CASA"), j.Posicion.PrimeraJugada = false;
     t.Ventana.Letras = {'S'};
     t.Poner(125, 'O');
     t.Poner(126, kBlanco);
     t.Comprobar(true);
-    EXPECT_FALSE(j.JugadaValida || j.Lista.ExistePalabra("AS"));
+    EXPECT_FALSE(j.Jugada.JugadaValida || j.Lista.ExistePalabra("AS"));
     // The blank keeps the letter it was given: the search lays letters only.
     EXPECT_EQ(j.Form1.Label1[126].Letra, 'S');
     EXPECT_EQ(j.Form1.Label1[126].Marca, '3');
@@ -27,7 +27,7 @@ TEST(ComprobarJugada, EnSilencioNadaSePreguntaNiSeMuestraNiSeRestaura) {
         Deshacer(j);
         if (pasos == 0) t.Poner(20, "OS");
         t.Comprobar(true);
-        EXPECT_FALSE(j.JugadaValida);
+        EXPECT_FALSE(j.Jugada.JugadaValida);
     }
     EXPECT_TRUE(t.Ventana.Mensajes.empty());  // the computer's logged words show a silent success
 }
@@ -47,7 +47,7 @@ TEST(Blancos, ElElectorSeColocaLejosDelBlancoYVuelveSiSeCierra) {
     JuegoDePruebaCon<VentanaQueMira> t;
     t.Ventana.Modelo = &t.J.Form1;
     t.Fijar(110, "CASA");
-    t.J.PrimeraJugada = false;
+    t.J.Posicion.PrimeraJugada = false;
     // Square 75 is in row 5: the chooser goes over row 9. Square 90 is in row 6:
     // over row 0. Its left edge is column 4's. Closing it without a letter reopens it.
     t.Ventana.Letras = {'\0', '\0', 'E', 'E'};

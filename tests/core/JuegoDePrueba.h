@@ -47,7 +47,7 @@ class JuegoDePruebaCon {
     // A tile fixed in an earlier move: black, on the tile background, in Tablero.
     void Fijar(int casilla, char letra) {
         J.Form1.Label1[casilla] = {letra, kNegro, '0', false, kColorFicha};
-        J.Tablero[casilla] = letra;
+        J.Posicion.Tablero[casilla] = letra;
     }
     // A tile laid this turn: red, marked, movable.
     void Poner(int casilla, char letra) {
@@ -65,15 +65,16 @@ class JuegoDePruebaCon {
     // Prepares the board as the player's OK does: every occupied square
     // marked, the red ones counted.
     void MarcarOcupadas() {
-        J.FichasColocadas = 0;
+        J.Jugada.FichasColocadas = 0;
         for (Casilla& c : J.Form1.Label1)
-            if (c.Letra != kCasillaVacia) c.Marca = '1', J.FichasColocadas += c.ColorLetra == kRojo;
+            if (c.Letra != kCasillaVacia)
+                c.Marca = '1', J.Jugada.FichasColocadas += c.ColorLetra == kRojo;
     }
     // Runs the move check on the board so prepared; afterwards the fixed
     // tiles are at rest again, as the player's turn leaves them.
     void Comprobar(bool silencioso = false) {
         MarcarOcupadas();
-        J.Silencioso = silencioso;
+        J.Jugada.Silencioso = silencioso;
         ComprobarJugada(J);
         for (Casilla& c : J.Form1.Label1)
             if (c.ColorLetra == kNegro) c.Marca = '0';
@@ -104,8 +105,8 @@ namespace prueba {
 inline void DarAtril(Juego& j, int p, std::string_view fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? fichas[k - 1] : kSinFicha;
-        j.Atriles[p][k] = f;
-        if (p == 1)
+        j.Posicion.Atriles[p][k] = f;
+        if (p == kTurnoJugador)
             j.Form1.Label5[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
         else
             j.Form1.Label11[k - 1] = {.Letra = f, .Visible = f != kSinFicha};
@@ -115,7 +116,8 @@ inline void DarAtril(Juego& j, int p, std::string_view fichas) {
 // Rack p as text, '.' for an empty slot.
 inline std::string Atril(const Juego& j, int p) {
     std::string s;
-    for (int k = 1; k <= kRanuras; ++k) s += j.Atriles[p][k] ? j.Atriles[p][k] : '.';
+    for (int k = 1; k <= kRanuras; ++k)
+        s += j.Posicion.Atriles[p][k] ? j.Posicion.Atriles[p][k] : '.';
     return s;
 }
 

@@ -33,8 +33,13 @@ struct Instantanea {
 };
 
 Instantanea Tomar(const Juego& j) {
-    return {CopiarPartida(j), j.Form1, j.PartidaEnCurso,        j.PrimeraJugada,
-            j.JugadorPasa,    j.Turno, j.FichaArrastrada.Indice};
+    return {CopiarPartida(j),
+            j.Form1,
+            j.Posicion.PartidaEnCurso,
+            j.Posicion.PrimeraJugada,
+            j.Jugada.JugadorPasa,
+            j.Jugada.Turno,
+            j.Jugada.FichaArrastrada.Indice};
 }
 
 class PartidaGuardadaTest : public ::testing::Test {
@@ -53,9 +58,9 @@ class PartidaGuardadaTest : public ::testing::Test {
     // A game under way: the player laid CASA through the centre, the computer passed.
     void Jugar() {
         p_.Fijar(111, "CASA");
-        J.PrimeraJugada = false;
+        J.Posicion.PrimeraJugada = false;
         J.Form1.Label4 = {"12", "70000"};  // beyond 16 bits, still a score
-        J.PasesSeguidos = 1;
+        J.Posicion.PasesSeguidos = 1;
         for (const char* linea : {"-----Jugador-----", "CASA", "(3+1+1+1)x2=12", "-----Total: 12",
                                   "", "-----Ordenador-----", " (Pasa)", ""})
             if (*linea)
@@ -120,7 +125,7 @@ TEST_F(PartidaGuardadaTest, UnListadoCortoNoSeleccionaNada) {
         EXPECT_EQ(Ventana.Registro, std::vector<std::string>{kPreguntaCargar});
         EXPECT_EQ(J.Form1.lstPartida.size(), listado.empty() ? 0u : 1u);
         EXPECT_EQ(J.Form1.SeleccionPartida, -1);
-        EXPECT_EQ(J.Tablero[112], 'A');
+        EXPECT_EQ(J.Posicion.Tablero[112], 'A');
     }
 }
 

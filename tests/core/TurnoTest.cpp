@@ -35,8 +35,8 @@ TEST(Turno, LasPreguntasSobreElTableroMuestranLaJugadaYLosBlancosQuedanDistingui
     ElegirNivel(j, 0);
     t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
     t.Ventana.Letras = {'S'};
-    DarAtril(j, 1, "CA*ALEN");
-    DarAtril(j, 2, "*EIOUTR");
+    DarAtril(j, kTurnoJugador, "CA*ALEN");
+    DarAtril(j, kTurnoOrdenador, "*EIOUTR");
     for (int k = 0; k < 4; ++k) {
         Atril_EmpezarArrastre(j, 0);
         Casilla_Soltar(j, 110 + k);
@@ -86,7 +86,7 @@ TEST(TurnoOcupado, LosEventosDuranteElTurnoDelOrdenadorNoEmpiezanOtroCiclo) {
     Juego& j = t.J;
     t.Ventana.J = &j;
     ElegirNivel(j, 0);
-    DarAtril(j, 2, "CASAQJZ");
+    DarAtril(j, kTurnoOrdenador, "CASAQJZ");
     const std::size_t desde = j.Form1.lstPartida.size();
 
     // "Aún quedan fichas. Quieres pasar?", then the computer's word.
@@ -101,8 +101,8 @@ TEST(TurnoOcupado, LosEventosDuranteElTurnoDelOrdenadorNoEmpiezanOtroCiclo) {
               Lineas({"-----Jugador-----", " (Pasa)", "", "-----Ordenador-----", "CASA",
                       "(3+1+1+1)x2=12", "-----Total: 12", ""}));
     // Handed back with nothing of the search left on screen.
-    EXPECT_EQ(std::tuple(j.FichaArrastrada.Indice, j.Ocupado, j.Form1.Habilitada, j.Form1.Label9,
-                         j.Form1.ProgresoVisible),
+    EXPECT_EQ(std::tuple(j.Jugada.FichaArrastrada.Indice, j.Ocupado, j.Form1.Habilitada,
+                         j.Form1.Label9, j.Form1.ProgresoVisible),
               std::tuple(-1, false, true, std::string("Es tu turno."), false));
 }
 

@@ -47,8 +47,8 @@ TEST_F(Ayudas, GameMenuKeysShuffleExchangePassAndQuitAndNoneIsAPlainLetter) {
                 EXPECT_FALSE(tecleable(atajo[0])) << entrada->text().toStdString();
 
     MostrarActiva();
-    j.PartidaEnCurso = true;
-    j.FichasEnBolsa = 50;
+    j.Posicion.PartidaEnCurso = true;
+    j.Posicion.FichasEnBolsa = 50;
     PonerAtril("CASAOLE");
     QTest::keyClick(form, Qt::Key_F8);
     std::string mezclado = AtrilMostrado();
@@ -79,8 +79,8 @@ TEST_F(Ayudas, GameMenuKeysShuffleExchangePassAndQuitAndNoneIsAPlainLetter) {
 
 TEST_F(Ayudas, ViewSwitchesShowThePointsTheUnseenTilesAndTheCoordinatesAndAreRemembered) {
     form->Mostrar();
-    j.PartidaEnCurso = true;
-    j.PrimeraJugada = true;
+    j.Posicion.PartidaEnCurso = true;
+    j.Posicion.PrimeraJugada = true;
     j.Lista.CargarDesdeTexto("CASA\r\n");
     j.Valores[1] = "A1";
     j.Valores[3] = "C3";

@@ -11,14 +11,14 @@ class Colocacion : public VentanaDePrueba {
   protected:
     void SetUp() override {
         DisenoInicial(j.Form1);
-        j.PartidaEnCurso = true;
+        j.Posicion.PartidaEnCurso = true;
         PonerAtril("ABCDEFG");
         MostrarActiva();
     }
 
     void FijarLetra(int casilla, char letra) {
         j.Form1.Label1[casilla] = {letra, kNegro, '0', false, kColorFicha};
-        j.Tablero[casilla] = letra;
+        j.Posicion.Tablero[casilla] = letra;
         form->Pintar();
     }
 };

@@ -35,7 +35,7 @@ TEST_F(Menus, EntriesAndShortcutsReachTheGame) {
     EXPECT_EQ(ventana.Ayuda()->windowTitle(), QStringLiteral("Cómo jugar"));
     EXPECT_TRUE(form->screen()->availableGeometry().contains(ventana.Ayuda()->frameGeometry()));
 
-    j.PartidaEnCurso = true;
+    j.Posicion.PartidaEnCurso = true;
     j.Form1.Label1[112].Letra = 'S';
     contestador.Responder(QMessageBox::Cancel);
     QTest::keyClick(form, Qt::Key_F5);
@@ -132,8 +132,8 @@ TEST_F(Menus, ClosingAsksOnlyWhatItShould) {
     for (const auto& fila : tabla) {
         SCOPED_TRACE(fila.caso);
         form->Mostrar();
-        j.PartidaEnCurso = true;
-        j.PrimeraJugada = fila.primeraJugada;
+        j.Posicion.PartidaEnCurso = true;
+        j.Posicion.PrimeraJugada = fila.primeraJugada;
         j.Ocupado = fila.ocupado;
         contestador.Cajas.clear();
         for (int i = 0; i < fila.preguntas.size(); ++i) contestador.Responder(QMessageBox::Cancel);

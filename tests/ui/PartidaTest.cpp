@@ -148,9 +148,9 @@ TEST_F(Partida, TheProposalIsPreviewedBesideItsQuestionAndTileValuesAreASwitchRe
 }
 
 TEST_F(Partida, TheEndIsShownBeforeItsBoxAndTakesNoMoveUntilANewGame) {
-    j.FichasEnBolsa = 0;
-    j.PasesSeguidos = 1;  // the computer passed: the player's pass ends the game
-    auto estado = [&] {   // the status line, whether a move is offered, the computer's rack covered
+    j.Posicion.FichasEnBolsa = 0;
+    j.Posicion.PasesSeguidos = 1;  // the computer passed: the player's pass ends the game
+    auto estado = [&] {  // the status line, whether a move is offered, the computer's rack covered
         return std::tuple(form->Label9->Texto(),
                           form->cmdOk->isEnabled() || form->cmdCambiar->isEnabled() ||
                               form->cmdPasar->isEnabled() || form->MnuRecom->isEnabled(),

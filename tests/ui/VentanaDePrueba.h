@@ -133,7 +133,7 @@ class VentanaDePrueba : public ::testing::Test {
     // The player's rack, set by hand so that the test knows what can be laid.
     void PonerAtril(const char* letras) {
         for (int k = 0; k < kRanuras; ++k) {
-            j.Atriles[1][k + 1] = letras[k];
+            j.Posicion.Atriles[kTurnoJugador][k + 1] = letras[k];
             j.Form1.Label5[k] = {letras[k], true, kColorFicha, true};
         }
         form->Pintar();

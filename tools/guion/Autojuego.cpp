@@ -29,7 +29,7 @@ bool HayFichasPropuestas(const Juego& j) {
 
 void CambiarTodo(Juego& j) {
     cmdCambiar_Click(j);
-    int quedan = j.FichasEnBolsa;
+    int quedan = j.Posicion.FichasEnBolsa;
     for (int k = 0; k < kRanuras && quedan > 0; ++k)
         if (j.Form1.Label5[k].Visible) {
             Atril_Pulsar(j, k);
@@ -55,7 +55,7 @@ void JugarPartida(Juego& j, VentanaConReloj& ventana, const NivelesAutojuego& ni
                   Totales& tot, std::ostream& salida) {
     MnuNew_Click(j);
     int turnos = 0;
-    while (j.PartidaEnCurso) {
+    while (j.Posicion.PartidaEnCurso) {
         if (++turnos > kMaxTurnos)
             throw std::runtime_error("game " + std::to_string(numero) + " did not end after " +
                                      std::to_string(kMaxTurnos) + " turns");
@@ -69,7 +69,7 @@ void JugarPartida(Juego& j, VentanaConReloj& ventana, const NivelesAutojuego& ni
         ventana.Deshabilitada.reset();
         if (propuesta)
             cmdOk_Click(j);
-        else if (j.FichasEnBolsa > 0)
+        else if (j.Posicion.FichasEnBolsa > 0)
             CambiarTodo(j);
         else
             cmdPasar_Click(j);

@@ -75,9 +75,9 @@ Lineas ImprimirAtriles(const Juego& j) {
     }
     if (!seleccion.empty()) jugador.append(" selected").append(seleccion);
     Lineas l{jugador, ordenador};
-    for (int p = 1; p <= 2; ++p) {
+    for (int p = kTurnoJugador; p <= kTurnoOrdenador; ++p) {
         std::string s = "atriles" + std::to_string(p) + " ";
-        for (int k = 1; k <= kRanuras; ++k) s += LetraVisible(j.Atriles[p][k]);
+        for (int k = 1; k <= kRanuras; ++k) s += LetraVisible(j.Posicion.Atriles[p][k]);
         l.push_back(s);
     }
     return l;
@@ -88,9 +88,9 @@ Lineas ImprimirPuntos(const Juego& j) {
 }
 
 Lineas ImprimirBolsa(const Juego& j) {
-    std::string s = "bag " + std::to_string(j.FichasEnBolsa);
+    std::string s = "bag " + std::to_string(j.Posicion.FichasEnBolsa);
     // The label is what the player sees; say so when it disagrees.
-    if (j.Form1.Label7 != std::to_string(j.FichasEnBolsa))
+    if (j.Form1.Label7 != std::to_string(j.Posicion.FichasEnBolsa))
         s += " (label shows '" + AUtf8(j.Form1.Label7) + "')";
     return {s};
 }
@@ -103,8 +103,8 @@ Lineas ImprimirNivel(const Juego& j) {
     std::string menu;
     for (int i = 0; i < 8; ++i)
         if (j.Form1.MnuNiv[i]) menu.append(menu.empty() ? "" : ",").append(std::to_string(i));
-    return {"level " + AUtf8(j.Form1.Label6) + " stride " + std::to_string(j.PasoBusqueda) +
-            " menu " + (menu.empty() ? "-" : menu)};
+    return {"level " + AUtf8(j.Form1.Label6) + " stride " +
+            std::to_string(j.Posicion.PasoBusqueda) + " menu " + (menu.empty() ? "-" : menu)};
 }
 
 Lineas ImprimirPartida(const Juego& j) {
@@ -144,7 +144,7 @@ Lineas ImprimirCursor(const Juego& j) {
 
 Lineas ImprimirMandos(const Juego& j) {
     const ModeloVentana& f = j.Form1;
-    return {std::string("controls ") + (j.PartidaEnCurso ? "on" : "off") + " pcrack " +
+    return {std::string("controls ") + (j.Posicion.PartidaEnCurso ? "on" : "off") + " pcrack " +
             (f.AltoPartida == kAltoPartidaCorto ? "shown" : "covered") + " menu " +
             (f.MnuContra ? "on" : "off")};
 }

@@ -138,7 +138,7 @@ void Interprete::Preparar(const Orden& o) {
     } else if (o.Nombre == "score") {
         PonerPuntos(juego_, Entero(a[0]), Entero(a[1]));
     } else if (o.Nombre == "passes") {
-        juego_.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
+        juego_.Posicion.PasesSeguidos = static_cast<std::int16_t>(Entero(a[0]));
     } else if (o.Nombre == "diskfull") {
         SimularDiscoLleno(a[0] == "on");
     }

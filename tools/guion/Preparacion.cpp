@@ -24,7 +24,7 @@ int SinEspacio(int) {
 void PonerAtril(Juego& j, int p, const std::string& fichas) {
     for (int k = 1; k <= kRanuras; ++k) {
         char f = k <= static_cast<int>(fichas.size()) ? Ficha(fichas[k - 1]) : kSinFicha;
-        j.Atriles[p][k] = f;
+        j.Posicion.Atriles[p][k] = f;
     }
     MostrarAtril(j, p, {.Restablecer = true});
 }
@@ -33,10 +33,10 @@ void PonerBolsa(Juego& j, const std::string& fichas) {
     int cuantas = 0;
     for (int s = 1; s <= kFichasBolsa; ++s) {
         char f = s <= static_cast<int>(fichas.size()) ? Ficha(fichas[s - 1]) : kSinFicha;
-        j.Bolsa[s] = f;
+        j.Posicion.Bolsa[s] = f;
         if (f != kSinFicha) ++cuantas;
     }
-    j.FichasEnBolsa = static_cast<std::int16_t>(cuantas);
+    j.Posicion.FichasEnBolsa = static_cast<std::int16_t>(cuantas);
     j.Form1.Label7 = std::to_string(cuantas);
 }
 
@@ -46,17 +46,18 @@ bool FijarPalabra(Juego& j, int inicio, const std::string& palabra, char direcci
     for (size_t k = 0; k < palabra.size(); ++k) {
         int q = inicio + static_cast<int>(k) * paso;
         const char actual = j.Form1.Label1[q].Letra;
-        if (actual != kCasillaVacia && (actual != palabra[k] || j.Tablero[q] != palabra[k])) {
+        if (actual != kCasillaVacia &&
+            (actual != palabra[k] || j.Posicion.Tablero[q] != palabra[k])) {
             conflicto = q;
             return false;
         }
     }
     for (size_t k = 0; k < palabra.size(); ++k) {
         int q = inicio + static_cast<int>(k) * paso;
-        if (j.Tablero[q] == palabra[k]) continue;
+        if (j.Posicion.Tablero[q] == palabra[k]) continue;
         PonerCasillaFija(j, q, palabra[k]);
     }
-    j.PrimeraJugada = false;
+    j.Posicion.PrimeraJugada = false;
     return true;
 }
 

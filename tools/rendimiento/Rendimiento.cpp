@@ -52,22 +52,22 @@ void Imprimir(const char* que, const Cifras& c, std::size_t n) {
                 que, c.Mediana, c.P90, c.Peor, c.Media, n);
 }
 
-struct Posicion {
+struct PosicionMedida {
     std::array<char, kCasillas> Tablero;
     char Atril[kRanuras + 1];
     std::uint64_t Semilla;
 };
 
-void Poner(Juego& j, const Posicion& p) {
+void Poner(Juego& j, const PosicionMedida& p) {
     VaciarTablero(j);
     for (int q = 0; q < kCasillas; ++q)
         if (p.Tablero[q] != kCasillaVacia) FijarFicha(j, q, p.Tablero[q]);
     MarcarOcupadas(j);
-    j.Turno = kTurnoOrdenador;
-    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Atriles[2]);
-    j.PrimeraJugada = false;
-    j.Silencioso = true;
-    j.PasoBusqueda = 1;
+    j.Jugada.Turno = kTurnoOrdenador;
+    std::copy(p.Atril, p.Atril + kRanuras + 1, j.Posicion.Atriles[kTurnoOrdenador]);
+    j.Posicion.PrimeraJugada = false;
+    j.Jugada.Silencioso = true;
+    j.Posicion.PasoBusqueda = 1;
     j.Azar.Sembrar(p.Semilla);
 }
 
@@ -76,6 +76,104 @@ double Medir(F&& f) {
     auto inicio = Reloj::now();
     f();
     return Ms(inicio);
+}
+
+// Loads and indexes the list, timed, and prints the figures; false when it cannot be read.
+bool Cargar(Juego& j, const std::string& ruta) {
+    bool cargada = false;
+    const double carga = Medir([&] { cargada = static_cast<bool>(j.Lista.Cargar(ruta)); });
+    if (!cargada) {
+        std::fprintf(stderr, "cannot load %s\n", ruta.c_str());
+        return false;
+    }
+    const double indice = Medir([&] { j.Indice.Construir(j.Lista.Palabras()); });
+    const long picoCargada = PicoMemoriaKb();
+    std::printf("word list: %s, %d entries\n", ruta.c_str(), j.Lista.NumPalabras());
+    std::printf("load with index: %.0f ms (index alone %.0f ms, %.1f MB)\n", carga, indice,
+                j.Indice.MemoriaUsada() / 1e6);
+    std::printf("peak memory with the list loaded and indexed: %.1f MB (VmHWM)\n",
+                picoCargada / 1024.0);
+    return true;
+}
+
+// Self-play of 3 to 16 moves, then a fresh rack for the computer.
+std::vector<PosicionMedida> GenerarPosiciones(Juego& j, std::mt19937_64& g, int n) {
+    std::vector<PosicionMedida> posiciones;
+    while (static_cast<int>(posiciones.size()) < n) {
+        JugarPartidaAleatoria(j, g, 3 + static_cast<int>(g() % 14));
+        if (j.Posicion.PrimeraJugada) continue;
+        j.Jugada.Turno = kTurnoOrdenador;
+        RepartirAtril(j, g);
+        PosicionMedida p;
+        p.Tablero = j.Posicion.Tablero;
+        const char* atril = j.Posicion.Atriles[kTurnoOrdenador];
+        std::copy(atril, atril + kRanuras + 1, p.Atril);
+        p.Semilla = g();
+        posiciones.push_back(p);
+    }
+    return posiciones;
+}
+
+void MedirJugadas(Juego& j, const std::vector<PosicionMedida>& posiciones) {
+    std::vector<double> jugada;
+    int conJugada = 0;
+    for (const PosicionMedida& p : posiciones) {
+        Poner(j, p);
+        jugada.push_back(Medir([&] { BuscarMejorJugada(j); }));
+        conJugada += j.Busqueda.MejorPuntos > 0;
+    }
+    Imprimir("computer move, Deep Blue (stride 1)", Resumir(jugada), jugada.size());
+    std::printf("  positions with a move found: %d of %zu\n", conJugada, posiciones.size());
+
+    // The hardest racks: two blanks (the tile set has four).
+    std::vector<double> dosBlancos;
+    for (PosicionMedida p : posiciones) {
+        p.Atril[1] = p.Atril[2] = kBlanco;
+        Poner(j, p);
+        dosBlancos.push_back(Medir([&] { BuscarMejorJugada(j); }));
+    }
+    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos),
+             dosBlancos.size());
+}
+
+void MedirAperturas(Juego& j, std::mt19937_64& g, int n) {
+    std::vector<double> apertura;
+    for (int k = 0; k < n; ++k) {
+        j.Jugada.Turno = kTurnoOrdenador;
+        RepartirAtril(j, g, 7, static_cast<int>(g() % 3));
+        j.Posicion.PasoBusqueda = 1;
+        apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
+    }
+    Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
+}
+
+// What the search leaves that the reference must match.
+auto Registro(Juego& j) {
+    const RegistroBusqueda& b = j.Busqueda;
+    return std::make_tuple(b.MejorPuntos, b.MejorInicio, b.MejorFichas, b.MejorDireccion,
+                           j.Form1.List3, j.Azar.Siguiente());
+}
+
+// The reference loops on the first n positions, and whether they agree; true when all do.
+bool CompararConReferencia(Juego& j, const std::vector<PosicionMedida>& posiciones, int n) {
+    std::vector<double> referencia, rapida;
+    int iguales = 0;
+    n = std::min<int>(n, static_cast<int>(posiciones.size()));
+    for (int k = 0; k < n; ++k) {
+        Poner(j, posiciones[k]);
+        referencia.push_back(Medir([&] { BuscarMejorJugadaReferencia(j); }));
+        const auto registro = Registro(j);
+        Poner(j, posiciones[k]);
+        rapida.push_back(Medir([&] { BuscarMejorJugada(j); }));
+        iguales += registro == Registro(j);
+    }
+    const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
+    Imprimir("reference loops, stride 1", cr, referencia.size());
+    std::printf("  same best move, word record and random sequence: %d of %d\n", iguales, n);
+    std::printf("peak memory at the end: %.1f MB (VmHWM)\n", PicoMemoriaKb() / 1024.0);
+    std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n",
+                cr.Mediana / cf.Mediana, n);
+    return iguales == n;
 }
 
 }  // namespace
@@ -90,84 +188,11 @@ int main(int argc, char** argv) {
     DisenoInicial(j.Form1);
     LeerPremios(j);
     ConstruirValores(j);
+    if (!Cargar(j, ruta)) return 1;
 
-    bool cargada = false;
-    const double carga = Medir([&] { cargada = static_cast<bool>(j.Lista.Cargar(ruta)); });
-    if (!cargada) {
-        std::fprintf(stderr, "cannot load %s\n", ruta.c_str());
-        return 1;
-    }
-    const double indice = Medir([&] { j.Indice.Construir(j.Lista.Palabras()); });
-    const long picoCargada = PicoMemoriaKb();
-    std::printf("word list: %s, %d entries\n", ruta.c_str(), j.Lista.NumPalabras());
-    std::printf("load with index: %.0f ms (index alone %.0f ms, %.1f MB)\n", carga, indice,
-                j.Indice.MemoriaUsada() / 1e6);
-    std::printf("peak memory with the list loaded and indexed: %.1f MB (VmHWM)\n",
-                picoCargada / 1024.0);
-
-    // Positions: self-play of 3 to 16 moves, then a fresh rack for the computer.
     std::mt19937_64 g(20261206);
-    std::vector<Posicion> posiciones;
-    while (static_cast<int>(posiciones.size()) < numPosiciones) {
-        JugarPartidaAleatoria(j, g, 3 + static_cast<int>(g() % 14));
-        if (j.PrimeraJugada) continue;
-        j.Turno = kTurnoOrdenador;
-        RepartirAtril(j, g);
-        Posicion p;
-        p.Tablero = j.Tablero;
-        std::copy(j.Atriles[2], j.Atriles[2] + kRanuras + 1, p.Atril);
-        p.Semilla = g();
-        posiciones.push_back(p);
-    }
-
-    std::vector<double> jugada;
-    int conJugada = 0;
-    for (const Posicion& p : posiciones) {
-        Poner(j, p);
-        jugada.push_back(Medir([&] { BuscarMejorJugada(j); }));
-        conJugada += j.MejorPuntos > 0;
-    }
-    Imprimir("computer move, Deep Blue (stride 1)", Resumir(jugada), jugada.size());
-    std::printf("  positions with a move found: %d of %zu\n", conJugada, posiciones.size());
-
-    // The hardest racks: two blanks (the tile set has four).
-    std::vector<double> dosBlancos;
-    for (Posicion p : posiciones) {
-        p.Atril[1] = p.Atril[2] = kBlanco;
-        Poner(j, p);
-        dosBlancos.push_back(Medir([&] { BuscarMejorJugada(j); }));
-    }
-    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos),
-             dosBlancos.size());
-
-    std::vector<double> apertura;
-    for (int k = 0; k < numPosiciones; ++k) {
-        j.Turno = kTurnoOrdenador;
-        RepartirAtril(j, g, 7, static_cast<int>(g() % 3));
-        j.PasoBusqueda = 1;
-        apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
-    }
-    Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
-
-    // The reference loops on the first positions, and whether they agree.
-    std::vector<double> referencia, rapida;
-    int iguales = 0;
-    const int n = std::min<int>(numReferencia, static_cast<int>(posiciones.size()));
-    for (int k = 0; k < n; ++k) {
-        Poner(j, posiciones[k]);
-        referencia.push_back(Medir([&] { BuscarMejorJugadaReferencia(j); }));
-        const auto registro = std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
-                                              j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
-        Poner(j, posiciones[k]);
-        rapida.push_back(Medir([&] { BuscarMejorJugada(j); }));
-        iguales += registro == std::make_tuple(j.MejorPuntos, j.MejorInicio, j.MejorFichas,
-                                               j.MejorDireccion, j.Form1.List3, j.Azar.Siguiente());
-    }
-    const Cifras cr = Resumir(referencia), cf = Resumir(rapida);
-    Imprimir("reference loops, stride 1", cr, referencia.size());
-    std::printf("  same best move, word record and random sequence: %d of %d\n", iguales, n);
-    std::printf("peak memory at the end: %.1f MB (VmHWM)\n", PicoMemoriaKb() / 1024.0);
-    std::printf("speedup-vs-reference: %.0fx (median, stride 1, %d positions)\n",
-                cr.Mediana / cf.Mediana, n);
-    return iguales == n ? 0 : 1;
+    const std::vector<PosicionMedida> posiciones = GenerarPosiciones(j, g, numPosiciones);
+    MedirJugadas(j, posiciones);
+    MedirAperturas(j, g, numPosiciones);
+    return CompararConReferencia(j, posiciones, numReferencia) ? 0 : 1;
 }
