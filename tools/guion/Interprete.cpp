@@ -11,6 +11,7 @@
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
 #include "game/Diccionario.h"
+#include "game/Historia.h"
 
 namespace tablerix::guion {
 namespace {
@@ -107,6 +108,7 @@ void Interprete::EjecutarOrden(const Orden& o) {
     } else if (EsPreparacion(o.Nombre)) {
         ExigirPartida(o);
         Preparar(o);
+        EmpezarHistoria(juego_);  // the history starts at the position set up
     } else if (o.Nombre == "selfplay") {
         ExigirPartida(o);
         NivelesAutojuego niveles;
@@ -200,6 +202,12 @@ void Interprete::Accion(const Orden& o) {
         cmdCambiar_Click(j);
     } else if (n == "undo") {
         cmdEscape_Click(j);
+    } else if (n == "takeback" || n == "redo") {
+        const bool deshacer = n == "takeback";
+        if (deshacer ? PuedeDeshacerJugada(j) : PuedeRehacerJugada(j))
+            (deshacer ? MnuDeshacerJugada_Click : MnuRehacerJugada_Click)(j);
+        else
+            salida_ << "(" << n << " disabled)\n";
     } else if (n == "recommend") {
         MnuRecom_Click(j);
     } else if (n == "new") {
@@ -280,6 +288,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirMandos(j));
     else if (que == "changes")
         Escribir(ImprimirCambios(j));
+    else if (que == "history")
+        Escribir(ImprimirHistoria(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
