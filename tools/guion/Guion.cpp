@@ -79,6 +79,11 @@ void Comprobar(Orden& o) {
         c.Entero(0, 0, INT64_MAX, "seed");
     } else if (n == "words") {
         c.Cuantos(1, 1);
+    } else if (n == "copy") {
+        c.Cuantos(2, 2);
+    } else if (n == "truncate") {
+        c.Cuantos(2, 2);
+        c.Entero(1, 0, INT32_MAX, "size");
     } else if (n == "rack") {
         c.Cuantos(2, 2);
         c.Entero(0, 1, 2, "rack");
@@ -164,7 +169,7 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes", "history"});
+                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes", "history", "blanks"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

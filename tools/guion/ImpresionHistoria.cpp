@@ -10,7 +10,10 @@ std::string Turno(const TurnoHistoria& t) {
         case TipoTurno::Pase:
             return s.append("pass, 0 points");
         case TipoTurno::Cambio:
-            return s.append("exchange of ").append(std::to_string(t.Fichas)).append(" tiles, 0 points");
+            return s.append("exchange of ")
+                .append(std::to_string(t.Fichas))
+                .append(t.Fichas == 1 ? " tile" : " tiles")
+                .append(", 0 points");
         case TipoTurno::Palabra:
             break;
     }
@@ -33,6 +36,13 @@ Lineas ImprimirHistoria(const Juego& j) {
         l.push_back(linea.append(std::to_string(i + 1)).append(" ").append(Turno(h.Turnos[i])));
     }
     return l;
+}
+
+Lineas ImprimirBlancos(const Juego& j) {
+    std::string s = "blanks";
+    for (int i = 0; i < kCasillas; ++i)
+        if (j.Form1.Label1[i].Blanco) s.append(" ").append(std::to_string(i));
+    return {s == "blanks" ? "blanks none" : s};
 }
 
 }  // namespace tablerix::guion

@@ -81,6 +81,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
         std::filesystem::copy_file(origen, std::filesystem::path(carpeta_) / "Tablerix.pal",
                                    std::filesystem::copy_options::overwrite_existing, ec);
         if (ec) throw ErrorGuion(o.Linea, "cannot copy " + origen.string() + ": " + ec.message());
+    } else if (o.Nombre == "copy" || o.Nombre == "truncate") {
+        ArreglarArchivo(o);
     } else if (o.Nombre == "start") {
         if (arrancado_) throw ErrorGuion(o.Linea, "start given twice");
         arrancado_ = true;
@@ -108,7 +110,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
     } else if (EsPreparacion(o.Nombre)) {
         ExigirPartida(o);
         Preparar(o);
-        EmpezarHistoria(juego_);  // the history starts at the position set up
+        // The history starts at the position set up.
+        if (o.Nombre != "diskfull") EmpezarHistoria(juego_);
     } else if (o.Nombre == "selfplay") {
         ExigirPartida(o);
         NivelesAutojuego niveles;
@@ -118,6 +121,20 @@ void Interprete::EjecutarOrden(const Orden& o) {
         ExigirPartida(o);
         Accion(o);
     }
+}
+
+// A file of the program's folder copied or cut short, as a crash or another
+// game would leave it.
+void Interprete::ArreglarArchivo(const Orden& o) {
+    namespace fs = std::filesystem;
+    const fs::path origen = fs::path(carpeta_) / o.Argumentos[0];
+    std::error_code ec;
+    if (o.Nombre == "copy")
+        fs::copy_file(origen, fs::path(carpeta_) / o.Argumentos[1],
+                      fs::copy_options::overwrite_existing, ec);
+    else
+        fs::resize_file(origen, std::stoull(o.Argumentos[1]), ec);
+    if (ec) throw ErrorGuion(o.Linea, o.Nombre + " " + o.Argumentos[0] + ": " + ec.message());
 }
 
 void Interprete::ExigirPartida(const Orden& o) const {
@@ -290,6 +307,8 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirCambios(j));
     else if (que == "history")
         Escribir(ImprimirHistoria(j));
+    else if (que == "blanks")
+        Escribir(ImprimirBlancos(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
