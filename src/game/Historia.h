@@ -37,8 +37,8 @@ struct Parada {
 
 struct Historia {
     std::vector<TurnoHistoria> Turnos;
-    std::vector<Parada> Paradas;  // never empty once a game has started
-    std::size_t Actual = 0;       // the parada on the board; later ones can be redone
+    std::vector<Parada> Paradas;       // never empty once a game has started
+    std::size_t Actual = 0;            // the parada on the board; later ones can be redone
     std::vector<std::string> Listado;  // the log of the latest parada
     bool operator==(const Historia&) const = default;
 };

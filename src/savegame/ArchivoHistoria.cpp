@@ -15,7 +15,7 @@ namespace {
 
 // Past any real game's history (a few hundred items) by far, yet bounded.
 constexpr std::size_t kMaximoTurnos = 10000;
-constexpr int kMaximoCoordenada = 100000;  // a frame's place, in window pixels
+constexpr int kMaximoCoordenada = 100000;       // a frame's place, in window pixels
 constexpr std::size_t kMaximoLineas = 1000000;  // the saved game's log is shorter
 
 constexpr char kTipos[] = {'P', 'A', 'C'};  // TipoTurno: palabra, pase, cambio
@@ -222,7 +222,8 @@ TurnoHistoria LeerTurno(Lectura& l) {
     }
     t.Direccion = partes[5].front();
     t.Palabra = Palabra(l, partes[6]);
-    for (std::size_t k = 7; k < partes.size(); ++k) t.OtrasPalabras.push_back(Palabra(l, partes[k]));
+    for (std::size_t k = 7; k < partes.size(); ++k)
+        t.OtrasPalabras.push_back(Palabra(l, partes[k]));
     return t;
 }
 
@@ -271,8 +272,9 @@ Parada LeerParada(Lectura& l, std::size_t turnos) {
     l.Atril(p.AtrilJugador);
     l.Atril(p.AtrilOrdenador);
     for (std::string& puntos : p.Puntos)
-        puntos = std::to_string(l.Numero<int>(SinBlancos(l.Linea()), std::numeric_limits<int>::min(),
-                                              std::numeric_limits<int>::max()));
+        puntos =
+            std::to_string(l.Numero<int>(SinBlancos(l.Linea()), std::numeric_limits<int>::min(),
+                                         std::numeric_limits<int>::max()));
     const std::string_view estado = l.Linea();
     if (estado.size() < 2 || estado[1] != ' ' ||
         std::string_view("012").find(estado[0]) == std::string_view::npos)

@@ -22,6 +22,7 @@ std::string FormatearHistoria(const Historia& h, std::uint64_t sumaPartida);
 struct HistoriaLeida {
     std::uint64_t SumaPartida = 0;
     Historia Contenido;  // its last parada current; Listado empty
+    bool operator==(const HistoriaLeida&) const = default;
 };
 
 // Nothing unless every item is there and usable: tile letters where tiles
