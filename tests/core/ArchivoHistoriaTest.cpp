@@ -4,8 +4,8 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <random>
 
+#include "DanoAlAzar.h"
 #include "JuegoDePrueba.h"
 #include "app/Eventos.h"
 #include "game/Historia.h"
@@ -44,10 +44,10 @@ class ArchivoHistoriaTest : public ::testing::Test {
         fs::remove_all(J.Carpeta, e);
     }
 
-    JuegoDePrueba t_{{"AS", "ASA", "CASA", "CASAS", "CO", "COSA", "DE", "EN", "ES", "LA", "LAS",
-                      "LO", "LOS", "ME", "NO", "OCA", "OS", "RANA", "SE", "SI", "SU", "TE", "TU",
-                      "UN", "UNA", "YA"},
-                     7};
+    JuegoDePrueba t_{
+        {"AS", "ASA", "CASA", "CASAS", "CO",   "COSA", "DE", "EN", "ES", "LA", "LAS", "LO",  "LOS",
+         "ME", "NO",  "OCA",  "OS",    "RANA", "SE",   "SI", "SU", "TE", "TU", "UN",  "UNA", "YA"},
+        7};
     Juego& J = t_.J;
     std::string Partida, Bytes;
 };
@@ -73,33 +73,13 @@ TEST_F(ArchivoHistoriaTest, GuardaLosTurnosYLasPosicionesComoEstan) {
 TEST_F(ArchivoHistoriaTest, ArchivosDanadosAlAzar) {
     constexpr int kIteraciones = 20000;
     const char utiles[] = "\r\n -.*0123456789AZ[]\xD1W\x00\xFF";  // bytes the reader looks at
-    std::mt19937_64 motor(20261207);
-    auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(motor); };
-    auto byte = [&] {
-        return entre(0, 1) ? utiles[entre(0, sizeof utiles - 2)] : static_cast<char>(entre(0, 255));
-    };
+    prueba::DanoAlAzar dano(20261207, {utiles, sizeof utiles - 1});
     const DatosPartida datos = CopiarPartida(J);
     RestaurarPartida(J, datos);
     const Posicion cargada = CapturarPosicion(J);
     int aceptados = 0;
     for (int i = 0; i < kIteraciones && !HasFatalFailure(); ++i) {
-        std::string s = Bytes;
-        for (int cambios = entre(1, 3); cambios > 0; --cambios) {
-            const size_t p = entre(0, static_cast<int>(s.size()) - 1);
-            switch (entre(0, 3)) {
-                case 0:
-                    s[p] = byte();
-                    break;
-                case 1:
-                    s.insert(p, 1, byte());
-                    break;
-                case 2:
-                    s.erase(p, entre(1, 40));
-                    break;
-                default:
-                    s.insert(entre(0, static_cast<int>(s.size())), s.substr(p, entre(1, 60)));
-            }
-        }
+        const std::string s = dano.Danar(Bytes);
         const std::optional<HistoriaLeida> leida = InterpretarHistoria(s);
         if (!leida) continue;
         ++aceptados;
