@@ -172,6 +172,8 @@ void IrAParada(Juego& j, std::size_t k) {
     f.ProgresoVisible = false;
     f.AnchoProgreso = 0;
     f.VistaPrevia.clear();
+    // A game in progress shows the computer's rack as "Fichas PC" says now.
+    if (j.Posicion.PartidaEnCurso) f.AltoPartida = AltoPartidaCon(f.MnuContra);
     HabilitarVentana(j, true);
 }
 

@@ -44,8 +44,7 @@ bool GuardarPartida(Juego& j) {
     // The history goes first: a game written without it is told by its tag.
     GuardarHistoria(j, partida);
     // Written beside the old file and renamed over it: a failure keeps the old game.
-    if (EscribirArchivoAtomico(RutaPartidaGuardada(j), partida))
-        return true;
+    if (EscribirArchivoAtomico(RutaPartidaGuardada(j), partida)) return true;
     Advertir(j, "No se ha podido guardar la partida.");
     return false;
 }
