@@ -6,6 +6,7 @@
 #include "game/Ayudas.h"
 #include "game/Colocacion.h"
 #include "game/Diccionario.h"
+#include "game/Historia.h"
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
@@ -23,6 +24,7 @@ bool Atender(Juego& j, Accion accion) {
     j.Ocupado = true;
     try {
         accion();
+        CerrarTurnos(j);
     } catch (...) {
         j.Ocupado = false;
         throw;
@@ -71,6 +73,13 @@ void MnuContra_Click(Juego& j) {
         j.Form1.MnuContra = !j.Form1.MnuContra;
         j.Form1.AltoPartida = AltoPartidaCon(j.Form1.MnuContra);
     });
+}
+
+void MnuDeshacerJugada_Click(Juego& j) {
+    if (PuedeDeshacerJugada(j)) Atender(j, [&] { DeshacerJugada(j); });
+}
+void MnuRehacerJugada_Click(Juego& j) {
+    if (PuedeRehacerJugada(j)) Atender(j, [&] { RehacerJugada(j); });
 }
 
 void MnuRecom_Click(Juego& j) {

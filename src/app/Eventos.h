@@ -18,6 +18,10 @@ void MnuSave_Click(Juego& j);
 void MnuLoad_Click(Juego& j);
 void mnuBorGuar_Click(Juego& j);
 void MnuContra_Click(Juego& j);
+// "Deshacer jugada" and "Rehacer jugada": nothing unless PuedeDeshacerJugada
+// (PuedeRehacerJugada, game/Historia.h) says the menu entry is enabled.
+void MnuDeshacerJugada_Click(Juego& j);
+void MnuRehacerJugada_Click(Juego& j);
 void MnuRecom_Click(Juego& j);
 void MnuMejor_Click(Juego& j);    // "Recomendar la mejor jugada", a switch
 void MnuMezclar_Click(Juego& j);  // "Mezclar fichas"

@@ -7,6 +7,7 @@
 #include "game/Colocacion.h"
 #include "game/Comprobacion.h"
 #include "game/FinPartida.h"
+#include "game/Historia.h"
 #include "game/Mensajes.h"
 #include "game/Partida.h"
 #include "game/Teclado.h"
@@ -44,6 +45,7 @@ bool ComprobarJugadaJugador(Juego& j) {
 // Returns true when the player's word ended the game.
 bool FijarJugadaJugador(Juego& j) {
     ModeloVentana& f = j.Form1;
+    const std::array<char, kCasillas> antes = j.Posicion.Tablero;
     EscribirBloqueJugada(j, "-----Jugador-----", f.List4, j.Jugada.PuntosJugada);
     f.List3.clear();
     f.List4.clear();
@@ -66,6 +68,7 @@ bool FijarJugadaJugador(Juego& j) {
         j.Posicion.Atriles[kTurnoJugador][k] = r.Visible ? r.Letra : kSinFicha;
     }
     SumarPuntos(f.Label4[0], j.Jugada.PuntosJugada);
+    AnotarPalabra(j, kTurnoJugador, antes, j.Jugada.PuntosJugada);
 
     if (j.Posicion.FichasEnBolsa == 0 && !HayFichaVisible(f)) {
         FinPartida(j);
@@ -134,14 +137,30 @@ void DevolverTurno(Juego& j) {
     j.Jugada.Turno = kTurnoJugador;
 }
 
+// What the search did, told by the board and the bag: a word, else a pass
+// with the bag empty, else an exchange of the tiles the bag lost.
+void AnotarTurnoOrdenador(Juego& j, const PosicionJuego& antes, int puntosAntes) {
+    if (j.Posicion.Tablero != antes.Tablero)
+        AnotarPalabra(j, kTurnoOrdenador, antes.Tablero,
+                      LeerPuntos(j.Form1.Label4[1]) - puntosAntes);
+    else if (antes.FichasEnBolsa == 0)
+        AnotarPase(j, kTurnoOrdenador);
+    else
+        AnotarCambio(j, kTurnoOrdenador, antes.FichasEnBolsa - j.Posicion.FichasEnBolsa);
+}
+
 void TurnoOrdenador(Juego& j) {
     ModeloVentana& f = j.Form1;
     EmpezarTurnoOrdenador(j);
+    const PosicionJuego antes = j.Posicion;
+    const int puntosAntes = LeerPuntos(f.Label4[1]);
 
     if (j.Posicion.PrimeraJugada) {
         BuscarPrimeraJugada(j);
+        AnotarTurnoOrdenador(j, antes, puntosAntes);
     } else {
         BuscarJugada(j);
+        AnotarTurnoOrdenador(j, antes, puntosAntes);
         for (Casilla& c : f.Label1) c.Marca = kMarcaReposo;
         if (j.Busqueda.OrdenadorNoJuega) {
             DevolverTurno(j);
@@ -212,6 +231,7 @@ void Pasar(Juego& j) {
     Deshacer(j);
     ++j.Posicion.PasesSeguidos;
     EscribirBloqueAviso(j, "-----Jugador-----", " (Pasa)");
+    AnotarPase(j, kTurnoJugador);
     if (j.Posicion.PasesSeguidos >= 2) {
         FinPartida(j);
         return;
@@ -241,6 +261,7 @@ bool CompletarCambio(Juego& j) {
         Informar(j, "Solo queda/n " + std::to_string(j.Posicion.FichasEnBolsa) + " ficha/s.");
         return false;
     }
+    AnotarCambio(j, kTurnoJugador, FichasSeleccionadas(f));
     for (int i = 0; i < kRanuras; ++i) {
         const FichaJugador& r = f.Label5[i];
         const bool seleccionada = r.Visible && r.Fondo != kColorFicha;

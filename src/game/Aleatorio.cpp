@@ -9,4 +9,11 @@ void Aleatorio::SembrarDelReloj() {
     Sembrar(static_cast<std::uint64_t>(ahora));
 }
 
+void Aleatorio::Restaurar(const EstadoAzar& estado) {
+    if (estado.Semilla != estado_.Semilla || estado.Extracciones < estado_.Extracciones)
+        Sembrar(estado.Semilla);
+    motor_.discard(estado.Extracciones - estado_.Extracciones);
+    estado_ = estado;
+}
+
 }  // namespace tablerix

@@ -6,6 +6,7 @@
 // which part a routine touches.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,8 @@ struct RegistroBusqueda {
     bool OrdenadorNoJuega = false;
 };
 
+struct Historia;  // game/Historia.h
+
 struct Juego {
     explicit Juego(InterfazVentana& ventana) : Ventana(ventana) {}
     Juego(const Juego&) = delete;
@@ -158,6 +161,9 @@ struct Juego {
     JugadaEnCurso Jugada;
     ValoresPuntuacion Puntuacion;
     RegistroBusqueda Busqueda;
+
+    // The turns played and the positions between them: HistoriaDe(j).
+    std::shared_ptr<Historia> Historial;
 
     // A handler is running: events processed meanwhile must not start another.
     bool Ocupado = false;

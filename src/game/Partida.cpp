@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "game/Historia.h"
 #include "game/Mensajes.h"
 #include "game/Teclado.h"
 #include "wordlist/Texto.h"
@@ -131,6 +132,7 @@ void NuevaPartida(Juego& j) {
 
     MostrarAtril(j, kTurnoJugador, {.Restablecer = true});
     MostrarAtril(j, kTurnoOrdenador);
+    EmpezarHistoria(j);
 }
 
 void RobarFichas(Juego& j, int p) {

@@ -24,7 +24,7 @@ Posicion CapturarPosicion(const Juego& j) {
     p.AltoListado = f.AltoPartida;
     p.Azul = f.shpAzul;
     p.Rojo = f.shpRojo;
-    p.Azar = j.Azar;
+    p.Azar = j.Azar.Estado();
     return p;
 }
 
@@ -45,7 +45,7 @@ void RestaurarPosicion(Juego& j, const Posicion& p) {
     f.AltoPartida = p.AltoListado;
     f.shpAzul = p.Azul;
     f.shpRojo = p.Rojo;
-    j.Azar = p.Azar;
+    j.Azar.Restaurar(p.Azar);
     j.Jugada.FichaArrastrada = {};
     OcultarCursor(j);
 }

@@ -24,7 +24,7 @@ struct Posicion {
     int SeleccionListado = -1;
     int AltoListado = kAltoPartida;  // the end of a game uncovers the computer's rack
     Marco Azul, Rojo;
-    Aleatorio Azar;
+    EstadoAzar Azar;  // the random generator, restored by drawing again
 
     bool operator==(const Posicion&) const = default;
 };

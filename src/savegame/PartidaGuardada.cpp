@@ -4,6 +4,7 @@
 #include "game/Mensajes.h"
 #include "savegame/EscrituraPartida.h"
 #include "savegame/EstadoPartida.h"
+#include "savegame/HistoriaGuardada.h"
 #include "savegame/LecturaPartida.h"
 #include "wordlist/Archivos.h"
 #include "wordlist/Texto.h"
@@ -39,9 +40,11 @@ bool GuardarPartida(Juego& j) {
         return false;
     }
     Deshacer(j);
+    const std::string partida = FormatearPartida(CopiarPartida(j));
+    // The history goes first: a game written without it is told by its tag.
+    GuardarHistoria(j, partida);
     // Written beside the old file and renamed over it: a failure keeps the old game.
-    if (EscribirArchivoAtomico(RutaPartidaGuardada(j), FormatearPartida(CopiarPartida(j))))
-        return true;
+    if (EscribirArchivoAtomico(RutaPartidaGuardada(j), partida)) return true;
     Advertir(j, "No se ha podido guardar la partida.");
     return false;
 }
@@ -56,11 +59,13 @@ void CargarPartida(Juego& j) {
     std::optional<DatosPartida> datos = bytes ? InterpretarPartida(*bytes) : std::nullopt;
     if (!datos) return PartidaIlegible(j);
     RestaurarPartida(j, *datos);
+    CargarHistoria(j, *bytes);
 }
 
 void BorrarPartidaGuardada(Juego& j) {
     if (!Preguntar(j, Txt("¿Quieres borrar la partida guardada?"))) return;
     BorrarArchivo(RutaPartidaGuardada(j));  // no file, no permission: nothing to say
+    BorrarArchivo(RutaHistoriaGuardada(j));
 }
 
 }  // namespace tablerix

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/Eventos.h"
+#include "game/Historia.h"
 #include "game/Nivel.h"
 #include "game/Puntuacion.h"
 #include "ui/Aplicacion.h"
@@ -190,6 +191,11 @@ void Form1::CrearMenus() {
     MnuRecom = entrada(juego, QStringLiteral("Recomendar"), MnuRecom_Click, Qt::Key_F4);
     // The proposal is played with OK, so that is where the keyboard goes.
     connect(MnuRecom, &QAction::triggered, cmdOk, qOverload<>(&QWidget::setFocus));
+    juego->addSeparator();
+    MnuDeshacerJugada = entrada(juego, QStringLiteral("Deshacer jugada"), MnuDeshacerJugada_Click,
+                                QKeySequence(Qt::CTRL | Qt::Key_Z));
+    MnuRehacerJugada = entrada(juego, QStringLiteral("Rehacer jugada"), MnuRehacerJugada_Click,
+                               QKeySequence(Qt::CTRL | Qt::Key_Y));
 
     QMenu* inteligencia = menuBar()->addMenu(QStringLiteral("Inteligencia"));
     auto* niveles = new QActionGroup(this);  // one level at a time, with radio marks
@@ -319,6 +325,8 @@ void Form1::Pintar() {
     PintarMarcos();
     MnuContra->setChecked(m.MnuContra);
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
+    MnuDeshacerJugada->setEnabled(PuedeDeshacerJugada(j));
+    MnuRehacerJugada->setEnabled(PuedeRehacerJugada(j));
     PintarAyudas();
     // A finished game takes no move until a new game or a load, which gives OK the keyboard back.
     if (cmdOk->isEnabled() != j.Posicion.PartidaEnCurso) {

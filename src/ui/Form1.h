@@ -87,6 +87,8 @@ class Form1 : public QMainWindow {
     QAction* mnuBorGuar = nullptr;
     QAction* MnuContra = nullptr;
     QAction* MnuRecom = nullptr;
+    QAction* MnuDeshacerJugada = nullptr;  // enabled by the game's history
+    QAction* MnuRehacerJugada = nullptr;
     std::array<QAction*, 8> MnuNiv{};
     QMenu* MnuVer = nullptr;
     std::array<QAction*, kTamanos.size()> MnuTamano{};

@@ -88,6 +88,55 @@ TEST_F(Partida, StartUpDealsEnterDeclinesAnUnknownWordAndAWordWithABlankIsPlayed
     EXPECT_FALSE(QFile::exists(guardada));
 }
 
+// Ctrl+Z and Ctrl+Y work while their entries are enabled: with something to
+// take back or redo, not while a question is open nor in exchange mode, and
+// after the end, which a take-back reopens.
+TEST_F(Partida, CtrlZAndCtrlYFollowTheHistory) {
+    MostrarActiva();
+    auto habilitadas = [&] {
+        return std::pair(form->MnuDeshacerJugada->isEnabled(), form->MnuRehacerJugada->isEnabled());
+    };
+    auto teclas = [&](Qt::Key tecla) {
+        MostrarActiva();  // again after a message box
+        QTest::keyClick(form, tecla, Qt::ControlModifier);
+    };
+    EXPECT_EQ(habilitadas(), std::pair(false, false));
+    PonerAtril("CASAOLE");
+    for (int i = 0; i < 4; ++i) Arrastrar(Ranura(0), Casilla(111 + i));
+    auto enLaPregunta = std::pair(true, true);
+    contestador.Hacer([&](QWidget* caja) {  // the computer's word or its exchange
+        enLaPregunta = habilitadas();
+        QTest::mouseClick(static_cast<QMessageBox*>(caja)->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::keyClick(form, Qt::Key_Return);
+    EXPECT_EQ(enLaPregunta, std::pair(false, false));
+    EXPECT_EQ(habilitadas(), std::pair(true, false));
+
+    Arrastrar(Ranura(0), Casilla(20));
+    teclas(Qt::Key_Z);
+    EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral(" "));
+    EXPECT_EQ(form->Label1[20]->Texto(), QStringLiteral(" "));
+    EXPECT_EQ(habilitadas(), std::pair(false, true));
+    teclas(Qt::Key_Y);
+    EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral("C"));
+    EXPECT_EQ(habilitadas(), std::pair(true, false));
+
+    QTest::mouseClick(form->cmdCambiar, Qt::LeftButton);
+    EXPECT_EQ(habilitadas(), std::pair(false, false));
+    teclas(Qt::Key_Z);
+    EXPECT_EQ(form->Label1[111]->Texto(), QStringLiteral("C"));
+    QTest::mouseClick(form->cmdEscape, Qt::LeftButton);
+
+    j.Posicion.PasesSeguidos = 1;  // this pass ends the game
+    QTest::mouseClick(form->cmdPasar, Qt::LeftButton);
+    ASSERT_FALSE(j.Posicion.PartidaEnCurso);
+    EXPECT_EQ(habilitadas(), std::pair(true, false));
+    teclas(Qt::Key_Z);
+    EXPECT_TRUE(j.Posicion.PartidaEnCurso);
+    EXPECT_EQ(form->Label9->Texto(), QStringLiteral("Es tu turno."));
+    EXPECT_TRUE(form->isEnabled());
+}
+
 TEST_F(Partida, RecommendationLaysTheMoveAndLeavesTheKeyboardOnOk) {
     MostrarActiva();
     form->MnuNiv[0]->trigger();  // stride 1: the short list is read whole

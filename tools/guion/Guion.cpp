@@ -69,9 +69,10 @@ void Comprobar(Orden& o) {
     Comprobador c{o.Linea, o.Argumentos};
     const std::string& n = o.Nombre;
     static const std::map<std::string, int> kSinArgumentos = {
-        {"start", 0},     {"ok", 0},    {"pass", 0}, {"exchange", 0}, {"undo", 0},
-        {"recommend", 0}, {"new", 0},   {"save", 0}, {"load", 0},     {"delete", 0},
-        {"pcrack", 0},    {"close", 0}, {"best", 0}, {"shuffle", 0}};
+        {"start", 0}, {"ok", 0},        {"pass", 0},     {"exchange", 0},
+        {"undo", 0},  {"recommend", 0}, {"new", 0},      {"save", 0},
+        {"load", 0},  {"delete", 0},    {"pcrack", 0},   {"close", 0},
+        {"best", 0},  {"shuffle", 0},   {"takeback", 0}, {"redo", 0}};
     if (kSinArgumentos.count(n)) {
         c.Cuantos(0, 0);
     } else if (n == "seed") {
@@ -79,6 +80,11 @@ void Comprobar(Orden& o) {
         c.Entero(0, 0, INT64_MAX, "seed");
     } else if (n == "words") {
         c.Cuantos(1, 1);
+    } else if (n == "copy") {
+        c.Cuantos(2, 2);
+    } else if (n == "truncate") {
+        c.Cuantos(2, 2);
+        c.Entero(1, 0, INT32_MAX, "size");
     } else if (n == "rack") {
         c.Cuantos(2, 2);
         c.Entero(0, 1, 2, "rack");
@@ -164,7 +170,8 @@ void Comprobar(Orden& o) {
     } else if (n == "print") {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes"});
+                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes",
+                    "history", "blanks"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

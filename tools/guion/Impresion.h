@@ -34,6 +34,10 @@ Lineas ImprimirPrevision(const Juego& j);  // the move's points before OK
 Lineas ImprimirConsulta(const Juego& j, ModoConsulta modo, const std::string& texto);
 Lineas ImprimirCambios(const Juego& j);  // "changes N", then "K added|removed WORD"
 
+// The game's history, one line per turn; `>` marks the turn the board stands after.
+Lineas ImprimirHistoria(const Juego& j);
+// The squares whose tile is drawn as a blank, hollow.
+Lineas ImprimirBlancos(const Juego& j);
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);
 

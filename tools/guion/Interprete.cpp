@@ -11,6 +11,7 @@
 #include "game/Arranque.h"
 #include "game/Colocacion.h"
 #include "game/Diccionario.h"
+#include "game/Historia.h"
 
 namespace tablerix::guion {
 namespace {
@@ -80,6 +81,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
         std::filesystem::copy_file(origen, std::filesystem::path(carpeta_) / "Tablerix.pal",
                                    std::filesystem::copy_options::overwrite_existing, ec);
         if (ec) throw ErrorGuion(o.Linea, "cannot copy " + origen.string() + ": " + ec.message());
+    } else if (o.Nombre == "copy" || o.Nombre == "truncate") {
+        ArreglarArchivo(o);
     } else if (o.Nombre == "start") {
         if (arrancado_) throw ErrorGuion(o.Linea, "start given twice");
         arrancado_ = true;
@@ -107,6 +110,8 @@ void Interprete::EjecutarOrden(const Orden& o) {
     } else if (EsPreparacion(o.Nombre)) {
         ExigirPartida(o);
         Preparar(o);
+        // The history starts at the position set up.
+        if (o.Nombre != "diskfull") EmpezarHistoria(juego_);
     } else if (o.Nombre == "selfplay") {
         ExigirPartida(o);
         NivelesAutojuego niveles;
@@ -116,6 +121,20 @@ void Interprete::EjecutarOrden(const Orden& o) {
         ExigirPartida(o);
         Accion(o);
     }
+}
+
+// A file of the program's folder copied or cut short, as a crash or another
+// game would leave it.
+void Interprete::ArreglarArchivo(const Orden& o) {
+    namespace fs = std::filesystem;
+    const fs::path origen = fs::path(carpeta_) / o.Argumentos[0];
+    std::error_code ec;
+    if (o.Nombre == "copy")
+        fs::copy_file(origen, fs::path(carpeta_) / o.Argumentos[1],
+                      fs::copy_options::overwrite_existing, ec);
+    else
+        fs::resize_file(origen, std::stoull(o.Argumentos[1]), ec);
+    if (ec) throw ErrorGuion(o.Linea, o.Nombre + " " + o.Argumentos[0] + ": " + ec.message());
 }
 
 void Interprete::ExigirPartida(const Orden& o) const {
@@ -200,6 +219,12 @@ void Interprete::Accion(const Orden& o) {
         cmdCambiar_Click(j);
     } else if (n == "undo") {
         cmdEscape_Click(j);
+    } else if (n == "takeback" || n == "redo") {
+        const bool deshacer = n == "takeback";
+        if (deshacer ? PuedeDeshacerJugada(j) : PuedeRehacerJugada(j))
+            (deshacer ? MnuDeshacerJugada_Click : MnuRehacerJugada_Click)(j);
+        else
+            salida_ << "(" << n << " disabled)\n";
     } else if (n == "recommend") {
         MnuRecom_Click(j);
     } else if (n == "new") {
@@ -280,6 +305,10 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirMandos(j));
     else if (que == "changes")
         Escribir(ImprimirCambios(j));
+    else if (que == "history")
+        Escribir(ImprimirHistoria(j));
+    else if (que == "blanks")
+        Escribir(ImprimirBlancos(j));
     else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")

@@ -30,6 +30,7 @@ class Interprete {
   private:
     void EjecutarOrden(const Orden& o);
     void Preparar(const Orden& o);
+    void ArreglarArchivo(const Orden& o);
     void Accion(const Orden& o);
     void Imprimir(const Orden& o);
     void Escribir(const std::vector<std::string>& lineas);
