@@ -14,8 +14,8 @@
 namespace tablerix {
 namespace {
 
-constexpr int kAncho = 620;
-constexpr int kAlto = 250;
+constexpr int kAncho = 640;
+constexpr int kAlto = 205;
 constexpr int kAltoMinimo = 120;
 
 // YYYY-MM-DD as the player reads a date.
@@ -47,12 +47,13 @@ VentanaEstadisticas::VentanaEstadisticas(Form1& principal)
     PonerFuente(this, Fuente("MS Sans Serif", 8));
 
     lstNiveles = new QTreeWidget(this);
-    lstNiveles->setHeaderLabels({QStringLiteral("Nivel"), QStringLiteral("Partidas"),
-                                 QStringLiteral("Ganadas"), QStringLiteral("Perdidas"),
-                                 QStringLiteral("Empatadas"), QStringLiteral("Mejor partida"),
-                                 QStringLiteral("Mejor jugada"), QStringLiteral("Media/jugada")});
+    lstNiveles->setHeaderLabels(
+        {QStringLiteral("Nivel"), QStringLiteral("Partidas"), QStringLiteral("Ganadas"),
+         QStringLiteral("Perdidas"), QStringLiteral("Empatadas"), QStringLiteral("Mejor partida"),
+         QStringLiteral("Mejor jugada"), QStringLiteral("Media por jugada")});
     lstNiveles->setRootIsDecorated(false);
     lstNiveles->setSelectionMode(QAbstractItemView::NoSelection);
+    lstNiveles->setFocusPolicy(Qt::NoFocus);
     lstNiveles->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     PonerFuente(lstNiveles, Fuente("Arial", 8));
 
