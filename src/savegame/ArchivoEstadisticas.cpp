@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <sstream>
-#include <utility>
 #include <vector>
 
 #include "wordlist/Alfabeto.h"
@@ -90,7 +89,6 @@ std::optional<TablaEstadisticas> InterpretarEstadisticas(std::string_view bytes)
     std::istringstream lineas{std::string(bytes)};
     std::string linea;
     if (!std::getline(lineas, linea) || linea != std::string(kCabecera) + "\r") return std::nullopt;
-    std::array<bool, kNumNiveles> vistos{};
     while (std::getline(lineas, linea)) {
         if (linea.empty() || linea.back() != '\r') return std::nullopt;
         linea.pop_back();
@@ -110,14 +108,11 @@ std::optional<TablaEstadisticas> InterpretarEstadisticas(std::string_view bytes)
         if (c.size() < 2 || !Numero(c[1], 0, n) || n >= kNumNiveles) return std::nullopt;
         EstadisticasNivel& e = ultima ? t.Ultima : t.Niveles[n];
         if (!LeerRegistro({c.begin() + 2, c.end()}, e)) return std::nullopt;
-        if (ultima) {
-            if (e.Partidas != 1) return std::nullopt;
-            t.NivelUltima = static_cast<int>(n);
-        } else if (std::exchange(vistos[n], true)) {
-            return std::nullopt;
-        }
+        if (ultima && e.Partidas != 1) return std::nullopt;
+        if (ultima) t.NivelUltima = static_cast<int>(n);
     }
-    // Written back the same, or it is not a file we wrote.
+    // Written back the same, or it is not a file we wrote: a level given
+    // twice, levels out of order, blanks or zeros added.
     if (FormatearEstadisticas(t) != bytes) return std::nullopt;
     return t;
 }
