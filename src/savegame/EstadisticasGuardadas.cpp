@@ -58,7 +58,7 @@ bool LeerEstadisticas(Juego& j) {
 }
 
 void ContarPartidaTerminada(Juego& j) {
-    const int nivel = NivelDePaso(j.PasoBusqueda);
+    const int nivel = NivelDePaso(j.Posicion.PasoBusqueda);
     if (nivel < 0 || !LeerEstadisticas(j)) return;
     const EstadisticasNivel partida =
         PartidaTerminada(LeerPuntos(j.Form1.Label4[0]), LeerPuntos(j.Form1.Label4[1]),
