@@ -321,13 +321,11 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirHistoria(j));
     else if (que == "blanks")
         Escribir(ImprimirBlancos(j));
-    else if (que == "all")
-        else if (que == "stats") {
-            MnuEstadisticas_Click(juego_);
-            VolcarRegistro();
-            Escribir(ImprimirEstadisticas(j));
-        }
-    else if (que == "all")
+    else if (que == "stats") {
+        MnuEstadisticas_Click(juego_);
+        VolcarRegistro();
+        Escribir(ImprimirEstadisticas(j));
+    } else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
         Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));
