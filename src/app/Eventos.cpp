@@ -11,6 +11,7 @@
 #include "game/Nivel.h"
 #include "game/Partida.h"
 #include "game/Teclado.h"
+#include "savegame/EstadisticasGuardadas.h"
 #include "savegame/PartidaGuardada.h"
 #include "wordlist/Texto.h"
 
@@ -22,9 +23,12 @@ template <typename Accion>
 bool Atender(Juego& j, Accion accion) {
     if (j.Ocupado) return false;
     j.Ocupado = true;
+    const bool enCurso = j.Posicion.PartidaEnCurso;
     try {
         accion();
         CerrarTurnos(j);
+        // Whichever action ended the game; one that ends it again recounts it.
+        if (enCurso && !j.Posicion.PartidaEnCurso) ContarPartidaTerminada(j);
     } catch (...) {
         j.Ocupado = false;
         throw;
@@ -80,6 +84,13 @@ void MnuDeshacerJugada_Click(Juego& j) {
 }
 void MnuRehacerJugada_Click(Juego& j) {
     if (PuedeRehacerJugada(j)) Atender(j, [&] { RehacerJugada(j); });
+}
+
+void MnuEstadisticas_Click(Juego& j) {
+    Atender(j, [&] { LeerEstadisticas(j); });
+}
+void BorrarEstadisticas_Click(Juego& j) {
+    Atender(j, [&] { BorrarEstadisticas(j); });
 }
 
 void MnuRecom_Click(Juego& j) {

@@ -25,6 +25,9 @@ void MnuRehacerJugada_Click(Juego& j);
 void MnuRecom_Click(Juego& j);
 void MnuMejor_Click(Juego& j);    // "Recomendar la mejor jugada", a switch
 void MnuMezclar_Click(Juego& j);  // "Mezclar fichas"
+// "Juego › Estadísticas": reads them into Juego::Estadisticas for the window.
+void MnuEstadisticas_Click(Juego& j);
+void BorrarEstadisticas_Click(Juego& j);  // asks first
 void MnuNiv_Click(Juego& j, int i);
 void MnuHelp_Click(Juego& j);
 void About_Click(Juego& j);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/Aleatorio.h"
+#include "game/Estadisticas.h"
 #include "game/InterfazVentana.h"
 #include "game/ModeloVentana.h"
 #include "game/Tipos.h"
@@ -164,6 +165,12 @@ struct Juego {
 
     // The turns played and the positions between them: HistoriaDe(j).
     std::shared_ptr<Historia> Historial;
+
+    // The player's statistics as last read from their file.
+    TablaEstadisticas Estadisticas;
+    // Which game this is, for the statistics: set by a new game and a load,
+    // kept by everything else, so a game that ends again replaces its count.
+    std::string IdentidadPartida;
 
     // A handler is running: events processed meanwhile must not start another.
     bool Ocupado = false;

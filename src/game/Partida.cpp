@@ -96,6 +96,7 @@ void MostrarAtril(Juego& j, int p, ComoMostrarAtril como) {
 
 void NuevaPartida(Juego& j) {
     ModeloVentana& f = j.Form1;
+    j.IdentidadPartida = NuevaIdentidadPartida();
     f.lstPartida.clear();
     f.SeleccionPartida = -1;
     AgregarLinea(j, "*** INICIO DE PARTIDA ***");

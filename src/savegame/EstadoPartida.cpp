@@ -54,6 +54,7 @@ DatosPartida CopiarPartida(const Juego& j) {
 }
 
 void RestaurarPartida(Juego& j, const DatosPartida& d) {
+    j.IdentidadPartida = NuevaIdentidadPartida();
     ReanudarTurnoJugador(j);
     PonerTablero(j, d);
     PonerAtriles(j, d);

@@ -19,6 +19,7 @@
 #include "ui/Imagenes.h"
 #include "ui/TamanoVentana.h"
 #include "ui/TecladoFichas.h"
+#include "ui/VentanaEstadisticas.h"
 #include "ui/VentanaLista.h"
 #include "ui/VistaPrevia.h"
 
@@ -185,6 +186,9 @@ void Form1::CrearMenus() {
     MnuSave = entrada(juego, QStringLiteral("Guardar"), MnuSave_Click);
     MnuLoad = entrada(juego, QStringLiteral("Cargar"), MnuLoad_Click);
     mnuBorGuar = entrada(juego, QStringLiteral("Borrar guardado"), mnuBorGuar_Click);
+    MnuEstadisticas = entrada(juego, QStringLiteral("Estadísticas"), MnuEstadisticas_Click);
+    connect(MnuEstadisticas, &QAction::triggered, this,
+            [this] { VentanaEstadisticas(*this).exec(); });
     juego->addSeparator();
     MnuContra = entrada(juego, QStringLiteral("Fichas PC"), MnuContra_Click);
     MnuContra->setCheckable(true);

@@ -85,6 +85,7 @@ class Form1 : public QMainWindow {
     QAction* MnuSave = nullptr;
     QAction* MnuLoad = nullptr;
     QAction* mnuBorGuar = nullptr;
+    QAction* MnuEstadisticas = nullptr;  // reads them, then shows VentanaEstadisticas
     QAction* MnuContra = nullptr;
     QAction* MnuRecom = nullptr;
     QAction* MnuDeshacerJugada = nullptr;  // enabled by the game's history

@@ -73,12 +73,12 @@ void Comprobar(Orden& o) {
         {"undo", 0},  {"recommend", 0}, {"new", 0},      {"save", 0},
         {"load", 0},  {"delete", 0},    {"pcrack", 0},   {"close", 0},
         {"best", 0},  {"shuffle", 0},   {"takeback", 0}, {"redo", 0}};
-    if (kSinArgumentos.count(n)) {
+    if (kSinArgumentos.count(n) || n == "clearstats") {
         c.Cuantos(0, 0);
     } else if (n == "seed") {
         c.Cuantos(1, 1);
         c.Entero(0, 0, INT64_MAX, "seed");
-    } else if (n == "words") {
+    } else if (n == "words" || n == "statsfile") {
         c.Cuantos(1, 1);
     } else if (n == "copy") {
         c.Cuantos(2, 2);
@@ -171,7 +171,7 @@ void Comprobar(Orden& o) {
         c.Cuantos(1, 2);
         c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
                     "frame", "cursor", "controls", "file", "unseen", "preview", "changes",
-                    "history", "blanks"});
+                    "history", "blanks", "stats"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

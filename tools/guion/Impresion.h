@@ -32,7 +32,9 @@ Lineas ImprimirPrevision(const Juego& j);  // the move's points before OK
 // neighbours (the word itself marked with '>'), the others a count line and
 // "WORD POINTS" lines; a refused input prints "refused: REASON".
 Lineas ImprimirConsulta(const Juego& j, ModoConsulta modo, const std::string& texto);
-Lineas ImprimirCambios(const Juego& j);  // "changes N", then "K added|removed WORD"
+Lineas ImprimirCambios(const Juego& j);
+// "stats N" (games counted), then a line for each level with games.
+Lineas ImprimirEstadisticas(const Juego& j);  // "changes N", then "K added|removed WORD"
 
 // The game's history, one line per turn; `>` marks the turn the board stands after.
 Lineas ImprimirHistoria(const Juego& j);

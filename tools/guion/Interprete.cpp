@@ -12,6 +12,7 @@
 #include "game/Colocacion.h"
 #include "game/Diccionario.h"
 #include "game/Historia.h"
+#include "savegame/EstadisticasGuardadas.h"
 
 namespace tablerix::guion {
 namespace {
@@ -38,6 +39,8 @@ Interprete::Interprete(std::string carpeta, std::string carpetaGuion, std::ostre
       salida_(salida),
       errores_(errores) {
     juego_.Carpeta = carpeta_;
+    // The statistics' dates must not depend on the day a script runs.
+    FechaDeHoy = [] { return std::string("2026-01-01"); };
 }
 
 int Interprete::Ejecutar(const std::vector<Orden>& ordenes) {
@@ -76,13 +79,11 @@ void Interprete::EjecutarOrden(const Orden& o) {
         juego_.Azar.Sembrar(std::stoull(a[0]));
     } else if (o.Nombre == "words") {
         if (arrancado_) throw ErrorGuion(o.Linea, "words must come before start");
-        std::filesystem::path origen = std::filesystem::path(carpetaGuion_) / a[0];
-        std::error_code ec;
-        std::filesystem::copy_file(origen, std::filesystem::path(carpeta_) / "Tablerix.pal",
-                                   std::filesystem::copy_options::overwrite_existing, ec);
-        if (ec) throw ErrorGuion(o.Linea, "cannot copy " + origen.string() + ": " + ec.message());
+        CopiarDelGuion(o, a[0], carpeta_ + "/Tablerix.pal");
     } else if (o.Nombre == "copy" || o.Nombre == "truncate") {
         ArreglarArchivo(o);
+    } else if (o.Nombre == "statsfile") {
+        CopiarDelGuion(o, a[0], RutaEstadisticas(juego_));
     } else if (o.Nombre == "start") {
         if (arrancado_) throw ErrorGuion(o.Linea, "start given twice");
         arrancado_ = true;
@@ -135,6 +136,15 @@ void Interprete::ArreglarArchivo(const Orden& o) {
     else
         fs::resize_file(origen, std::stoull(o.Argumentos[1]), ec);
     if (ec) throw ErrorGuion(o.Linea, o.Nombre + " " + o.Argumentos[0] + ": " + ec.message());
+}
+
+void Interprete::CopiarDelGuion(const Orden& o, const std::string& nombre,
+                                const std::string& destino) const {
+    std::filesystem::path origen = std::filesystem::path(carpetaGuion_) / nombre;
+    std::error_code ec;
+    std::filesystem::copy_file(origen, destino, std::filesystem::copy_options::overwrite_existing,
+                               ec);
+    if (ec) throw ErrorGuion(o.Linea, "cannot copy " + origen.string() + ": " + ec.message());
 }
 
 void Interprete::ExigirPartida(const Orden& o) const {
@@ -243,6 +253,8 @@ void Interprete::Accion(const Orden& o) {
         MnuMejor_Click(j);
     } else if (n == "shuffle") {
         MnuMezclar_Click(j);
+    } else if (n == "clearstats") {
+        BorrarEstadisticas_Click(j);
     } else if (n == "lookup") {
         Escribir(ImprimirConsulta(j, ModoConsulta::Buscar, a[0]));
     } else if (n == "anagrams") {
@@ -309,7 +321,11 @@ void Interprete::Imprimir(const Orden& o) {
         Escribir(ImprimirHistoria(j));
     else if (que == "blanks")
         Escribir(ImprimirBlancos(j));
-    else if (que == "all")
+    else if (que == "stats") {
+        MnuEstadisticas_Click(juego_);
+        VolcarRegistro();
+        Escribir(ImprimirEstadisticas(j));
+    } else if (que == "all")
         Escribir(ImprimirTodo(j));
     else if (que == "file")
         Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));

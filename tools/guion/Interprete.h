@@ -36,6 +36,9 @@ class Interprete {
     void Escribir(const std::vector<std::string>& lineas);
     void VolcarRegistro();
     void ExigirPartida(const Orden& o) const;
+    // Copies a file of the script's folder to `destino`.
+    void CopiarDelGuion(const Orden& o, const std::string& nombre,
+                        const std::string& destino) const;
 
     std::string carpeta_, carpetaGuion_;
     std::ostream& salida_;
