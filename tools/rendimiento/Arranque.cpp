@@ -4,6 +4,8 @@
 // program does. The about window is kept open SPLASH_MS milliseconds (a
 // player's look at it; 0 closes it at once), so the second figure is what a
 // player waits after closing it.
+#include "game/Arranque.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -12,7 +14,6 @@
 #include <thread>
 #include <vector>
 
-#include "game/Arranque.h"
 #include "game/VentanaGuionizada.h"
 
 using namespace tablerix;
@@ -61,13 +62,14 @@ int main(int argc, char** argv) {
         const auto fin = Reloj::now();
         total.push_back(Ms(inicio, fin));
         tras.push_back(Ms(ventana.Cerrada, fin));
-        std::printf("run %d: %.0f ms to a dealt game, %.0f ms after the about window, %d entries\n",
+        std::printf("run %d: %.0f ms to a dealt game, %.1f ms after the about window, %d entries\n",
                     k + 1, total.back(), tras.back(), j.Lista.NumPalabras());
     }
     std::sort(total.begin(), total.end());
     std::sort(tras.begin(), tras.end());
-    std::printf("start-up, about window open %d ms: median %.0f ms to a dealt game, "
-                "median %.0f ms (worst %.0f ms) after the about window closed\n",
-                presentacion, total[total.size() / 2], tras[tras.size() / 2], tras.back());
+    std::printf(
+        "start-up, about window open %d ms: median %.0f ms to a dealt game, "
+        "median %.1f ms (worst %.1f ms) after the about window closed\n",
+        presentacion, total[total.size() / 2], tras[tras.size() / 2], tras.back());
     return 0;
 }
