@@ -7,8 +7,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <ctime>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
