@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 #include "computer/BusquedaComun.h"
@@ -87,6 +88,7 @@ class BusquedaJugada {
             ProbarLinea();
             j_.Form1.AnchoProgreso = kAnchoProgreso * (kLado - 1 + c) / 28;
         }
+        if (rapida_) PuntuarPendientes();
         if (rapida_ && j_.Busqueda.MejorPuntos > 0) RegistrarGanadora();
     }
 
@@ -99,6 +101,12 @@ class BusquedaJugada {
 
     void PrepararTablas() {
         for (int c = 0; c < kLetras; ++c) valor_[c] = ValorLetra(j_, LetraDeCodigo(c));
+        restricciones_.Valor = valor_;
+        const int caro = *std::max_element(valor_.begin(), valor_.end());
+        for (int c = 0; c < kLetras; ++c)
+            valoresAtril_.insert(valoresAtril_.end(), restricciones_.Atril[c], valor_[c]);
+        valoresAtril_.insert(valoresAtril_.end(), restricciones_.Blancos, caro);
+        std::sort(valoresAtril_.rbegin(), valoresAtril_.rend());
         for (int q = 0; q < kCasillas; ++q) {
             premio_[q] = PremioDe(j_.Form1.Label1[q].Fondo);
             if (j_.Posicion.Tablero[q] != kCasillaVacia) continue;
@@ -150,60 +158,149 @@ class BusquedaJugada {
 
     void ProbarVentana(const char* ventana, int n, int huecos) {
         const int r0 = SortearInicio(j_, paso_);
+        if (rapida_) {
+            Pendiente v;
+            v.Inicio = j_.Busqueda.InicioVentana;
+            v.Direccion = j_.Busqueda.DireccionActual;
+            v.Longitud = n;
+            v.Huecos = huecos;
+            v.R0 = r0;
+            std::copy(ventana, ventana + n, v.Letras.begin());
+            v.Cota = PrepararVentana(v) + MayorAporte(n);
+            pendientes_.push_back(v);
+            return;
+        }
         Restricciones& r = restricciones_;
         r.Longitud = n;
         for (int k = 0; k < n; ++k) {
             if (ventana[k] == kCasillaVacia) {
                 r.Fija[k] = -1;
-                r.Permitidas[k] = rapida_ ? cruce_[j_.Busqueda.DireccionActual == kVertical]
-                                                  [CasillaDeVentana(j_.Busqueda.InicioVentana, k)]
-                                                      .Permitidas
-                                          : kTodasLasLetras;
+                r.Permitidas[k] = kTodasLasLetras;
             } else {
                 r.Fija[k] = static_cast<std::int8_t>(CodigoLetra(ventana[k]));
                 if (r.Fija[k] < 0) return;  // no entry of the index holds that character
             }
         }
-        if (rapida_)
-            PuntuarVentana(ventana, n, huecos, r0);
-        else
-            ComprobarVentana(ventana, n, r0);
+        ComprobarVentana(ventana, n, r0);
         cesion_.Quizas();
     }
 
     int CasillaDeVentana(int inicio, int k) const { return inicio + k * Paso(); }
 
-    // The move check's score for a window word, from the tables.
-    void PuntuarVentana(const char* ventana, int n, int huecos, int r0) {
-        const int inicio = j_.Busqueda.InicioVentana;
-        const int eje = j_.Busqueda.DireccionActual == kVertical;
-        int sumaFija = 0;
-        for (int k = 0; k < n; ++k)
-            if (ventana[k] != kCasillaVacia) sumaFija += valor_[CodigoLetra(ventana[k])];
-        const int bono = huecos == kRanuras ? kPuntosTodasLasFichas : 0;
+    // A window of the fast path, met in order and scored later.
+    struct Pendiente {
+        std::int16_t Inicio = 0;
+        char Direccion = kHorizontal;
+        int Longitud = 0, Huecos = 0, R0 = 0;
+        std::array<char, kLado> Letras{};
+        int Cota = 0;  // no word of the window scores more
+        Eleccion Elegida;
+        bool Exacta = false;  // Elegida is the window's best word, lowest position first
+    };
 
-        Eleccion eleccion;
-        j_.Indice.Recorrer(restricciones_, [&](const std::uint8_t* letras, Posiciones posiciones) {
-            const int posicion = PrimeraVisitada(posiciones, r0, paso_);
-            if (posicion == 0) return;
-            int suma = sumaFija, multiplicador = 1, cruces = 0;
-            for (int k = 0; k < n; ++k) {
-                if (ventana[k] != kCasillaVacia) continue;
-                const int q = CasillaDeVentana(inicio, k);
-                const int puntos = valor_[letras[k]] * premio_[q].Letra;
-                suma += puntos;
+    // The most a window's laid letters can add: the rack's tiles (a blank as
+    // the dearest letter) on the open squares, the dearest on the heaviest.
+    int MayorAporte(int n) const {
+        std::array<int, kLongitudMaxima> pesos{};
+        int huecos = 0;
+        for (int k = 0; k < n; ++k)
+            if (restricciones_.Peso[k] > 0) pesos[huecos++] = restricciones_.Peso[k];
+        std::sort(pesos.begin(), pesos.begin() + huecos, std::greater<>());
+        int aporte = 0;
+        for (int k = 0; k < huecos && k < static_cast<int>(valoresAtril_.size()); ++k)
+            aporte += pesos[k] * valoresAtril_[k];
+        return aporte;
+    }
+
+    // Sets the restrictions for window v, with the current window and
+    // direction; gives the part of every word's score that its letters do not
+    // change. The score is that constant plus, for each laid letter, its value
+    // times a weight of its square (premiums and cross word folded in).
+    int PrepararVentana(const Pendiente& v) {
+        j_.Busqueda.InicioVentana = v.Inicio;
+        j_.Busqueda.DireccionActual = v.Direccion;
+        const int eje = v.Direccion == kVertical;
+        Restricciones& r = restricciones_;
+        r.Longitud = v.Longitud;
+        int sumaFija = 0, multiplicador = 1;
+        for (int k = 0; k < v.Longitud; ++k) {
+            const int q = CasillaDeVentana(v.Inicio, k);
+            if (v.Letras[k] == kCasillaVacia) {
+                r.Fija[k] = -1;
+                r.Permitidas[k] = cruce_[eje][q].Permitidas;
                 multiplicador *= premio_[q].Palabra;
-                const Cruce& cruce = cruce_[eje][q];
-                if (cruce.ConVecinos) cruces += (cruce.SumaFija + puntos) * premio_[q].Palabra;
+            } else {
+                r.Fija[k] = static_cast<std::int8_t>(CodigoLetra(v.Letras[k]));
+                sumaFija += valor_[r.Fija[k]];
             }
-            eleccion.Considerar(suma * multiplicador + cruces + bono, posicion, letras, n);
-        });
-        if (eleccion.Puntos > j_.Busqueda.MejorPuntos) {
-            j_.Busqueda.MejorInicio = j_.Busqueda.InicioVentana;
-            j_.Busqueda.MejorPuntos = static_cast<std::int16_t>(eleccion.Puntos);
-            j_.Busqueda.MejorFichas = Fichas(ventana, n, eleccion.Letras.data());
-            j_.Busqueda.MejorDireccion = j_.Busqueda.DireccionActual;
         }
+        int constante =
+            sumaFija * multiplicador + (v.Huecos == kRanuras ? kPuntosTodasLasFichas : 0);
+        for (int k = 0; k < v.Longitud; ++k) {
+            r.Peso[k] = 0;
+            if (v.Letras[k] != kCasillaVacia) continue;
+            const int q = CasillaDeVentana(v.Inicio, k);
+            const Cruce& cruce = cruce_[eje][q];
+            r.Peso[k] =
+                premio_[q].Letra * (multiplicador + (cruce.ConVecinos ? premio_[q].Palabra : 0));
+            if (cruce.ConVecinos) constante += cruce.SumaFija * premio_[q].Palabra;
+        }
+        return constante;
+    }
+
+    // The window's best word scoring more than `piso` (its lowest position
+    // among equals), scored from the tables; words that cannot are not met.
+    Eleccion PuntuarVentana(const Pendiente& v, int piso) {
+        const int constante = PrepararVentana(v);
+        Eleccion eleccion;
+        int minimo = piso + 1 - constante;
+        restricciones_.Minimo = &minimo;
+        j_.Indice.Recorrer(restricciones_, [&](const std::uint8_t* letras, Posiciones posiciones) {
+            const int posicion = PrimeraVisitada(posiciones, v.R0, paso_);
+            if (posicion == 0) return;
+            int puntos = constante;
+            for (int k = 0; k < v.Longitud; ++k)
+                puntos += valor_[letras[k]] * restricciones_.Peso[k];
+            eleccion.Considerar(puntos, posicion, letras, v.Longitud);
+            minimo = std::max(minimo, eleccion.Puntos - constante);
+        });
+        restricciones_.Minimo = nullptr;
+        cesion_.Quizas();
+        return eleccion;
+    }
+
+    // The scan in order keeps the first window that reaches the best score,
+    // and in it the lowest position of that score. The best score is found
+    // first, windows taken by their bound, highest first; then the windows in
+    // order, each asked only for words of that score.
+    void PuntuarPendientes() {
+        const auto inicio = j_.Busqueda.InicioVentana;
+        const auto direccion = j_.Busqueda.DireccionActual;
+        std::vector<int> orden(pendientes_.size());
+        for (std::size_t k = 0; k < orden.size(); ++k) orden[k] = static_cast<int>(k);
+        std::stable_sort(orden.begin(), orden.end(),
+                         [&](int a, int b) { return pendientes_[a].Cota > pendientes_[b].Cota; });
+        int mejor = 0;
+        for (int k : orden) {
+            Pendiente& v = pendientes_[k];
+            if (v.Cota <= mejor) break;
+            v.Elegida = PuntuarVentana(v, mejor);
+            v.Exacta = v.Elegida.Puntos > mejor;
+            mejor = std::max(mejor, v.Elegida.Puntos);
+        }
+        for (Pendiente& v : pendientes_) {
+            if (mejor == 0) break;
+            if (v.Cota < mejor) continue;
+            if (!(v.Exacta && v.Elegida.Puntos == mejor)) v.Elegida = PuntuarVentana(v, mejor - 1);
+            if (v.Elegida.Puntos != mejor) continue;
+            j_.Busqueda.MejorInicio = v.Inicio;
+            j_.Busqueda.MejorPuntos = static_cast<std::int16_t>(mejor);
+            j_.Busqueda.MejorFichas = Fichas(v.Letras.data(), v.Longitud, v.Elegida.Letras.data());
+            j_.Busqueda.MejorDireccion = v.Direccion;
+            break;
+        }
+        j_.Busqueda.InicioVentana = inicio;
+        j_.Busqueda.DireccionActual = direccion;
     }
 
     // Every candidate through the real move check, in list order.
@@ -302,6 +399,8 @@ class BusquedaJugada {
     const bool rapida_;
     Restricciones restricciones_;
     std::array<int, kLetras> valor_{};
+    std::vector<int> valoresAtril_;  // the rack's tiles by value, dearest first
+    std::vector<Pendiente> pendientes_;
     std::array<Premio, kCasillas> premio_{};
     std::array<std::array<Cruce, kCasillas>, 2> cruce_{};  // [0] rows' windows, [1] columns'
 };

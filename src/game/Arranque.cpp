@@ -1,5 +1,9 @@
 #include "game/Arranque.h"
 
+#include <chrono>
+#include <future>
+#include <memory>
+
 #include "game/Mensajes.h"
 #include "game/Nivel.h"
 #include "game/Partida.h"
@@ -45,11 +49,30 @@ void ConstruirLeyenda(Juego& j) {
     }
 }
 
-bool CargarListaPalabras(Juego& j) {
-    CargaLista carga;
+namespace {
+
+// The player's list if there is one, else the shipped one.
+std::string RutaListaPalabras(const Juego& j) {
     std::string ruta = j.Carpeta + kNombreLista;
-    if (!ExisteArchivo(ruta)) ruta = j.CarpetaDatos + kNombreLista;
-    j.Ventana.MostrarProgreso(1, [&] { carga = j.Lista.Cargar(ruta); });
+    return ExisteArchivo(ruta) ? ruta : j.CarpetaDatos + kNombreLista;
+}
+
+// A list read and indexed on its own, away from any game.
+struct ListaPreparada {
+    CargaLista Carga;
+    ListaPalabras Lista;
+    IndiceBusqueda Indice;
+};
+
+std::unique_ptr<ListaPreparada> PrepararLista(const std::string& ruta) {
+    auto p = std::make_unique<ListaPreparada>();
+    p->Carga = p->Lista.Cargar(ruta);
+    if (p->Carga) p->Indice.Construir(p->Lista.Palabras());
+    return p;
+}
+
+// The load's verdict, told as the game always told it.
+bool AvisarCarga(Juego& j, const CargaLista& carga, const std::string& ruta) {
     if (carga.Resultado == CargaLista::DemasiadoGrande) {
         Advertir(j, Txt("La lista de palabras es demasiado grande (más de 64 MB) y no se ha "
                         "leído:\n") +
@@ -73,6 +96,29 @@ bool CargarListaPalabras(Juego& j) {
     return true;
 }
 
+// Takes the list a worker prepared, on this thread; the progress window
+// opens only when the work is not done yet.
+bool TomarListaPreparada(Juego& j, std::future<std::unique_ptr<ListaPreparada>>& carga,
+                         const std::string& ruta) {
+    if (carga.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        j.Ventana.MostrarProgreso(1, [&] { carga.wait(); });
+    std::unique_ptr<ListaPreparada> p = carga.get();
+    if (p->Carga) {
+        j.Indice.TomarEnLaProximaRecarga(std::move(p->Indice));
+        j.Lista.Adoptar(std::move(p->Lista));
+    }
+    return AvisarCarga(j, p->Carga, ruta);
+}
+
+}  // namespace
+
+bool CargarListaPalabras(Juego& j) {
+    CargaLista carga;
+    const std::string ruta = RutaListaPalabras(j);
+    j.Ventana.MostrarProgreso(1, [&] { carga = j.Lista.Cargar(ruta); });
+    return AvisarCarga(j, carga, ruta);
+}
+
 bool GuardarListaPalabras(Juego& j) {
     bool guardada = false;
     j.Ventana.MostrarProgreso(2, [&] { guardada = j.Lista.Guardar(j.Carpeta + kNombreLista); });
@@ -91,6 +137,10 @@ bool Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
     }
     DisenoInicial(j.Form1);
     j.Lista.DiccionarioModificado = false;
+    // The list is read and indexed while the about window is shown: the worker
+    // touches nothing of the game, which takes its result on this thread.
+    const std::string ruta = RutaListaPalabras(j);
+    auto carga = std::async(std::launch::async, PrepararLista, ruta);
     j.Ventana.MostrarAcercaDe();
     LeerPremios(j);
     if (sembrarDelReloj) {
@@ -104,7 +154,7 @@ bool Arrancar(Juego& j, bool sembrarDelReloj, int nivel) {
     j.Form1.AltoPartida = kAltoPartida;
     j.Ventana.MostrarVentanaPrincipal();
     j.Ventana.ProcesarEventos();
-    if (!CargarListaPalabras(j)) return false;
+    if (!TomarListaPreparada(j, carga, ruta)) return false;
     NuevaPartida(j);
     return true;
 }

@@ -1,10 +1,13 @@
 #include "ui/Aplicacion.h"
 
+#include <QDateTime>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "ui/Imagenes.h"
 
@@ -57,6 +60,13 @@ void PrepararAplicacion(QApplication& app) {
         QCoreApplication::installTranslator(traduccion);
     else
         delete traduccion;
+}
+
+void AnotarTiempo(const char* que) {
+    static const bool anotar = std::getenv("TABLERIX_TIEMPOS") != nullptr;
+    if (anotar)
+        std::fprintf(stderr, "%lld %s\n",
+                     static_cast<long long>(QDateTime::currentMSecsSinceEpoch()), que);
 }
 
 }  // namespace tablerix

@@ -22,4 +22,8 @@ void NombrarAplicacion();
 // translation.
 void PrepararAplicacion(QApplication& app);
 
+// With TABLERIX_TIEMPOS set, prints the wall clock (ms since the epoch) and
+// `que` on standard error: start-up is timed from outside with it.
+void AnotarTiempo(const char* que);
+
 }  // namespace tablerix

@@ -91,6 +91,7 @@ void FormQuillmar::CopiarDePrincipal() {
 
 void FormQuillmar::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    AnotarTiempo("about window shown");
     CopiarDePrincipal();
 }
 

@@ -95,6 +95,7 @@ void VentanaQt::MostrarProgreso(int modo, const std::function<void()>& trabajo) 
 void VentanaQt::MostrarAcercaDe() {
     FormQuillmar acercaDe(form1_.get());
     acercaDe.Mostrar();
+    AnotarTiempo("about window closed");
 }
 
 void VentanaQt::MostrarVentanaPrincipal() {

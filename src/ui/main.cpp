@@ -1,5 +1,6 @@
 // Tablerix: the program starts here.
 #include <QApplication>
+#include <QTimer>
 
 #include "game/Juego.h"
 #include "ui/Aplicacion.h"
@@ -24,5 +25,6 @@ int main(int argc, char* argv[]) {
     if (!ventana.Arrancar(j, true, tablerix::NivelRecordado())) return 1;
     tablerix::RecuperarAyudas(j);
     ventana.Principal()->Pintar();
+    QTimer::singleShot(0, [] { tablerix::AnotarTiempo("playable"); });
     return app.exec();
 }

@@ -163,7 +163,7 @@ long IndiceBusqueda::Hoja(int longitud, const std::uint8_t* letras) const {
     for (int d = 0; d < longitud; ++d) {
         const Nodo& n = arbol.Nodos[nodo];
         if (!(n.Mascara >> letras[d] & 1u)) return -1;
-        nodo = n.PrimerHijo + std::popcount(n.Mascara & ((1u << letras[d]) - 1));
+        nodo = n.PrimerHijo + ContarBits(n.Mascara & ((1u << letras[d]) - 1));
     }
     return arbol.Nodos[nodo].PrimerHijo;
 }
@@ -211,8 +211,19 @@ void IndiceBusqueda::Borrada(int posicion, const std::string& palabra) {
     if (a != lista.end()) lista.erase(a);
 }
 
+void IndiceBusqueda::TomarEnLaProximaRecarga(IndiceBusqueda&& hecho) {
+    preparados_ = std::move(hecho.arboles_);
+}
+
 void IndiceBusqueda::Recargada() {
-    if (lista_) Construir(lista_->Palabras());
+    if (preparados_) {
+        arboles_ = std::move(*preparados_);
+        preparados_.reset();
+        for (auto& a : anadidas_) a.clear();
+        numAnadidas_ = 0;
+    } else if (lista_) {
+        Construir(lista_->Palabras());
+    }
 }
 
 std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes,
@@ -228,7 +239,7 @@ std::uint32_t IndiceBusqueda::LetrasQueCompletan(std::string_view antes,
     auto bajar = [&](std::uint32_t& nodo, int c) {
         const Nodo& n = arbol.Nodos[nodo];
         if (!(n.Mascara >> c & 1u)) return false;
-        nodo = n.PrimerHijo + std::popcount(n.Mascara & ((1u << c) - 1));
+        nodo = n.PrimerHijo + ContarBits(n.Mascara & ((1u << c) - 1));
         return true;
     };
 

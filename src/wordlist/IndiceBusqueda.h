@@ -6,6 +6,7 @@
 // It follows its list through ObservadorLista: an inclusion shifts the later
 // positions and is kept aside until the next rebuild, a removal drops its
 // position, a reload rebuilds the whole index.
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -22,6 +23,14 @@ namespace tablerix {
 constexpr std::uint32_t kTodasLasLetras = (1u << kLetras) - 1;
 constexpr int kLongitudMaxima = 15;  // a board line
 
+// Bits set in x. std::popcount calls into the runtime library on targets
+// without a popcount instruction, and the walks count a node's bits per child.
+constexpr int ContarBits(std::uint32_t x) {
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    return static_cast<int>((((x + (x >> 4)) & 0x0F0F0F0Fu) * 0x01010101u) >> 24);
+}
+
 // Code 0..25 of a tile letter in alphabet order (Ñ after N); -1 for any other byte.
 int CodigoLetra(char c);
 char LetraDeCodigo(int codigo);
@@ -35,6 +44,12 @@ struct Restricciones {
     std::array<std::uint32_t, kLongitudMaxima> Permitidas{};
     std::array<std::uint8_t, kLetras> Atril{};  // tiles per letter code
     int Blancos = 0;                            // a blank stands for any letter
+    // Optional: a word's worth is the sum of Valor[c] * Peso[d] over its open
+    // positions, and words worth less than *Minimo (read as the walk goes) are
+    // not wanted; paths that cannot reach it are dropped.
+    const int* Minimo = nullptr;
+    std::array<int, kLetras> Valor{};
+    std::array<int, kLongitudMaxima> Peso{};
 };
 
 // Positions of one word's entries, ascending; the live ones end at the first 0.
@@ -55,6 +70,10 @@ class IndiceBusqueda : public ObservadorLista {
 
     // Rebuilds from entries 1..size-1 (entry 0 unused).
     void Construir(const std::vector<std::string>& palabras);
+
+    // The next reload takes `hecho`, built from the list about to be adopted,
+    // instead of rebuilding.
+    void TomarEnLaProximaRecarga(IndiceBusqueda&& hecho);
 
     void Incluida(int posicion, const std::string& palabra) override;
     void Borrada(int posicion, const std::string& palabra) override;
@@ -112,6 +131,7 @@ class IndiceBusqueda : public ObservadorLista {
     std::array<Arbol, kLongitudMaxima + 1> arboles_;
     std::array<std::vector<Anadida>, kLongitudMaxima + 1> anadidas_;
     int numAnadidas_ = 0;
+    std::optional<std::array<Arbol, kLongitudMaxima + 1>> preparados_;
 };
 
 // Whether some entry can ever be laid: 2 to 15 tile letters.
@@ -128,12 +148,26 @@ struct IndiceBusqueda::Recorrido {
     int blancos;
     std::uint32_t disponibles = 0;  // letters with a tile left
     std::array<std::uint8_t, kLongitudMaxima> letras{};
+    // The most the open positions from d on can add to a word's worth.
+    std::array<int, kLongitudMaxima + 1> resto{};
 
-    static std::uint32_t Hijo(const Nodo& n, int c) {
-        return n.PrimerHijo + std::popcount(n.Mascara & ((1u << c) - 1));
+    void PrepararResto() {
+        for (int d = r.Longitud - 1; d >= 0; --d) {
+            int mayor = 0;
+            if (r.Fija[d] < 0)
+                for (std::uint32_t cs =
+                         r.Permitidas[d] & (blancos > 0 ? kTodasLasLetras : disponibles);
+                     cs; cs &= cs - 1)
+                    mayor = std::max(mayor, r.Valor[std::countr_zero(cs)]);
+            resto[d] = resto[d + 1] + mayor * r.Peso[d];
+        }
     }
 
-    void Bajar(std::uint32_t nodo, int d) {
+    static std::uint32_t Hijo(const Nodo& n, int c) {
+        return n.PrimerHijo + ContarBits(n.Mascara & ((1u << c) - 1));
+    }
+
+    void Bajar(std::uint32_t nodo, int d, int valor) {
         const Nodo& n = arbol.Nodos[nodo];
         if (d == r.Longitud) {
             const Posiciones vivas = Vivas(arbol, n.PrimerHijo);
@@ -144,7 +178,7 @@ struct IndiceBusqueda::Recorrido {
             int c = r.Fija[d];
             if (n.Mascara >> c & 1u) {
                 letras[d] = static_cast<std::uint8_t>(c);
-                Bajar(Hijo(n, c), d + 1);
+                Bajar(Hijo(n, c), d + 1, valor);
             }
             return;
         }
@@ -153,14 +187,16 @@ struct IndiceBusqueda::Recorrido {
         while (candidatas) {
             int c = std::countr_zero(candidatas);
             candidatas &= candidatas - 1;
+            const int sigue = valor + r.Valor[c] * r.Peso[d];
+            if (r.Minimo && sigue + resto[d + 1] < *r.Minimo) continue;
             letras[d] = static_cast<std::uint8_t>(c);
             if (atril[c] > 0) {
                 if (--atril[c] == 0) disponibles &= ~(1u << c);
-                Bajar(Hijo(n, c), d + 1);
+                Bajar(Hijo(n, c), d + 1, sigue);
                 if (atril[c]++ == 0) disponibles |= 1u << c;
             } else {
                 --blancos;
-                Bajar(Hijo(n, c), d + 1);
+                Bajar(Hijo(n, c), d + 1, sigue);
                 ++blancos;
             }
         }
@@ -175,7 +211,8 @@ void IndiceBusqueda::Recorrer(const Restricciones& r, F&& encontrada) const {
         Recorrido<F> recorrido{arbol, r, encontrada, r.Atril, r.Blancos};
         for (int c = 0; c < kLetras; ++c)
             if (r.Atril[c] > 0) recorrido.disponibles |= 1u << c;
-        recorrido.Bajar(0, 0);
+        if (r.Minimo) recorrido.PrepararResto();
+        if (!r.Minimo || recorrido.resto[0] >= *r.Minimo) recorrido.Bajar(0, 0, 0);
     }
     for (const Anadida& a : anadidas_[r.Longitud]) {
         std::array<std::uint8_t, kLetras> atril = r.Atril;

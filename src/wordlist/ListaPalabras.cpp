@@ -85,6 +85,10 @@ void ListaPalabras::CargarDesdeTexto(std::string_view contenido) {
         if (elemento.size() != 1) palabras.push_back(elemento);
     RecuentoPalabras recuento;
     recuento.SumarTodas(palabras, 1, kMarcaBorrada);
+    Sustituir(palabras, recuento);
+}
+
+void ListaPalabras::Sustituir(std::vector<std::string>& palabras, RecuentoPalabras& recuento) {
     palabras_.swap(palabras);
     std::swap(recuento_, recuento);
     size_t avisados = 0;
@@ -96,6 +100,10 @@ void ListaPalabras::CargarDesdeTexto(std::string_view contenido) {
         for (size_t i = 0; i < avisados; ++i) observadores_[i]->Recargada();
         throw;
     }
+}
+
+void ListaPalabras::Adoptar(ListaPalabras&& otra) {
+    Sustituir(otra.palabras_, otra.recuento_);
 }
 
 CargaLista ListaPalabras::Cargar(const std::string& ruta) {

@@ -64,6 +64,9 @@ class ListaPalabras {
     // too big to hold; the list and its observers are then untouched. A file
     // in UTF-8 is converted.
     CargaLista Cargar(const std::string& ruta);
+    // Takes the entries of `otra`, loaded elsewhere, as a load would; this
+    // list's observers are told (and told again if one runs out of memory).
+    void Adoptar(ListaPalabras&& otra);
     // The file's bytes: every entry but placeholders, each with CR LF.
     std::string TextoParaGuardar() const;
     // Atomic replacement; false (old file intact) on any failure.
@@ -76,6 +79,10 @@ class ListaPalabras {
     void QuitarObservador(ObservadorLista* observador);
 
   private:
+    // Swaps the entries in and tells the observers; swaps them back (the
+    // caller's vectors hold the old ones) when an observer throws.
+    void Sustituir(std::vector<std::string>& palabras, RecuentoPalabras& recuento);
+
     std::vector<std::string> palabras_{std::string()};
     RecuentoPalabras recuento_;  // live entries, placeholders left out
     int borradas_ = 0;

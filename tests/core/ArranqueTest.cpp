@@ -94,14 +94,25 @@ TEST_F(Arrancando, LaSecuenciaCompleta) {
     j.Lista.DiccionarioModificado = true;
     j.Form1.Label1[0].Fondo = kNegro;
     ASSERT_TRUE(Arrancar(j, false));
-    EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"about", "main", "progress 1"}));
+    // The list is read while the about window is open; the progress window
+    // opens only if it is not ready when the main window has been painted.
+    const std::vector<std::string> sinProgreso{"about", "main"};
+    if (v.Ventanas != sinProgreso) {
+        EXPECT_EQ(v.Ventanas, (std::vector<std::string>{"about", "main", "progress 1"}));
+        EXPECT_TRUE(v.PrincipalAntesDeCargar);
+        EXPECT_GE(v.EventosAntesDeCargar, 1);
+    }
     EXPECT_FALSE(v.ValoresAlVerAcercaDe);  // nothing of the game before the about window closes
-    EXPECT_TRUE(v.PrincipalAntesDeCargar);
-    EXPECT_GE(v.EventosAntesDeCargar, 1);  // painted before the progress window
     EXPECT_TRUE(v.Mensajes.empty());
     // Whatever the window held, the design rules; the list loaded is unchanged.
     EXPECT_EQ(j.Form1.Label1[0].Fondo, kPalabraX3);
     EXPECT_FALSE(j.Lista.DiccionarioModificado);
+    // The index built aside is the one searched, and it follows the list from now on.
+    EXPECT_EQ(j.Indice.LetrasQueCompletan("CAS", ""), 1u << CodigoLetra('A'));
+    std::string caso = "CASO";
+    j.Lista.IncluirPalabra(caso);
+    EXPECT_EQ(j.Indice.LetrasQueCompletan("CAS", ""),
+              1u << CodigoLetra('A') | 1u << CodigoLetra('O'));
 }
 
 TEST_F(Arrancando, LaListaDelUsuarioVaPrimeroYSeGuardaEnSuCarpeta) {

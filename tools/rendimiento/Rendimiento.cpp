@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <string>
@@ -26,6 +27,14 @@ using Reloj = std::chrono::steady_clock;
 
 double Ms(Reloj::time_point desde) {
     return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count();
+}
+
+// This thread's processor time: on a busy machine the wall clock also counts
+// the time other programs held the processor.
+double MsProcesador() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
 long PicoMemoriaKb() {
@@ -71,11 +80,24 @@ void Poner(Juego& j, const PosicionMedida& p) {
     j.Azar.Sembrar(p.Semilla);
 }
 
+std::vector<double> procesador;  // every Medir's processor time, in order
+
 template <class F>
 double Medir(F&& f) {
+    const double cpu = MsProcesador();
     auto inicio = Reloj::now();
     f();
-    return Ms(inicio);
+    const double ms = Ms(inicio);
+    procesador.push_back(MsProcesador() - cpu);
+    return ms;
+}
+
+// Imprimir, with the processor time of the last n measures.
+void ImprimirConProcesador(const char* que, const std::vector<double>& ms) {
+    Imprimir(que, Resumir(ms), ms.size());
+    const Cifras c = Resumir(std::vector<double>(procesador.end() - ms.size(), procesador.end()));
+    std::printf("  processor time: median %.2f ms, p90 %.2f ms, worst %.2f ms, mean %.2f ms\n",
+                c.Mediana, c.P90, c.Peor, c.Media);
 }
 
 // Loads and indexes the list, timed, and prints the figures; false when it cannot be read.
@@ -122,7 +144,7 @@ void MedirJugadas(Juego& j, const std::vector<PosicionMedida>& posiciones) {
         jugada.push_back(Medir([&] { BuscarMejorJugada(j); }));
         conJugada += j.Busqueda.MejorPuntos > 0;
     }
-    Imprimir("computer move, Deep Blue (stride 1)", Resumir(jugada), jugada.size());
+    ImprimirConProcesador("computer move, Deep Blue (stride 1)", jugada);
     std::printf("  positions with a move found: %d of %zu\n", conJugada, posiciones.size());
 
     // The hardest racks: two blanks (the tile set has four).
@@ -132,8 +154,7 @@ void MedirJugadas(Juego& j, const std::vector<PosicionMedida>& posiciones) {
         Poner(j, p);
         dosBlancos.push_back(Medir([&] { BuscarMejorJugada(j); }));
     }
-    Imprimir("computer move, stride 1, racks with two blanks", Resumir(dosBlancos),
-             dosBlancos.size());
+    ImprimirConProcesador("computer move, stride 1, racks with two blanks", dosBlancos);
 }
 
 void MedirAperturas(Juego& j, std::mt19937_64& g, int n) {
@@ -144,7 +165,7 @@ void MedirAperturas(Juego& j, std::mt19937_64& g, int n) {
         j.Posicion.PasoBusqueda = 1;
         apertura.push_back(Medir([&] { BuscarMejorPrimeraJugada(j); }));
     }
-    Imprimir("opening search, stride 1", Resumir(apertura), apertura.size());
+    ImprimirConProcesador("opening search, stride 1", apertura);
 }
 
 // What the search leaves that the reference must match.
