@@ -1,6 +1,7 @@
 #include "app/Eventos.h"
 
 #include "app/Turno.h"
+#include "computer/AnalisisPartida.h"
 #include "computer/Recomendacion.h"
 #include "game/Arranque.h"
 #include "game/Ayudas.h"
@@ -35,6 +36,8 @@ bool Atender(Juego& j, Accion accion) {
     }
     j.Ocupado = false;
     j.Ventana.ModeloCambiado();
+    // Told once nothing runs, so the window may ask for the report at once.
+    if (enCurso && !j.Posicion.PartidaEnCurso) j.Ventana.PartidaTerminada();
     return true;
 }
 
@@ -88,6 +91,10 @@ void MnuRehacerJugada_Click(Juego& j) {
 
 void MnuEstadisticas_Click(Juego& j) {
     Atender(j, [&] { LeerEstadisticas(j); });
+}
+void MnuResumen_Click(Juego& j) {
+    if (PuedeResumir(j))
+        Atender(j, [&] { j.Resumen = std::make_shared<ResumenPartida>(AnalizarPartida(j)); });
 }
 void BorrarEstadisticas_Click(Juego& j) {
     Atender(j, [&] { BorrarEstadisticas(j); });

@@ -27,6 +27,9 @@ void MnuMejor_Click(Juego& j);    // "Recomendar la mejor jugada", a switch
 void MnuMezclar_Click(Juego& j);  // "Mezclar fichas"
 // "Juego › Estadísticas": reads them into Juego::Estadisticas for the window.
 void MnuEstadisticas_Click(Juego& j);
+// "Juego › Resumen de la partida": works the report out into Juego::Resumen
+// for the window; nothing unless PuedeResumir (computer/AnalisisPartida.h).
+void MnuResumen_Click(Juego& j);
 void BorrarEstadisticas_Click(Juego& j);  // asks first
 void MnuNiv_Click(Juego& j, int i);
 void MnuHelp_Click(Juego& j);

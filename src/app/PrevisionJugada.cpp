@@ -4,38 +4,12 @@
 
 #include "app/Turno.h"
 #include "game/Comprobacion.h"
+#include "game/JuegoEnsayo.h"
 #include "game/Puntuacion.h"
 #include "wordlist/Texto.h"
 
 namespace tablerix {
 namespace {
-
-// The scratch game's window: shows nothing and keeps what it would have shown.
-// Questions are answered Cancel, so the list is never asked to grow.
-class VentanaEnsayo : public InterfazVentana {
-  public:
-    std::string Aviso;  // the last box's text
-    bool Pregunta = false;
-    bool BlancoPedido = false;
-
-    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar,
-                             Respuesta) override {
-        Aviso = texto;
-        Pregunta = conCancelar;
-        return Respuesta::Cancelar;
-    }
-    char ElegirLetra(int, int) override {
-        BlancoPedido = true;
-        return 'A';  // any letter: the preview stops at the blank
-    }
-    void MostrarProgreso(int, const std::function<void()>&) override {}
-    void MostrarAcercaDe() override {}
-    void MostrarVentanaPrincipal() override {}
-    void Habilitar(bool) override {}
-    void ProcesarEventos() override {}
-    void AbrirDocumento(const std::string&) override {}
-    void ModeloCambiado() override {}
-};
 
 bool HayFichasPuestas(const ModeloVentana& f) {
     return std::any_of(f.Label1.begin(), f.Label1.end(), [](const Casilla& c) {
@@ -51,13 +25,9 @@ std::string PrevisionJugada(const Juego& j) {
         !HayFichasPuestas(f))
         return {};
 
-    // What the move check reads; the word list is shared, not copied.
-    VentanaEnsayo ventana;
-    Juego ensayo(ventana);
-    ensayo.ListaCompartida = &j.Lista;
-    ensayo.Form1 = f;
-    ensayo.Valores = j.Valores;
-    ensayo.Premios = j.Premios;
+    JuegoEnsayo aparte(j);
+    Juego& ensayo = aparte.J;
+    const VentanaEnsayo& ventana = aparte.Ventana;
     ensayo.Posicion.Tablero = j.Posicion.Tablero;
     ensayo.Posicion.PrimeraJugada = j.Posicion.PrimeraJugada;
     ensayo.Posicion.PartidaEnCurso = true;

@@ -130,7 +130,7 @@ class BusquedaJugada {
             suma += valor_[CodigoLetra(j_.Posicion.Tablero[p])];
         }
         if (antes.empty() && despues.empty()) return {};
-        return {true, j_.Indice.LetrasQueCompletan(antes, despues), suma};
+        return {true, IndiceDe(j_).LetrasQueCompletan(antes, despues), suma};
     }
 
     void ProbarLinea() {
@@ -255,15 +255,16 @@ class BusquedaJugada {
         Eleccion eleccion;
         int minimo = piso + 1 - constante;
         restricciones_.Minimo = &minimo;
-        j_.Indice.Recorrer(restricciones_, [&](const std::uint8_t* letras, Posiciones posiciones) {
-            const int posicion = PrimeraVisitada(posiciones, v.R0, paso_);
-            if (posicion == 0) return;
-            int puntos = constante;
-            for (int k = 0; k < v.Longitud; ++k)
-                puntos += valor_[letras[k]] * restricciones_.Peso[k];
-            eleccion.Considerar(puntos, posicion, letras, v.Longitud);
-            minimo = std::max(minimo, eleccion.Puntos - constante);
-        });
+        IndiceDe(j_).Recorrer(restricciones_,
+                              [&](const std::uint8_t* letras, Posiciones posiciones) {
+                                  const int posicion = PrimeraVisitada(posiciones, v.R0, paso_);
+                                  if (posicion == 0) return;
+                                  int puntos = constante;
+                                  for (int k = 0; k < v.Longitud; ++k)
+                                      puntos += valor_[letras[k]] * restricciones_.Peso[k];
+                                  eleccion.Considerar(puntos, posicion, letras, v.Longitud);
+                                  minimo = std::max(minimo, eleccion.Puntos - constante);
+                              });
         restricciones_.Minimo = nullptr;
         cesion_.Quizas();
         return eleccion;
@@ -310,10 +311,12 @@ class BusquedaJugada {
             std::string Fichas;
         };
         std::vector<Candidata> candidatas;
-        j_.Indice.Recorrer(restricciones_, [&](const std::uint8_t* letras, Posiciones posiciones) {
-            for (int p : posiciones)
-                if (p % paso_ == r0 % paso_) candidatas.push_back({p, Fichas(ventana, n, letras)});
-        });
+        IndiceDe(j_).Recorrer(restricciones_,
+                              [&](const std::uint8_t* letras, Posiciones posiciones) {
+                                  for (int p : posiciones)
+                                      if (p % paso_ == r0 % paso_)
+                                          candidatas.push_back({p, Fichas(ventana, n, letras)});
+                              });
         std::sort(candidatas.begin(), candidatas.end(),
                   [](const Candidata& a, const Candidata& b) { return a.Posicion < b.Posicion; });
         for (const Candidata& c : candidatas) {

@@ -96,7 +96,7 @@ std::int16_t BuscarMejorPrimeraJugada(Juego& j) {
     Eleccion eleccion;
     for (int L = 1; L <= kLongitudMaximaPrimera; ++L) {
         r.Longitud = L;
-        j.Indice.Recorrer(r, [&](const std::uint8_t* letras, Posiciones posiciones) {
+        IndiceDe(j).Recorrer(r, [&](const std::uint8_t* letras, Posiciones posiciones) {
             const int posicion = PrimeraVisitada(posiciones, r0, paso);
             if (posicion == 0) return;
             int valores[kLongitudMaximaPrimera];

@@ -23,29 +23,6 @@ Rectangulo MarcoDeJugada(int primera, int paso, std::size_t largo) {
             b.Arriba + b.Alto - a.Arriba};
 }
 
-// The best move's new tiles in board order. A letter takes a real tile of the
-// rack while one is left, else the blank, as the rack is emptied after the move.
-std::vector<FichaPrevia> FichasDeJugada(const Juego& j, int primera, int paso) {
-    std::string atril;
-    for (int k = 1; k <= kRanuras; ++k)
-        if (j.Posicion.Atriles[j.Jugada.Turno][k] != kSinFicha)
-            atril += j.Posicion.Atriles[j.Jugada.Turno][k];
-    std::vector<FichaPrevia> fichas;
-    for (std::size_t k = 0; k < j.Busqueda.MejorFichas.size(); ++k) {
-        const char letra = j.Busqueda.MejorFichas[k];
-        if (letra == '-') continue;
-        std::size_t p = atril.find(letra);
-        bool blanco = false;
-        if (p == std::string::npos) {
-            p = atril.find(kBlanco);
-            blanco = p != std::string::npos;
-        }
-        if (p != std::string::npos) atril[p] = '.';
-        fichas.push_back({primera + static_cast<int>(k) * paso, letra, blanco});
-    }
-    return fichas;
-}
-
 // The frames of the move's words in the order the move check lists them: the
 // main word, then the cross word through each new tile that makes one. The
 // board holds only fixed letters while they are asked.
@@ -195,6 +172,27 @@ void TerminarBusqueda(Juego& j, Hallada (*buscar)(Juego&), const ComoTerminar& c
 }
 
 }  // namespace
+
+std::vector<FichaPrevia> FichasDeJugada(const Juego& j, int primera, int paso) {
+    std::string atril;
+    for (int k = 1; k <= kRanuras; ++k)
+        if (j.Posicion.Atriles[j.Jugada.Turno][k] != kSinFicha)
+            atril += j.Posicion.Atriles[j.Jugada.Turno][k];
+    std::vector<FichaPrevia> fichas;
+    for (std::size_t k = 0; k < j.Busqueda.MejorFichas.size(); ++k) {
+        const char letra = j.Busqueda.MejorFichas[k];
+        if (letra == '-') continue;
+        std::size_t p = atril.find(letra);
+        bool blanco = false;
+        if (p == std::string::npos) {
+            p = atril.find(kBlanco);
+            blanco = p != std::string::npos;
+        }
+        if (p != std::string::npos) atril[p] = '.';
+        fichas.push_back({primera + static_cast<int>(k) * paso, letra, blanco});
+    }
+    return fichas;
+}
 
 void BuscarJugada(Juego& j) {
     const bool coloca = ColocaElOrdenador(j);

@@ -1,5 +1,6 @@
 #include "game/Historia.h"
 
+#include <optional>
 #include <tuple>
 
 #include "game/Colocacion.h"
@@ -91,28 +92,35 @@ void ContinuarHistoria(Juego& j) {
     AgregarParada(j, HistoriaDe(j).Turnos.size());
 }
 
-void AnotarPalabra(Juego& j, std::int16_t lado, const std::array<char, kCasillas>& tableroAntes,
-                   int puntos) {
-    const auto& tablero = j.Posicion.Tablero;
+std::optional<TurnoHistoria> DescribirPalabra(std::int16_t lado,
+                                              const std::array<char, kCasillas>& antes,
+                                              const std::array<char, kCasillas>& despues,
+                                              int puntos) {
     std::vector<int> nuevas;
     for (int i = 0; i < kCasillas; ++i)
-        if (tablero[i] != kCasillaVacia && tableroAntes[i] == kCasillaVacia) nuevas.push_back(i);
-    if (nuevas.empty()) return;
+        if (despues[i] != kCasillaVacia && antes[i] == kCasillaVacia) nuevas.push_back(i);
+    if (nuevas.empty()) return std::nullopt;
     // As the move check reads it: a lone tile is across unless its across word is one letter.
     char direccion = FilaDe(nuevas.front()) == FilaDe(nuevas.back()) ? kHorizontal : kVertical;
-    if (nuevas.size() == 1 && PalabraPor(tablero, nuevas[0], kHorizontal).second.size() == 1)
+    if (nuevas.size() == 1 && PalabraPor(despues, nuevas[0], kHorizontal).second.size() == 1)
         direccion = kVertical;
     TurnoHistoria t;
     t.Lado = lado;
     t.Tipo = TipoTurno::Palabra;
     t.Direccion = direccion;
     t.Puntos = puntos;
-    std::tie(t.Casilla, t.Palabra) = PalabraPor(tablero, nuevas[0], direccion);
+    std::tie(t.Casilla, t.Palabra) = PalabraPor(despues, nuevas[0], direccion);
     for (int q : nuevas) {
-        std::string cruzada = PalabraPor(tablero, q, Cruce(direccion)).second;
+        std::string cruzada = PalabraPor(despues, q, Cruce(direccion)).second;
         if (cruzada.size() > 1) t.OtrasPalabras.push_back(std::move(cruzada));
     }
-    Anotar(j, std::move(t));
+    return t;
+}
+
+void AnotarPalabra(Juego& j, std::int16_t lado, const std::array<char, kCasillas>& tableroAntes,
+                   int puntos) {
+    if (auto t = DescribirPalabra(lado, tableroAntes, j.Posicion.Tablero, puntos))
+        Anotar(j, std::move(*t));
 }
 
 void AnotarPase(Juego& j, std::int16_t lado) {

@@ -3,6 +3,7 @@
 // where the player was to move, so a turn can be taken back and redone.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct TurnoHistoria {
     int Casilla = 0;
     char Direccion = kHorizontal;
     std::vector<std::string> OtrasPalabras;
-    int Puntos = 0;  // the word's points
+    int Puntos = 0;  // the word's points; 0 for a pass or an exchange
     int Fichas = 0;  // tiles exchanged
     bool operator==(const TurnoHistoria&) const = default;
 };
@@ -52,6 +53,13 @@ void EmpezarHistoria(Juego& j);
 // The position on the board as the latest parada, after every turn anotated:
 // a loaded history goes on from the loaded game.
 void ContinuarHistoria(Juego& j);
+
+// The word a move made, read from the board before and after it as the move
+// check reads it; none when no square was filled.
+std::optional<TurnoHistoria> DescribirPalabra(std::int16_t lado,
+                                              const std::array<char, kCasillas>& antes,
+                                              const std::array<char, kCasillas>& despues,
+                                              int puntos);
 
 // A completed turn. The player's drops the turns that could be redone.
 // `tableroAntes`: the fixed letters before the word; `puntos`: what it scored.

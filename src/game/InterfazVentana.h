@@ -37,6 +37,8 @@ class InterfazVentana {
     virtual void ModeloCambiado() = 0;
     // Keyboard focus to the OK button (after a recommendation is set out).
     virtual void EnfocarOk() {}
+    // A game has just ended, its end box closed: the report may open by itself.
+    virtual void PartidaTerminada() {}
 };
 
 }  // namespace tablerix

@@ -133,7 +133,8 @@ struct RegistroBusqueda {
     bool OrdenadorNoJuega = false;
 };
 
-struct Historia;  // game/Historia.h
+struct Historia;        // game/Historia.h
+struct ResumenPartida;  // game/ResumenPartida.h
 
 struct Juego {
     explicit Juego(InterfazVentana& ventana) : Ventana(ventana) {}
@@ -165,6 +166,8 @@ struct Juego {
 
     // The turns played and the positions between them: HistoriaDe(j).
     std::shared_ptr<Historia> Historial;
+    // The last game report asked for (MnuResumen_Click), for its window.
+    std::shared_ptr<const ResumenPartida> Resumen;
 
     // The player's statistics as last read from their file.
     TablaEstadisticas Estadisticas;
@@ -178,10 +181,17 @@ struct Juego {
     // "Mezclar fichas" draws from a source of its own: the bag's draws and
     // the computer's choices stay what they would have been.
     Aleatorio AzarMezcla;
-    // Set only in a scratch game made to check a move aside (app/PrevisionJugada.h):
-    // the game's word list, read instead of the scratch game's own, empty one.
+    // Set only in a scratch game made to check or search a move aside
+    // (game/JuegoEnsayo.h): the game's word list and its index, read instead
+    // of the scratch game's own, empty ones.
     const ListaPalabras* ListaCompartida = nullptr;
+    const IndiceBusqueda* IndiceCompartido = nullptr;
 };
+
+// The index the searches walk: the game's own, or the one a scratch game shares.
+inline const IndiceBusqueda& IndiceDe(const Juego& j) {
+    return j.IndiceCompartido ? *j.IndiceCompartido : j.Indice;
+}
 
 // The search runs for the computer's own move, whose tiles it lays and scores,
 // not for a recommendation, whose tiles it only proposes on the board.

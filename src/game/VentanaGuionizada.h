@@ -40,7 +40,8 @@ class VentanaGuionizada : public InterfazVentana {
         Respuesta PorDefecto;  // what Enter answers
     };
     std::vector<MensajeMostrado> Mensajes;  // every box, with its icon and buttons
-    // Windows shown, in order: "about", "main", "progress 1" (load), "progress 2" (save).
+    // Windows shown, in order: "about", "main", "progress 1" (load), "progress 2" (save),
+    // "end" (a game ended: the report may open).
     std::vector<std::string> Ventanas;
 
     Respuesta MostrarMensaje(const std::string& texto, Icono icono, bool conCancelar,
@@ -56,6 +57,7 @@ class VentanaGuionizada : public InterfazVentana {
     }
     void ModeloCambiado() override {}
     void EnfocarOk() override { ++LlamadasEnfocarOk; }
+    void PartidaTerminada() override { Ventanas.push_back("end"); }
 };
 
 }  // namespace tablerix

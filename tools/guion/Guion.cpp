@@ -169,9 +169,9 @@ void Comprobar(Orden& o) {
         c.UnaDe(0, {"on", "off"});
     } else if (n == "print") {
         c.Cuantos(1, 2);
-        c.UnaDe(0, {"board", "racks", "scores", "bag", "status", "level", "log", "words", "all",
-                    "frame", "cursor", "controls", "file", "unseen", "preview", "changes",
-                    "history", "blanks", "stats"});
+        c.UnaDe(0, {"board",   "racks",   "scores",  "bag",    "status",   "level", "log",
+                    "words",   "all",     "frame",   "cursor", "controls", "file",  "unseen",
+                    "preview", "changes", "history", "blanks", "stats",    "report"});
         if ((o.Argumentos[0] == "file") != (o.Argumentos.size() == 2))
             c.Falla(o.Argumentos[0] == "file" ? "print file needs a file name"
                                               : "too many arguments");

@@ -40,6 +40,10 @@ Lineas ImprimirEstadisticas(const Juego& j);  // "changes N", then "K added|remo
 Lineas ImprimirHistoria(const Juego& j);
 // The squares whose tile is drawn as a blank, hollow.
 Lineas ImprimirBlancos(const Juego& j);
+// The game report: "report" with both scores and the result, a line per turn
+// (number, side, what was played, the best move, then its points, the best
+// move's and the points missed), then each side's totals.
+Lineas ImprimirResumen(const Juego& j);
 // A file of the program's folder, one line per CR LF ended line.
 Lineas ImprimirArchivo(const std::string& carpeta, const std::string& nombre);
 

@@ -1,6 +1,7 @@
 #include "Interprete.h"
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -283,52 +284,46 @@ void Interprete::Accion(const Orden& o) {
 }
 
 void Interprete::Imprimir(const Orden& o) {
+    struct Impresora {
+        Lineas (*Imprimir)(const Juego&);
+        // A window's contents are asked for as its menu entry asks for them.
+        void (*Pedir)(Juego&) = nullptr;
+    };
+    static const std::map<std::string, Impresora> kImpresoras = {
+        {"board", {ImprimirTablero}},
+        {"racks", {ImprimirAtriles}},
+        {"scores", {ImprimirPuntos}},
+        {"bag", {ImprimirBolsa}},
+        {"status", {ImprimirEstado}},
+        {"level", {ImprimirNivel}},
+        {"log", {ImprimirPartida}},
+        {"words", {ImprimirPalabras}},
+        {"frame", {ImprimirMarco}},
+        {"cursor", {ImprimirCursor}},
+        {"unseen", {ImprimirPorSalir}},
+        {"preview", {ImprimirPrevision}},
+        {"controls", {ImprimirMandos}},
+        {"changes", {ImprimirCambios}},
+        {"history", {ImprimirHistoria}},
+        {"blanks", {ImprimirBlancos}},
+        {"stats", {ImprimirEstadisticas, MnuEstadisticas_Click}},
+        {"report", {ImprimirResumen, MnuResumen_Click}},
+        {"all", {ImprimirTodo}}};
     if (o.Nombre == "echo") {
         salida_ << o.Argumentos[0] << "\n";
         return;
     }
     const std::string& que = o.Argumentos[0];
-    const Juego& j = juego_;
-    if (que == "board")
-        Escribir(ImprimirTablero(j));
-    else if (que == "racks")
-        Escribir(ImprimirAtriles(j));
-    else if (que == "scores")
-        Escribir(ImprimirPuntos(j));
-    else if (que == "bag")
-        Escribir(ImprimirBolsa(j));
-    else if (que == "status")
-        Escribir(ImprimirEstado(j));
-    else if (que == "level")
-        Escribir(ImprimirNivel(j));
-    else if (que == "log")
-        Escribir(ImprimirPartida(j));
-    else if (que == "words")
-        Escribir(ImprimirPalabras(j));
-    else if (que == "frame")
-        Escribir(ImprimirMarco(j));
-    else if (que == "cursor")
-        Escribir(ImprimirCursor(j));
-    else if (que == "unseen")
-        Escribir(ImprimirPorSalir(j));
-    else if (que == "preview")
-        Escribir(ImprimirPrevision(j));
-    else if (que == "controls")
-        Escribir(ImprimirMandos(j));
-    else if (que == "changes")
-        Escribir(ImprimirCambios(j));
-    else if (que == "history")
-        Escribir(ImprimirHistoria(j));
-    else if (que == "blanks")
-        Escribir(ImprimirBlancos(j));
-    else if (que == "stats") {
-        MnuEstadisticas_Click(juego_);
-        VolcarRegistro();
-        Escribir(ImprimirEstadisticas(j));
-    } else if (que == "all")
-        Escribir(ImprimirTodo(j));
-    else if (que == "file")
+    if (que == "file") {
         Escribir(ImprimirArchivo(carpeta_, o.Argumentos[1]));
+        return;
+    }
+    const Impresora& impresora = kImpresoras.at(que);
+    if (impresora.Pedir) {
+        impresora.Pedir(juego_);
+        VolcarRegistro();
+    }
+    Escribir(impresora.Imprimir(juego_));
 }
 
 void Interprete::Escribir(const std::vector<std::string>& lineas) {
