@@ -72,8 +72,8 @@ TEST_P(AnalisisPartida, AtFullStrengthEveryMovePlayedIsTheBestAndNothingChanges)
     EXPECT_EQ(r.Totales[0].Puntos, puntos[0]);
     EXPECT_EQ(r.Totales[1].Mejor, puntos[1]);
     EXPECT_FALSE(r.EnCurso);
-    EXPECT_EQ(r.Filas.back().Marcador, (std::array<int, 2>{LeerPuntos(j.Form1.Label4[0]),
-                                                            LeerPuntos(j.Form1.Label4[1])}));
+    EXPECT_EQ(r.Filas.back().Marcador,
+              (std::array<int, 2>{LeerPuntos(j.Form1.Label4[0]), LeerPuntos(j.Form1.Label4[1])}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Semillas, AnalisisPartida, ::testing::Values(1, 2));

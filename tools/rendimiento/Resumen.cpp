@@ -57,9 +57,10 @@ int main(int argc, char** argv) {
     }
     std::sort(pared.begin(), pared.end());
     std::sort(procesador.begin(), procesador.end());
-    std::printf("report of a whole game: median %.1f ms, worst %.1f ms (processor median %.1f ms, "
-                "worst %.1f ms)\n",
-                pared[pared.size() / 2], pared.back(), procesador[procesador.size() / 2],
-                procesador.back());
+    std::printf(
+        "report of a whole game: median %.1f ms, worst %.1f ms (processor median %.1f ms, "
+        "worst %.1f ms)\n",
+        pared[pared.size() / 2], pared.back(), procesador[procesador.size() / 2],
+        procesador.back());
     return 0;
 }
