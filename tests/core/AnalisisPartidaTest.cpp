@@ -39,6 +39,11 @@ TEST_P(AnalisisPartida, AtFullStrengthEveryMovePlayedIsTheBestAndNothingChanges)
         HayPropuesta(j) ? cmdOk_Click(j) : cmdPasar_Click(j);
     }
     ASSERT_FALSE(j.Posicion.PartidaEnCurso);
+    // The window hears of the end once: a redo back to it shows no end box.
+    MnuDeshacerJugada_Click(j);
+    ASSERT_TRUE(j.Posicion.PartidaEnCurso);
+    MnuRehacerJugada_Click(j);
+    ASSERT_FALSE(j.Posicion.PartidaEnCurso);
     EXPECT_EQ(std::count(t.Ventana.Ventanas.begin(), t.Ventana.Ventanas.end(), "end"), 1);
 
     const Posicion antes = CapturarPosicion(j);
