@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CarpetaTemporal.h"
 #include "JuegoDePrueba.h"
 #include "app/Eventos.h"
 #include "computer/AnalisisPartida.h"
@@ -27,8 +28,10 @@ class AnalisisPartida : public ::testing::TestWithParam<int> {};
 // (the player's tiles missing under the computer's turn, a stale rack) shows
 // as points missed. The analysis asks nothing and changes nothing.
 TEST_P(AnalisisPartida, AtFullStrengthEveryMovePlayedIsTheBestAndNothingChanges) {
+    const prueba::CarpetaTemporal carpeta("analisis");  // the ended game's statistics
     JuegoDePrueba t({}, static_cast<std::uint64_t>(GetParam()));
     Juego& j = t.J;
+    j.Carpeta = carpeta.Ruta().string();
     ASSERT_TRUE(j.Lista.Cargar(std::string(TABLERIX_DATA_DIR) + "/Tablerix.pal"));
     t.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
     MnuNew_Click(j);

@@ -2,11 +2,14 @@
 //   tablerix-resumen [GAMES] [LEVEL]
 // Each game is played by self-play (both sides at LEVEL, default 3), then its
 // report is worked out once and timed, wall clock and this thread's processor.
+#include <stdlib.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -42,6 +45,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot load %s\n", ruta.c_str());
         return 1;
     }
+    // The ended games' statistics go to a folder of their own, removed at the end.
+    std::string carpeta =
+        (std::filesystem::temp_directory_path() / "tablerix-resumen-XXXXXX").string();
+    if (!mkdtemp(carpeta.data())) {
+        std::fprintf(stderr, "cannot create a temporary folder\n");
+        return 1;
+    }
+    j.Carpeta = carpeta;
     j.Azar.Sembrar(20261207);
     std::vector<double> pared, procesador;
     for (int n = 1; n <= partidas; ++n) {
@@ -62,5 +73,6 @@ int main(int argc, char** argv) {
         "worst %.1f ms)\n",
         pared[pared.size() / 2], pared.back(), procesador[procesador.size() / 2],
         procesador.back());
+    std::filesystem::remove_all(carpeta);
     return 0;
 }
