@@ -83,8 +83,8 @@ FilaResumen Analizar(Juego& ensayo, const TurnoHistoria& t, const Posicion& ante
     if (mejor.Puntos > t.Puntos) {
         Posicion con = antes;
         Poner(con, mejor.Fichas);
-        fila.Mejor = DescribirPalabra(t.Lado, antes.Partida.Tablero, con.Partida.Tablero,
-                                      mejor.Puntos);
+        fila.Mejor =
+            DescribirPalabra(t.Lado, antes.Partida.Tablero, con.Partida.Tablero, mejor.Puntos);
         fila.FichasMejor = std::move(mejor.Fichas);
     } else if (t.Tipo == TipoTurno::Palabra) {
         // The search never makes some moves (one joined only through cross

@@ -15,8 +15,7 @@ class VentanaEnsayo : public InterfazVentana {
     bool Pregunta = false;
     bool BlancoPedido = false;
 
-    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar,
-                             Respuesta) override;
+    Respuesta MostrarMensaje(const std::string& texto, Icono, bool conCancelar, Respuesta) override;
     char ElegirLetra(int, int) override;
     void MostrarProgreso(int, const std::function<void()>&) override {}
     void MostrarAcercaDe() override {}

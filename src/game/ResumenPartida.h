@@ -26,8 +26,8 @@ struct FilaResumen {
 };
 
 struct TotalResumen {
-    int Puntos = 0;  // scored by the side's moves
-    int Mejor = 0;   // what its best moves would have scored
+    int Puntos = 0;            // scored by the side's moves
+    int Mejor = 0;             // what its best moves would have scored
     int FilaMejorJugada = -1;  // the row of its highest-scoring move; -1 for none
     // Points scored against the best possible, 100 when there was nothing to score.
     int Porcentaje() const { return Mejor > 0 ? Puntos * 100 / Mejor : 100; }
