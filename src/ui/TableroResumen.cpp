@@ -1,5 +1,7 @@
 #include "ui/TableroResumen.h"
 
+#include <algorithm>
+
 #include "game/Ayudas.h"
 #include "game/Premios.h"
 #include "ui/Aplicacion.h"
@@ -18,6 +20,7 @@ constexpr int kMargenSuperior = 12;   // the column letters
 constexpr int kLadoTablero = kPaso * kLado;
 constexpr int kAltoLeyenda = 24;
 const QColor kColorJugada(255, 176, 64);
+const QColor kTintaMejor(0, 0, 160);  // the proposal's ink (ui/VistaPrevia.cpp)
 
 QRect RectCasilla(int casilla) {
     return {kMargenIzquierdo + casilla % kLado * kPaso, kMargenSuperior + casilla / kLado * kPaso,
@@ -35,8 +38,7 @@ QSize TableroResumen::Tamano() {
     return {kMargenIzquierdo + kLadoTablero + 1, kMargenSuperior + kLadoTablero + kAltoLeyenda};
 }
 
-TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen,
-                               std::function<int(char)> valor)
+TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen, std::function<int(char)> valor)
     : QWidget(padre), valor_(std::move(valor)) {
     Colocar(this, QRect(origen, Tamano()));
     const QFont ficha = Fuente("Arial", 10, true);
@@ -55,21 +57,26 @@ TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen,
                  normal))
         ->Poner(filas);
 
-    // The legend: a square of each kind, then its name.
+    // The legend: a tile of each kind, then its name.
     const int arriba = kMargenSuperior + kLadoTablero + 5;
-    auto* muestraJugada =
-        new EtiquetaFicha(this, {kMargenIzquierdo, arriba, kPaso, kPaso}, ficha, Qt::AlignCenter,
-                          true);
-    muestraJugada->PonerFondo(kColorJugada);
-    muestraJugada->PonerTexto(QStringLiteral("A"));
-    muestraJugada->PonerValor(valor_('A'));
-    muestraMejor_ = new EtiquetaFicha(this, {kMargenIzquierdo + 120, arriba, kPaso, kPaso}, ficha,
-                                      Qt::AlignCenter, true);
-    muestraMejor_->PonerFondo(Qt::white);
-    (new Etiqueta(this, {kMargenIzquierdo + kPaso + 4, arriba + 2, 96, kPaso}, normal))
-        ->PonerTexto(QStringLiteral("Jugada hecha"));
-    (new Etiqueta(this, {kMargenIzquierdo + 120 + kPaso + 4, arriba + 2, 120, kPaso}, normal))
-        ->PonerTexto(QStringLiteral("Mejor jugada"));
+    const struct {
+        const char* nombre;
+        QColor fondo, tinta;
+    } muestras[] = {{"Jugada hecha", kColorJugada, Qt::black},
+                    {"Mejor jugada", Qt::white, kTintaMejor},
+                    {"Las dos", kColorJugada, kTintaMejor}};
+    for (int k = 0; k < 3; ++k) {
+        const int izquierda = kMargenIzquierdo + 96 * k;
+        auto* muestra = new EtiquetaFicha(this, {izquierda, arriba, kPaso, kPaso}, ficha,
+                                          Qt::AlignCenter, true);
+        muestra->PonerTexto(QStringLiteral("A"));
+        muestra->PonerValor(valor_('A'));
+        muestra->PonerFondo(muestras[k].fondo);
+        muestra->PonerColorTexto(muestras[k].tinta);
+        (new Etiqueta(this, {izquierda + kPaso + 3, arriba + 2, 72, kPaso}, normal))
+            ->PonerTexto(QString::fromUtf8(muestras[k].nombre));
+        if (k == 1) muestraMejor_ = muestra;
+    }
     Mejor = new VistaPrevia(this, Tamano());
 }
 
@@ -81,6 +88,7 @@ void TableroResumen::Mostrar(const FilaResumen& fila) {
         Casillas[i]->PonerValor(ficha ? valor_(letra) : 0);
         Casillas[i]->PonerHueca(ficha && fila.Blancos[i]);
         Casillas[i]->PonerFondo(ficha ? AQColor(kColorFicha) : FondoVacio(i));
+        Casillas[i]->PonerColorTexto(Qt::black);
     }
     for (const FichaPrevia& f : fila.FichasJugada) {
         Casillas[f.Casilla]->PonerTexto(AQString(f.Letra));
@@ -88,10 +96,17 @@ void TableroResumen::Mostrar(const FilaResumen& fila) {
         Casillas[f.Casilla]->PonerHueca(f.Blanco);
         Casillas[f.Casilla]->PonerFondo(kColorJugada);
     }
-    // A tile of the best move on a square the move played filled too shows both marks.
+    // A tile the best move shares with the move played keeps the played colour
+    // in the best move's ink; the others are drawn over the board as proposed.
     std::vector<VistaPrevia::Ficha> mejor{{muestraMejor_, QStringLiteral("A"), valor_('A'), false}};
-    for (const FichaPrevia& f : fila.FichasMejor)
-        mejor.push_back({Casillas[f.Casilla], AQString(f.Letra), valor_(f.Letra), f.Blanco});
+    for (const FichaPrevia& f : fila.FichasMejor) {
+        const bool compartida = std::find(fila.FichasJugada.begin(), fila.FichasJugada.end(), f) !=
+                                fila.FichasJugada.end();
+        if (compartida)
+            Casillas[f.Casilla]->PonerColorTexto(kTintaMejor);
+        else
+            mejor.push_back({Casillas[f.Casilla], AQString(f.Letra), valor_(f.Letra), f.Blanco});
+    }
     Mejor->Poner(mejor);
 }
 

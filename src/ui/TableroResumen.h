@@ -1,7 +1,8 @@
 #pragma once
 // The report's small board: one turn's board before the move, with the new
 // tiles of the move played filled in their own colour and those of the best
-// move drawn over it as a proposal is, coordinates around it and a legend.
+// move drawn over it as a proposal is (a tile both share: the played one in
+// the proposal's ink), coordinates around it and a legend.
 #include <QWidget>
 #include <array>
 #include <functional>

@@ -33,21 +33,24 @@ const QColor kTintePerdidos(255, 232, 232);
 enum Columna { kTurno, kQuien, kJugada, kPuntos, kMejor, kPuntosMejor, kPerdidos };
 
 QString Resultado(const ResumenPartida& r) {
-    QString texto = QStringLiteral("Jugador %1 - Ordenador %2 — ").arg(r.Puntos[0]).arg(r.Puntos[1]);
+    QString texto =
+        QStringLiteral("Jugador %1 - Ordenador %2 — ").arg(r.Puntos[0]).arg(r.Puntos[1]);
     if (r.EnCurso) return texto + QStringLiteral("en curso");
     if (r.Puntos[0] == r.Puntos[1]) return texto + QStringLiteral("Empate");
     return texto + (r.Puntos[0] > r.Puntos[1] ? QStringLiteral("Has ganado")
-                                               : QStringLiteral("Ha ganado el ordenador"));
+                                              : QStringLiteral("Ha ganado el ordenador"));
 }
 
+// A side as the report numbers them: 0 the player, 1 the computer.
 QString Lado(int lado) {
-    return lado == kTurnoJugador ? QStringLiteral("Jugador") : QStringLiteral("Ordenador");
+    return lado == 0 ? QStringLiteral("Jugador") : QStringLiteral("Ordenador");
 }
 
 QTreeWidgetItem* Fila(const FilaResumen& f) {
     auto* fila = new QTreeWidgetItem(
-        {QString::number(f.Numero), Lado(f.Jugada.Lado), TextoJugada(f.Jugada),
-         QString::number(f.Jugada.Puntos), f.Mejor ? TextoJugada(*f.Mejor) : QStringLiteral("-"),
+        {QString::number(f.Numero), Lado(f.Jugada.Lado == kTurnoJugador ? 0 : 1),
+         TextoJugada(f.Jugada), QString::number(f.Jugada.Puntos),
+         f.Mejor ? TextoJugada(*f.Mejor) : QStringLiteral("-"),
          f.Mejor ? QString::number(f.Mejor->Puntos) : QString(), QString::number(f.Perdidos)});
     for (int c : {kTurno, kPuntos, kPuntosMejor, kPerdidos})
         fila->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
@@ -150,8 +153,7 @@ VentanaResumen::VentanaResumen(Form1& principal)
     lblResultado = new Etiqueta(contenido, {kMargen, 8, tamano.width() - 2 * kMargen, 18},
                                 Fuente("MS Sans Serif", 10, true));
     lblResultado->PonerTexto(Resultado(r));
-    lblCargada =
-        new Etiqueta(contenido, {kMargen, 28, tamano.width() - 2 * kMargen, 16}, normal);
+    lblCargada = new Etiqueta(contenido, {kMargen, 28, tamano.width() - 2 * kMargen, 16}, normal);
     if (r.DesdePartidaCargada)
         lblCargada->PonerTexto(QStringLiteral(
             "La partida se cargó sin su historia: el resumen empieza en la posición cargada."));
@@ -171,11 +173,11 @@ VentanaResumen::VentanaResumen(Form1& principal)
     for (const FilaResumen& f : r.Filas) lstTurnos->addTopLevelItem(Fila(f));
 
     for (int lado : {0, 1}) {
-        lblTotales[lado] = new Etiqueta(
-            contenido,
-            {kMargen, kArribaTabla + altoTabla + kMargen + lado * kAltoTotal, kAnchoTabla,
-             kAltoTotal},
-            normal);
+        lblTotales[lado] =
+            new Etiqueta(contenido,
+                         {kMargen, kArribaTabla + altoTabla + kMargen + lado * kAltoTotal,
+                          kAnchoTabla, kAltoTotal},
+                         normal);
         lblTotales[lado]->PonerTexto(Total(r, lado));
         // The side's best move stands out in the table too.
         if (QTreeWidgetItem* mejor = lstTurnos->topLevelItem(r.Totales[lado].FilaMejorJugada)) {
@@ -185,8 +187,9 @@ VentanaResumen::VentanaResumen(Form1& principal)
         }
     }
 
-    Tablero = new TableroResumen(contenido, {izquierdaTablero, kArribaTabla},
-                                 [&principal](char letra) { return principal.ValorMostrado(letra); });
+    Tablero =
+        new TableroResumen(contenido, {izquierdaTablero, kArribaTabla},
+                           [&principal](char letra) { return principal.ValorMostrado(letra); });
     connect(lstTurnos, &QTreeWidget::currentItemChanged, this, [this] {
         const int fila = lstTurnos->indexOfTopLevelItem(lstTurnos->currentItem());
         if (fila >= 0) Tablero->Mostrar(resumen_->Filas[fila]);
@@ -210,6 +213,7 @@ VentanaResumen::VentanaResumen(Form1& principal)
     pie->addWidget(cmdCerrar);
     auto* disposicion = new QVBoxLayout(this);
     disposicion->setContentsMargins(QMargins());
+    disposicion->setSpacing(0);
     disposicion->addWidget(desplazable);
     disposicion->addLayout(pie);
     ColocarSobre(this, Escalar(tamano) + QSize(0, pie->sizeHint().height()), &principal);

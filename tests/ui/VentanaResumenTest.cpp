@@ -60,8 +60,8 @@ TEST_F(Resumen, ARowPerTurnTheBoardFollowsTheRowAndTheWindowFitsAtALargeSize) {
     contestador.Hacer([](QWidget* ventana) {
         auto& v = dynamic_cast<VentanaResumen&>(*ventana);
         const QRect pantalla = v.screen()->availableGeometry();
-        EXPECT_TRUE(pantalla.contains(v.frameGeometry())) << v.frameGeometry().width() << "x"
-                                                          << v.frameGeometry().height();
+        EXPECT_TRUE(pantalla.contains(v.frameGeometry()))
+            << v.frameGeometry().width() << "x" << v.frameGeometry().height();
         ASSERT_EQ(v.lstTurnos->topLevelItemCount(), 2);
         QTreeWidgetItem* primera = v.lstTurnos->topLevelItem(0);
         EXPECT_EQ(v.lstTurnos->currentItem(), primera);
@@ -69,6 +69,7 @@ TEST_F(Resumen, ARowPerTurnTheBoardFollowsTheRowAndTheWindowFitsAtALargeSize) {
         EXPECT_EQ(primera->text(2), QStringLiteral("CASA G8 →"));
         EXPECT_EQ(v.lstTurnos->topLevelItem(1)->text(1), QStringLiteral("Ordenador"));
         EXPECT_TRUE(v.lblResultado->Texto().endsWith(QStringLiteral("en curso")));
+        EXPECT_TRUE(v.lblTotales[0]->Texto().startsWith(QStringLiteral("Jugador: ")));
 
         // The CASA just played is told from the board's squares and tiles; on the next row
         // it is fixed.
