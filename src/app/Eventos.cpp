@@ -20,8 +20,9 @@ namespace tablerix {
 namespace {
 
 // Runs `accion` unless another handler is running; the window repaints after.
+// `finMostrado`: an end the action reaches is one the player saw told by its box.
 template <typename Accion>
-bool Atender(Juego& j, Accion accion) {
+bool Atender(Juego& j, Accion accion, bool finMostrado = true) {
     if (j.Ocupado) return false;
     j.Ocupado = true;
     const bool enCurso = j.Posicion.PartidaEnCurso;
@@ -37,7 +38,7 @@ bool Atender(Juego& j, Accion accion) {
     j.Ocupado = false;
     j.Ventana.ModeloCambiado();
     // Told once nothing runs, so the window may ask for the report at once.
-    if (enCurso && !j.Posicion.PartidaEnCurso) j.Ventana.PartidaTerminada();
+    if (finMostrado && enCurso && !j.Posicion.PartidaEnCurso) j.Ventana.PartidaTerminada();
     return true;
 }
 
@@ -86,7 +87,10 @@ void MnuDeshacerJugada_Click(Juego& j) {
     if (PuedeDeshacerJugada(j)) Atender(j, [&] { DeshacerJugada(j); });
 }
 void MnuRehacerJugada_Click(Juego& j) {
-    if (PuedeRehacerJugada(j)) Atender(j, [&] { RehacerJugada(j); });
+    // Redone up to the end, the game ends again without its box.
+    if (PuedeRehacerJugada(j))
+        Atender(
+            j, [&] { RehacerJugada(j); }, false);
 }
 
 void MnuEstadisticas_Click(Juego& j) {

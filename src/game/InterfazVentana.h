@@ -37,7 +37,8 @@ class InterfazVentana {
     virtual void ModeloCambiado() = 0;
     // Keyboard focus to the OK button (after a recommendation is set out).
     virtual void EnfocarOk() {}
-    // A game has just ended, its end box closed: the report may open by itself.
+    // A game has just ended, its end box closed (not when a redo reaches the
+    // end again): the report may open by itself.
     virtual void PartidaTerminada() {}
 };
 

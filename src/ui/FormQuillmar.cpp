@@ -3,7 +3,6 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -11,6 +10,7 @@
 #include "ui/Aplicacion.h"
 #include "ui/Escala.h"
 #include "ui/Imagenes.h"
+#include "ui/TamanoVentana.h"
 
 namespace tablerix {
 namespace {
@@ -76,9 +76,7 @@ FormQuillmar::FormQuillmar(QWidget* principal) : QDialog(principal), principal_(
 }
 
 void FormQuillmar::Mostrar() {
-    const QRect sobre = principal_ && principal_->isVisible() ? principal_->frameGeometry()
-                                                              : screen()->availableGeometry();
-    move(sobre.center() - QPoint(width() / 2, height() / 2));
+    ColocarSobre(this, size(), principal_);
     exec();
 }
 

@@ -81,7 +81,12 @@ Respuesta VentanaQt::MostrarMensaje(const std::string& texto, Icono icono, bool 
 char VentanaQt::ElegirLetra(int izquierda, int arriba) {
     form1_->Pintar();
     Form3 elector(form1_.get());
-    elector.move(form1_->frameGeometry().topLeft() + Escalar(QPoint(izquierda, arriba)));
+    // The chooser's outer corner, title bar included, goes to the point.
+    const QMargins marco = MarcoDeVentana(&elector, form1_.get());
+    ColocarExterior(&elector,
+                    QRect(form1_->frameGeometry().topLeft() + Escalar(QPoint(izquierda, arriba)),
+                          elector.size().grownBy(marco)),
+                    marco);
     elector.exec();
     return elector.LetraElegida();
 }

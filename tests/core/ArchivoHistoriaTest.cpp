@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "CarpetaTemporal.h"
 #include "DanoAlAzar.h"
 #include "JuegoDePrueba.h"
 #include "app/Eventos.h"
@@ -23,10 +24,7 @@ namespace fs = std::filesystem;
 class ArchivoHistoriaTest : public ::testing::Test {
   protected:
     ArchivoHistoriaTest() {
-        J.Carpeta =
-            (fs::temp_directory_path() / ("tablerix-historia-" + std::to_string(::getpid())))
-                .string();
-        fs::create_directories(J.Carpeta);
+        J.Carpeta = carpeta_.Ruta().string();
         // The player's moves are the recommended ones, a pass when there is none.
         t_.Ventana.RespuestaAutomatica = Respuesta::Aceptar;
         for (int turno = 0; turno < 4; ++turno) {
@@ -39,11 +37,7 @@ class ArchivoHistoriaTest : public ::testing::Test {
         Partida = FormatearPartida(CopiarPartida(J));
         Bytes = FormatearHistoria(HistoriaDe(J), SumaDeControl(Partida));
     }
-    ~ArchivoHistoriaTest() override {
-        std::error_code e;
-        fs::remove_all(J.Carpeta, e);
-    }
-
+    prueba::CarpetaTemporal carpeta_{"historia"};
     JuegoDePrueba t_{
         {"AS", "ASA", "CASA", "CASAS", "CO",   "COSA", "DE", "EN", "ES", "LA", "LAS", "LO",  "LOS",
          "ME", "NO",  "OCA",  "OS",    "RANA", "SE",   "SI", "SU", "TE", "TU", "UN",  "UNA", "YA"},

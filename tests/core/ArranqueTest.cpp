@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 
+#include "CarpetaTemporal.h"
 #include "JuegoDePrueba.h"
 #include "game/Arranque.h"
 #include "wordlist/Archivos.h"
@@ -69,20 +70,18 @@ class Arrancando : public ::testing::Test {
   protected:
     VentanaDeArranque v;
     Juego j{v};
-    const fs::path raiz = fs::temp_directory_path() /
-                          ("tablerix-arranque-" + std::to_string(::getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    prueba::CarpetaTemporal carpeta{
+        std::string("arranque-") + ::testing::UnitTest::GetInstance()->current_test_info()->name()};
+    const fs::path& raiz = carpeta.Ruta();
 
     void SetUp() override {
         v.J = &j;
-        fs::remove_all(raiz);
         fs::create_directories(raiz / "usuario");
         fs::create_directories(raiz / "datos");
         j.Carpeta = (raiz / "usuario").string();
         j.CarpetaDatos = (raiz / "datos").string();
         j.Azar.Sembrar(3);
     }
-    void TearDown() override { fs::remove_all(raiz); }
     void Escribir(const std::string& carpeta, std::string_view bytes) {
         std::ofstream(fs::path(carpeta) / "Tablerix.pal", std::ios::binary)
             .write(bytes.data(), bytes.size());

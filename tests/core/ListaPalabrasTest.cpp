@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "CarpetaTemporal.h"
 #include "wordlist/Archivos.h"
 #include "wordlist/IndiceBusqueda.h"
 #include "wordlist/ListaPalabras.h"
@@ -72,14 +73,11 @@ TEST(ListaPalabras, IncluirRespetaElOrdenDeLaLista) {
 
 class ArchivoLista : public ::testing::Test {
   protected:
-    ArchivoLista() { fs::create_directories(carpeta_); }
-    ~ArchivoLista() override { fs::remove_all(carpeta_); }
-    std::string Ruta(const std::string& nombre) const { return (carpeta_ / nombre).string(); }
+    std::string Ruta(const std::string& nombre) const { return carpeta_.Ruta(nombre); }
     void Escribir(const std::string& nombre, const std::string& bytes) const {
         ASSERT_TRUE(EscribirArchivoAtomico(Ruta(nombre), bytes));
     }
-    const fs::path carpeta_ =
-        fs::temp_directory_path() / ("tablerix-lista-" + std::to_string(::getpid()));
+    prueba::CarpetaTemporal carpeta_{"lista"};
 };
 
 TEST_F(ArchivoLista, GuardarYCargarDevuelvenLosMismosBytes) {
@@ -161,7 +159,7 @@ TEST_F(ArchivoLista, ArchivosRarosNiRompenNiSeCuelgan) {
     SinMemoria sinMemoria;
     l.AgregarObservador(&sinMemoria);
     for (const std::string& ruta :
-         {Ruta("no-existe.pal"), Ruta("vacio.pal"), carpeta_.string(), Ruta("corta.pal")})
+         {Ruta("no-existe.pal"), Ruta("vacio.pal"), carpeta_.Ruta().string(), Ruta("corta.pal")})
         EXPECT_FALSE(l.Cargar(ruta)) << ruta;
     l.QuitarObservador(&sinMemoria);
     EXPECT_EQ(Entradas(l), (Lista{"CASA"}));

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "CarpetaTemporal.h"
 #include "JuegoDePrueba.h"
 #include "PartidaConocida.h"
 #include "game/Colocacion.h"
@@ -44,16 +45,7 @@ Instantanea Tomar(const Juego& j) {
 
 class PartidaGuardadaTest : public ::testing::Test {
   protected:
-    PartidaGuardadaTest() {
-        J.Carpeta =
-            (fs::temp_directory_path() / ("tablerix-guardado-" + std::to_string(::getpid())))
-                .string();
-        fs::create_directories(J.Carpeta);
-    }
-    ~PartidaGuardadaTest() override {
-        std::error_code e;
-        fs::remove_all(J.Carpeta, e);
-    }
+    PartidaGuardadaTest() { J.Carpeta = carpeta_.Ruta().string(); }
 
     // A game under way: the player laid CASA through the centre, the computer passed.
     void Jugar() {
@@ -78,6 +70,7 @@ class PartidaGuardadaTest : public ::testing::Test {
         CargarPartida(J);
     }
 
+    prueba::CarpetaTemporal carpeta_{"guardado"};
     JuegoDePrueba p_;
     Juego& J = p_.J;
     VentanaGuionizada& Ventana = p_.Ventana;
