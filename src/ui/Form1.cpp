@@ -321,10 +321,7 @@ void Form1::MarcarTamanosPosibles() {
 
 void Form1::AbrirResumen() {
     if (!PuedeResumir(j)) return;
-    // Each turn's search at full strength takes a moment.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     Atender(MnuResumen_Click);
-    QApplication::restoreOverrideCursor();
     if (j.Resumen) VentanaResumen(*this).exec();
 }
 

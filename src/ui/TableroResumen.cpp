@@ -81,21 +81,21 @@ TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen, std::functi
 }
 
 void TableroResumen::Mostrar(const FilaResumen& fila) {
-    for (int i = 0; i < kCasillas; ++i) {
-        const char letra = fila.Tablero[i];
-        const bool ficha = letra != kCasillaVacia;
-        Casillas[i]->PonerTexto(ficha ? AQString(letra) : QString());
-        Casillas[i]->PonerValor(ficha ? valor_(letra) : 0);
-        Casillas[i]->PonerHueca(ficha && fila.Blancos[i]);
-        Casillas[i]->PonerFondo(ficha ? AQColor(kColorFicha) : FondoVacio(i));
+    auto poner = [this](int i, char letra, bool blanco, const QColor& fondo) {
+        Casillas[i]->PonerTexto(AQString(letra));
+        Casillas[i]->PonerValor(valor_(letra));
+        Casillas[i]->PonerHueca(blanco);
+        Casillas[i]->PonerFondo(fondo);
         Casillas[i]->PonerColorTexto(Qt::black);
+    };
+    for (int i = 0; i < kCasillas; ++i) {
+        if (fila.Tablero[i] != kCasillaVacia)
+            poner(i, fila.Tablero[i], fila.Blancos[i], AQColor(kColorFicha));
+        else
+            poner(i, kCasillaVacia, false, FondoVacio(i));
     }
-    for (const FichaPrevia& f : fila.FichasJugada) {
-        Casillas[f.Casilla]->PonerTexto(AQString(f.Letra));
-        Casillas[f.Casilla]->PonerValor(valor_(f.Letra));
-        Casillas[f.Casilla]->PonerHueca(f.Blanco);
-        Casillas[f.Casilla]->PonerFondo(kColorJugada);
-    }
+    for (const FichaPrevia& f : fila.FichasJugada)
+        poner(f.Casilla, f.Letra, f.Blanco, kColorJugada);
     // A tile the best move shares with the move played keeps the played colour
     // in the best move's ink; the others are drawn over the board as proposed.
     std::vector<VistaPrevia::Ficha> mejor{{muestraMejor_, QStringLiteral("A"), valor_('A'), false}};
