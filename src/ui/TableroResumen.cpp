@@ -77,7 +77,7 @@ TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen, std::functi
             ->PonerTexto(QString::fromUtf8(muestras[k].nombre));
         if (k == 1) muestraMejor_ = muestra;
     }
-    Mejor = new VistaPrevia(this, Tamano());
+    mejor_ = new VistaPrevia(this, Tamano());
 }
 
 void TableroResumen::Mostrar(const FilaResumen& fila) {
@@ -107,7 +107,7 @@ void TableroResumen::Mostrar(const FilaResumen& fila) {
         else
             mejor.push_back({Casillas[f.Casilla], AQString(f.Letra), valor_(f.Letra), f.Blanco});
     }
-    Mejor->Poner(mejor);
+    mejor_->Poner(mejor);
 }
 
 }  // namespace tablerix

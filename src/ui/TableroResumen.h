@@ -23,10 +23,10 @@ class TableroResumen : public QWidget {
     void Mostrar(const FilaResumen& fila);
 
     std::array<EtiquetaFicha*, kCasillas> Casillas{};
-    VistaPrevia* Mejor = nullptr;  // the best move's new tiles
 
   private:
     std::function<int(char)> valor_;
+    VistaPrevia* mejor_ = nullptr;           // the best move's new tiles
     EtiquetaFicha* muestraMejor_ = nullptr;  // the legend's square under a proposed tile
 };
 

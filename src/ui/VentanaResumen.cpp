@@ -78,14 +78,14 @@ QString Total(const ResumenPartida& r, int lado) {
 QChart* GraficoMarcador(const ResumenPartida& r) {
     auto* grafico = new QChart;
     const QFont fuente = Escalar(Fuente("MS Sans Serif", 8));
-    int ultimo = 1, maximo = 1;
+    const int ultimo = r.Filas.empty() ? 1 : std::max(1, r.Filas.back().Numero);
+    int maximo = 1;
     for (int lado : {0, 1}) {
         auto* serie = new QLineSeries(grafico);
         serie->setName(Lado(lado));
         serie->append(0, r.PuntosInicio[lado]);
         for (const FilaResumen& f : r.Filas) serie->append(f.Numero, f.Marcador[lado]);
         grafico->addSeries(serie);
-        ultimo = std::max(ultimo, r.Filas.empty() ? 1 : r.Filas.back().Numero);
         maximo = std::max({maximo, r.PuntosInicio[lado], r.Puntos[lado]});
     }
     auto* turnos = new QValueAxis(grafico);

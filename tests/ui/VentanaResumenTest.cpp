@@ -2,6 +2,7 @@
 // the row selected, a window that fits the screen at a large size, and the
 // report opening by itself at the end only while "Resumen al terminar" is on.
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include "VentanaDePrueba.h"
 #include "game/Arranque.h"
@@ -22,6 +23,7 @@ class Resumen : public VentanaDePrueba {
   protected:
     // A dealt game on a short list, the player's CASA on G8 and the computer's answer played.
     void SetUp() override {
+        j.Carpeta = carpeta.path().toStdString();  // the ended games' statistics go there
         DisenoInicial(j.Form1);
         LeerPremios(j);
         ConstruirValores(j);
@@ -53,6 +55,8 @@ class Resumen : public VentanaDePrueba {
         QTest::mouseClick(form->cmdPasar, Qt::LeftButton);
         EXPECT_FALSE(j.Posicion.PartidaEnCurso);
     }
+
+    QTemporaryDir carpeta;
 };
 
 TEST_F(Resumen, ARowPerTurnTheBoardFollowsTheRowAndTheWindowFitsAtALargeSize) {
