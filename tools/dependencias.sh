@@ -2,7 +2,7 @@
 # Installs the Debian packages Tablerix needs to build, test and run, if any is
 # missing, and those named as arguments.
 set -euo pipefail
-paquetes=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-liberation
+paquetes=(cmake make g++ qt6-base-dev qt6-charts-dev qt6-translations-l10n libgtest-dev libgmock-dev fonts-liberation
   "$@")
 faltan=()
 for p in "${paquetes[@]}"; do

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/Eventos.h"
+#include "computer/AnalisisPartida.h"
 #include "game/Historia.h"
 #include "game/Nivel.h"
 #include "game/Puntuacion.h"
@@ -21,6 +22,7 @@
 #include "ui/TecladoFichas.h"
 #include "ui/VentanaEstadisticas.h"
 #include "ui/VentanaLista.h"
+#include "ui/VentanaResumen.h"
 #include "ui/VistaPrevia.h"
 
 namespace tablerix {
@@ -30,6 +32,7 @@ const QColor kVerde(0, 255, 0);
 const QColor kCianClaro(192, 255, 255);
 const QColor kGrisOscuro(64, 64, 64);
 constexpr char kClaveValores[] = "ValoresEnFichas";
+constexpr char kClaveResumenAlTerminar[] = "Ver/ResumenAlTerminar";
 
 QString LetraDe(char letra) {
     return letra == kSinFicha ? QString() : AQString(letra);
@@ -189,6 +192,8 @@ void Form1::CrearMenus() {
     MnuEstadisticas = entrada(juego, QStringLiteral("Estadísticas"), MnuEstadisticas_Click);
     connect(MnuEstadisticas, &QAction::triggered, this,
             [this] { VentanaEstadisticas(*this).exec(); });
+    MnuResumen = juego->addAction(QStringLiteral("Resumen de la partida"));
+    connect(MnuResumen, &QAction::triggered, this, &Form1::AbrirResumen);
     juego->addSeparator();
     MnuContra = entrada(juego, QStringLiteral("Fichas PC"), MnuContra_Click);
     MnuContra->setCheckable(true);
@@ -267,6 +272,11 @@ void Form1::CrearMenuVer() {
         GuardarAjuste(kClaveValores, valores);
         Pintar();
     });
+    MnuResumenAlTerminar = MnuVer->addAction(QStringLiteral("Resumen al terminar"));
+    MnuResumenAlTerminar->setCheckable(true);
+    MnuResumenAlTerminar->setChecked(LeerAjuste(kClaveResumenAlTerminar, true).toBool());
+    connect(MnuResumenAlTerminar, &QAction::toggled, this,
+            [](bool marcada) { GuardarAjuste(kClaveResumenAlTerminar, marcada); });
 }
 
 void Form1::ElegirTamano(int porcentaje) {
@@ -309,6 +319,12 @@ void Form1::MarcarTamanosPosibles() {
                              CabeATamano(contenido, marco, mayor, disponible));
 }
 
+void Form1::AbrirResumen() {
+    if (!PuedeResumir(j)) return;
+    Atender(MnuResumen_Click);
+    if (j.Resumen) VentanaResumen(*this).exec();
+}
+
 void Form1::Atender(const std::function<void(Juego&)>& manejador) {
     manejador(j);
     Pintar();
@@ -331,6 +347,7 @@ void Form1::Pintar() {
     for (size_t i = 0; i < MnuNiv.size(); ++i) MnuNiv[i]->setChecked(m.MnuNiv[i]);
     MnuDeshacerJugada->setEnabled(PuedeDeshacerJugada(j));
     MnuRehacerJugada->setEnabled(PuedeRehacerJugada(j));
+    MnuResumen->setEnabled(PuedeResumir(j));
     PintarAyudas();
     // A finished game takes no move until a new game or a load, which gives OK the keyboard back.
     if (cmdOk->isEnabled() != j.Posicion.PartidaEnCurso) {

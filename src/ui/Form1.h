@@ -36,6 +36,10 @@ class Form1 : public QMainWindow {
 
     // Copies the model onto the widgets; cheap when little changed.
     void Pintar();
+    // Works the game report out and shows it in VentanaResumen, when it can be asked for.
+    void AbrirResumen();
+    // The value shown on a tile, a blank's letter included; none with values switched off.
+    int ValorMostrado(char letra) const;
     // Centres the window on its screen and shows it.
     void Mostrar();
     // Draws the whole window at a size in percent (one of kTamanos); the menu's
@@ -86,6 +90,7 @@ class Form1 : public QMainWindow {
     QAction* MnuLoad = nullptr;
     QAction* mnuBorGuar = nullptr;
     QAction* MnuEstadisticas = nullptr;  // reads them, then shows VentanaEstadisticas
+    QAction* MnuResumen = nullptr;       // "Resumen de la partida", see AbrirResumen
     QAction* MnuContra = nullptr;
     QAction* MnuRecom = nullptr;
     QAction* MnuDeshacerJugada = nullptr;  // enabled by the game's history
@@ -96,9 +101,10 @@ class Form1 : public QMainWindow {
     QAction* MnuMasGrande = nullptr;
     QAction* MnuMasPequeno = nullptr;
     QAction* MnuTamanoNormal = nullptr;
-    QAction* MnuValores = nullptr;  // "Valores en las fichas", remembered between runs
-    QAction* MnuLista = nullptr;    // "Diccionario › Lista de palabras"
-    VentanaLista* Lista = nullptr;  // made when first opened
+    QAction* MnuValores = nullptr;            // "Valores en las fichas", remembered between runs
+    QAction* MnuResumenAlTerminar = nullptr;  // "Resumen al terminar", remembered between runs
+    QAction* MnuLista = nullptr;              // "Diccionario › Lista de palabras"
+    VentanaLista* Lista = nullptr;            // made when first opened
     QAction* MnuHelp = nullptr;
     QAction* About = nullptr;
     // The play aids' entries (ui/Ayudas.cpp).
@@ -134,8 +140,6 @@ class Form1 : public QMainWindow {
     void PintarPartida();
     void PintarMarcos();
     void PintarVistaPrevia();
-    // The value shown on a tile, a blank's letter included; none with values switched off.
-    int ValorMostrado(char letra) const;
     // Runs an event handler and shows what it changed.
     void Atender(const std::function<void(Juego&)>& manejador);
 

@@ -146,4 +146,8 @@ void VentanaQt::ModeloCambiado() {
     });
 }
 
+void VentanaQt::PartidaTerminada() {
+    if (form1_->MnuResumenAlTerminar->isChecked()) form1_->AbrirResumen();
+}
+
 }  // namespace tablerix

@@ -36,6 +36,8 @@ class VentanaQt : public InterfazVentana {
     void ProcesarEventos() override;
     void AbrirDocumento(const std::string& direccion) override;
     void ModeloCambiado() override;
+    // With "Ver › Resumen al terminar" on, the report opens by itself.
+    void PartidaTerminada() override;
 
   private:
     std::unique_ptr<Form1> form1_;

@@ -29,7 +29,8 @@ class Partida : public VentanaDePrueba {
         });
         ASSERT_TRUE(ventana.Arrancar(j, false));
         EXPECT_TRUE(acercaPrimero);
-        contestador.Siempre = QMessageBox::Ok;  // the computer's words are accepted
+        contestador.Siempre = QMessageBox::Ok;          // the computer's words are accepted
+        form->MnuResumenAlTerminar->setChecked(false);  // VentanaResumenTest opens it at the end
     }
 
     bool EnElRegistro(const QString& linea) const {
