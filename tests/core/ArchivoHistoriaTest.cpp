@@ -1,5 +1,6 @@
 // Tablerix.his as we write it and read it back, and random damage to it: a
-// damaged history never crashes, hangs or changes the loaded game.
+// damaged history never crashes, hangs or changes the loaded game, nor does
+// the report worked out from it.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include "DanoAlAzar.h"
 #include "JuegoDePrueba.h"
 #include "app/Eventos.h"
+#include "computer/AnalisisPartida.h"
 #include "game/Historia.h"
 #include "savegame/ArchivoHistoria.h"
 #include "savegame/EscrituraPartida.h"
@@ -88,6 +90,9 @@ TEST_F(ArchivoHistoriaTest, ArchivosDanadosAlAzar) {
         ahora.Blancos = cargada.Blancos;
         ASSERT_EQ(ahora, cargada);
         const Posicion conBlancos = CapturarPosicion(J);
+        // The report reads whatever history was accepted and changes nothing.
+        for (const FilaResumen& f : AnalizarPartida(J).Filas) ASSERT_GE(f.Perdidos, 0);
+        ASSERT_EQ(CapturarPosicion(J), conBlancos);
         while (PuedeDeshacerJugada(J)) MnuDeshacerJugada_Click(J);
         while (PuedeRehacerJugada(J)) MnuRehacerJugada_Click(J);
         ASSERT_EQ(CapturarPosicion(J), conBlancos);
