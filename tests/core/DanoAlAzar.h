@@ -1,6 +1,8 @@
 #pragma once
 // Random damage to a file's bytes for the readers' fuzz tests: one to four
 // bytes changed, inserted or erased, the file cut short or a stretch repeated.
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <random>
 #include <string>
@@ -47,5 +49,26 @@ class DanoAlAzar {
     std::mt19937_64 motor_;
     std::string_view utiles_;
 };
+
+// Damages `bueno` `iteraciones` times, from `semilla`; each copy `leer`
+// accepts goes to `comprobar` with what was read, the bytes and how many have
+// been accepted so far. Damage to some bytes keeps a file readable, so some
+// must pass; most must not.
+template <class Leer, class Comprobar>
+void ProbarDanos(std::uint64_t semilla, std::string_view utiles, const std::string& bueno,
+                 Leer leer, Comprobar comprobar, int iteraciones = 20000) {
+    DanoAlAzar dano(semilla, utiles);
+    int aceptados = 0;
+    for (int i = 0; i < iteraciones && !::testing::Test::HasFailure(); ++i) {
+        const std::string s = dano.Danar(bueno);
+        const auto leido = leer(s);
+        if (!leido) continue;
+        ++aceptados;
+        SCOPED_TRACE("iteration " + std::to_string(i));
+        comprobar(*leido, s, aceptados);
+    }
+    EXPECT_GT(aceptados, 0);
+    EXPECT_LT(aceptados, iteraciones / 2);
+}
 
 }  // namespace tablerix::prueba
