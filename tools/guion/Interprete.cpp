@@ -183,6 +183,29 @@ void Interprete::Accion(const Orden& o) {
     }
     const auto& a = o.Argumentos;
     const std::string& n = o.Nombre;
+    // The buttons and menu entries that take nothing more than a click.
+    static const std::map<std::string, void (*)(Juego&)> kMandos = {
+        {"ok", cmdOk_Click},
+        {"pass", cmdPasar_Click},
+        {"exchange", cmdCambiar_Click},
+        {"undo", cmdEscape_Click},
+        {"recommend", MnuRecom_Click},
+        {"new", MnuNew_Click},
+        {"save", MnuSave_Click},
+        {"load", MnuLoad_Click},
+        {"delete", mnuBorGuar_Click},
+        {"pcrack", MnuContra_Click},
+        {"best", MnuMejor_Click},
+        {"shuffle", MnuMezclar_Click},
+        {"clearstats", BorrarEstadisticas_Click}};
+    static const std::map<std::string, ModoConsulta> kConsultas = {
+        {"lookup", ModoConsulta::Buscar},
+        {"anagrams", ModoConsulta::ConFichas},
+        {"pattern", ModoConsulta::Patron}};
+    if (const auto mando = kMandos.find(n); mando != kMandos.end()) {
+        mando->second(j);
+        return;
+    }
     // Only what the window lets the mouse start: a visible, draggable rack tile, a movable square.
     auto arrastrarAtril = [&](int ranura) {
         if (PuedeArrastrarAtril(j, ranura)) {
@@ -222,46 +245,16 @@ void Interprete::Accion(const Orden& o) {
         Form_Tecla(j, tecla, caracter);
     } else if (n == "type") {
         for (char c : a[0]) Form_Tecla(j, Tecla::Caracter, c);
-    } else if (n == "ok") {
-        cmdOk_Click(j);
-    } else if (n == "pass") {
-        cmdPasar_Click(j);
-    } else if (n == "exchange") {
-        cmdCambiar_Click(j);
-    } else if (n == "undo") {
-        cmdEscape_Click(j);
     } else if (n == "takeback" || n == "redo") {
         const bool deshacer = n == "takeback";
         if (deshacer ? PuedeDeshacerJugada(j) : PuedeRehacerJugada(j))
             (deshacer ? MnuDeshacerJugada_Click : MnuRehacerJugada_Click)(j);
         else
             salida_ << "(" << n << " disabled)\n";
-    } else if (n == "recommend") {
-        MnuRecom_Click(j);
-    } else if (n == "new") {
-        MnuNew_Click(j);
-    } else if (n == "save") {
-        MnuSave_Click(j);
-    } else if (n == "load") {
-        MnuLoad_Click(j);
-    } else if (n == "delete") {
-        mnuBorGuar_Click(j);
     } else if (n == "level") {
         MnuNiv_Click(j, Entero(a[0]));
-    } else if (n == "pcrack") {
-        MnuContra_Click(j);
-    } else if (n == "best") {
-        MnuMejor_Click(j);
-    } else if (n == "shuffle") {
-        MnuMezclar_Click(j);
-    } else if (n == "clearstats") {
-        BorrarEstadisticas_Click(j);
-    } else if (n == "lookup") {
-        Escribir(ImprimirConsulta(j, ModoConsulta::Buscar, a[0]));
-    } else if (n == "anagrams") {
-        Escribir(ImprimirConsulta(j, ModoConsulta::ConFichas, a[0]));
-    } else if (n == "pattern") {
-        Escribir(ImprimirConsulta(j, ModoConsulta::Patron, a[0]));
+    } else if (const auto consulta = kConsultas.find(n); consulta != kConsultas.end()) {
+        Escribir(ImprimirConsulta(j, consulta->second, a[0]));
     } else if (n == "addword") {
         Diccionario_Anadir(j, a[0]);
     } else if (n == "delword") {
