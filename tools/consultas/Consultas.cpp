@@ -7,26 +7,19 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 #include <vector>
 
+#include "Cronometro.h"
 #include "game/Arranque.h"
 #include "game/Diccionario.h"
 #include "game/VentanaGuionizada.h"
 #include "wordlist/Texto.h"
 
 using namespace tablerix;
+using namespace tablerix::cronometro;
 
 namespace {
-
-using Reloj = std::chrono::steady_clock;
-
-double MsDeProcesador() {
-    timespec t;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 struct Caso {
     ModoConsulta Modo;
@@ -77,10 +70,10 @@ int main(int argc, char* argv[]) {
         RespuestaConsulta r;
         for (int v = 0; v < veces; ++v) {
             const auto inicio = Reloj::now();
-            const double procesador = MsDeProcesador();
+            const double procesador = MsProcesador();
             r = Consultar(j, c.Modo, Txt(c.Texto), c.Todas);
-            cpu.push_back(MsDeProcesador() - procesador);
-            ms.push_back(std::chrono::duration<double, std::milli>(Reloj::now() - inicio).count());
+            cpu.push_back(MsProcesador() - procesador);
+            ms.push_back(Ms(inicio));
         }
         std::sort(ms.begin(), ms.end());
         std::sort(cpu.begin(), cpu.end());

@@ -7,35 +7,22 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "BusquedaReferencia.h"
+#include "Cronometro.h"
 #include "PosicionesAleatorias.h"
 #include "computer/Busqueda.h"
 #include "game/Arranque.h"
 #include "game/VentanaGuionizada.h"
 
 using namespace tablerix;
+using namespace tablerix::cronometro;
 
 namespace {
-
-using Reloj = std::chrono::steady_clock;
-
-double Ms(Reloj::time_point desde) {
-    return std::chrono::duration<double, std::milli>(Reloj::now() - desde).count();
-}
-
-// This thread's processor time: on a busy machine the wall clock also counts
-// the time other programs held the processor.
-double MsProcesador() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 long PicoMemoriaKb() {
     std::ifstream estado("/proc/self/status");

@@ -5,31 +5,19 @@
 #include <stdlib.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <sstream>
 #include <vector>
 
 #include "Autojuego.h"
+#include "Cronometro.h"
 #include "computer/AnalisisPartida.h"
 #include "game/Arranque.h"
 
 using namespace tablerix;
-
-namespace {
-
-using Reloj = std::chrono::steady_clock;
-
-double MsProcesador() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
-
-}  // namespace
+using namespace tablerix::cronometro;
 
 int main(int argc, char** argv) {
     const int partidas = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
@@ -62,7 +50,7 @@ int main(int argc, char** argv) {
         const double cpu = MsProcesador();
         const ResumenPartida r = AnalizarPartida(j);
         procesador.push_back(MsProcesador() - cpu);
-        pared.push_back(std::chrono::duration<double, std::milli>(Reloj::now() - inicio).count());
+        pared.push_back(Ms(inicio));
         std::printf("game %d: %zu turns, report %.1f ms (processor %.1f ms)\n", n, r.Filas.size(),
                     pared.back(), procesador.back());
     }
