@@ -88,9 +88,10 @@ void MnuDeshacerJugada_Click(Juego& j) {
 }
 void MnuRehacerJugada_Click(Juego& j) {
     // Redone up to the end, the game ends again without its box.
+    const bool finMostrado = false;
     if (PuedeRehacerJugada(j))
         Atender(
-            j, [&] { RehacerJugada(j); }, false);
+            j, [&] { RehacerJugada(j); }, finMostrado);
 }
 
 void MnuEstadisticas_Click(Juego& j) {

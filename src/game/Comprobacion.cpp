@@ -86,8 +86,7 @@ void PreguntarBlanco(Juego& j, int casilla) {
 // include it, but Enter answers no, so a second Enter teaches the list nothing.
 // False when the move is refused.
 bool AceptarPalabra(Juego& j) {
-    const ListaPalabras& lista = j.ListaCompartida ? *j.ListaCompartida : j.Lista;
-    if (lista.ExistePalabra(j.Puntuacion.Palabra)) return true;
+    if (ListaDe(j).ExistePalabra(j.Puntuacion.Palabra)) return true;
     if (j.Jugada.Silencioso) return false;
     std::string pregunta = "No conozco la palabra:   " + j.Puntuacion.Palabra + "." + "\r" +
                            "Quieres incluirla en la lista?";

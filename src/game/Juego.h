@@ -182,15 +182,18 @@ struct Juego {
     // the computer's choices stay what they would have been.
     Aleatorio AzarMezcla;
     // Set only in a scratch game made to check or search a move aside
-    // (game/JuegoEnsayo.h): the game's word list and its index, read instead
-    // of the scratch game's own, empty ones.
-    const ListaPalabras* ListaCompartida = nullptr;
-    const IndiceBusqueda* IndiceCompartido = nullptr;
+    // (game/JuegoEnsayo.h): the game whose word list and index it reads
+    // instead of its own, empty ones.
+    const Juego* Original = nullptr;
 };
 
-// The index the searches walk: the game's own, or the one a scratch game shares.
+// The list the move check reads and the index the searches walk: the game's
+// own, or its original's in a scratch game.
+inline const ListaPalabras& ListaDe(const Juego& j) {
+    return j.Original ? j.Original->Lista : j.Lista;
+}
 inline const IndiceBusqueda& IndiceDe(const Juego& j) {
-    return j.IndiceCompartido ? *j.IndiceCompartido : j.Indice;
+    return j.Original ? j.Original->Indice : j.Indice;
 }
 
 // The search runs for the computer's own move, whose tiles it lays and scores,

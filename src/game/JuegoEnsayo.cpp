@@ -15,8 +15,7 @@ char VentanaEnsayo::ElegirLetra(int, int) {
 }
 
 JuegoEnsayo::JuegoEnsayo(const Juego& original) {
-    J.ListaCompartida = &original.Lista;
-    J.IndiceCompartido = &IndiceDe(original);
+    J.Original = &original;
     J.Form1 = original.Form1;
     J.Valores = original.Valores;
     J.Premios = original.Premios;
