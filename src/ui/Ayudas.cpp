@@ -96,19 +96,14 @@ void Form1::CrearMenusAyudas(QMenu* juego, QMenu* inteligencia) {
 
 void Form1::CrearVistasAyudas() {
     const QFont normal = Fuente("MS Sans Serif", 8);
-    QStringList columnas, filas;
-    for (int k = 0; k < kLado; ++k) {
-        columnas << AQString(NombreColumna(k));
-        filas << AQString(NombreFila(k));
-    }
     const Rectangulo primera = GeometriaCasilla(0);
     const int lado = kPasoCasilla * kLado;
     Columnas = new Rotulos(Cliente, {primera.Izquierda, kAltoCliente - 14, lado, 12}, kPasoCasilla,
                            false, normal);
-    Columnas->Poner(columnas);
+    Columnas->Poner(NombresDeColumnas());
     Filas = new Rotulos(Cliente, {primera.Izquierda + lado + 1, primera.Arriba, 10, lado},
                         kPasoCasilla, true, normal);
-    Filas->Poner(filas);
+    Filas->Poner(NombresDeFilas());
     PorSalir = new Rotulos(Cliente, {}, kPasoPorSalir, false, normal);
     TotalPorSalir = new Etiqueta(Cliente, {}, normal, Qt::AlignHCenter);
 }

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "game/Ayudas.h"
+#include "ui/ConversionQt.h"
 #include "ui/Escala.h"
 
 namespace tablerix {
@@ -32,6 +34,18 @@ void Rotulos::paintEvent(QPaintEvent*) {
                       : QRect(diseno.left() + k * paso_, diseno.top(), paso_, diseno.height());
         p.drawText(Escalar(celda).translated(-origen), Qt::AlignCenter, textos_[k]);
     }
+}
+
+QStringList NombresDeColumnas() {
+    QStringList nombres;
+    for (int k = 0; k < kLado; ++k) nombres << AQString(NombreColumna(k));
+    return nombres;
+}
+
+QStringList NombresDeFilas() {
+    QStringList nombres;
+    for (int k = 0; k < kLado; ++k) nombres << AQString(NombreFila(k));
+    return nombres;
 }
 
 }  // namespace tablerix

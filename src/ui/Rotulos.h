@@ -22,4 +22,8 @@ class Rotulos : public QWidget {
     QStringList textos_;
 };
 
+// The board's columns A–O and rows 1–15, as players name them.
+QStringList NombresDeColumnas();
+QStringList NombresDeFilas();
+
 }  // namespace tablerix

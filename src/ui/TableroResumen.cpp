@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "game/Ayudas.h"
 #include "game/Premios.h"
 #include "ui/Aplicacion.h"
 #include "ui/ConversionQt.h"
@@ -20,7 +19,6 @@ constexpr int kMargenSuperior = 12;   // the column letters
 constexpr int kLadoTablero = kPaso * kLado;
 constexpr int kAltoLeyenda = 24;
 const QColor kColorJugada(255, 176, 64);
-const QColor kTintaMejor(0, 0, 160);  // the proposal's ink (ui/VistaPrevia.cpp)
 
 QRect RectCasilla(int casilla) {
     return {kMargenIzquierdo + casilla % kLado * kPaso, kMargenSuperior + casilla / kLado * kPaso,
@@ -46,16 +44,11 @@ TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen, std::functi
     for (int i = 0; i < kCasillas; ++i)
         Casillas[i] = new EtiquetaFicha(this, RectCasilla(i), ficha, Qt::AlignCenter, true);
 
-    QStringList columnas, filas;
-    for (int k = 0; k < kLado; ++k) {
-        columnas << AQString(NombreColumna(k));
-        filas << AQString(NombreFila(k));
-    }
     (new Rotulos(this, {kMargenIzquierdo, 0, kLadoTablero, kMargenSuperior}, kPaso, false, normal))
-        ->Poner(columnas);
+        ->Poner(NombresDeColumnas());
     (new Rotulos(this, {0, kMargenSuperior, kMargenIzquierdo - 2, kLadoTablero}, kPaso, true,
                  normal))
-        ->Poner(filas);
+        ->Poner(NombresDeFilas());
 
     // The legend: a tile of each kind, then its name.
     const int arriba = kMargenSuperior + kLadoTablero + 5;
@@ -63,8 +56,8 @@ TableroResumen::TableroResumen(QWidget* padre, const QPoint& origen, std::functi
         const char* nombre;
         QColor fondo, tinta;
     } muestras[] = {{"Jugada hecha", kColorJugada, Qt::black},
-                    {"Mejor jugada", Qt::white, kTintaMejor},
-                    {"Las dos", kColorJugada, kTintaMejor}};
+                    {"Mejor jugada", Qt::white, kTintaPrevia},
+                    {"Las dos", kColorJugada, kTintaPrevia}};
     for (int k = 0; k < 3; ++k) {
         const int izquierda = kMargenIzquierdo + 96 * k;
         auto* muestra = new EtiquetaFicha(this, {izquierda, arriba, kPaso, kPaso}, ficha,
@@ -103,7 +96,7 @@ void TableroResumen::Mostrar(const FilaResumen& fila) {
         const bool compartida = std::find(fila.FichasJugada.begin(), fila.FichasJugada.end(), f) !=
                                 fila.FichasJugada.end();
         if (compartida)
-            Casillas[f.Casilla]->PonerColorTexto(kTintaMejor);
+            Casillas[f.Casilla]->PonerColorTexto(kTintaPrevia);
         else
             mejor.push_back({Casillas[f.Casilla], AQString(f.Letra), valor_(f.Letra), f.Blanco});
     }

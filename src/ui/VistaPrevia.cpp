@@ -10,7 +10,6 @@ namespace tablerix {
 namespace {
 
 const QColor kFondoPrevia(255, 255, 192, 150);
-const QColor kTintaPrevia(0, 0, 160);
 
 }  // namespace
 

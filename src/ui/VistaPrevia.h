@@ -2,12 +2,16 @@
 // The computer's proposed move drawn over the board while its words are
 // asked: tiles not yet laid (translucent, with a dashed edge, so the square
 // under each shows through), and where such a question box stands.
+#include <QColor>
 #include <QWidget>
 #include <vector>
 
 namespace tablerix {
 
 class EtiquetaFicha;
+
+// The proposed tiles' letters, also the mark of a best move elsewhere.
+inline const QColor kTintaPrevia(0, 0, 160);
 
 class VistaPrevia : public QWidget {
   public:
